@@ -15,8 +15,8 @@
 // Before anything is written the source is checked: rating lists in the
 // required order, keys of at most 16 characters and unique, every reference
 // (family, refrigerant, supply, defrost) defined, capacities positive and
-// falling with lower suction and higher ambient temperature, single-phase
-// supplies only up to 3 hp. Any error is reported with its line number and
+// falling with lower suction and higher ambient temperature, max-req not below
+// the largest capacity, single-phase supplies only up to 3 hp. Any error is reported with its line number and
 // nothing is written.
 
 #include <cmath>
@@ -384,6 +384,12 @@ std::vector<RatingRecord> ExpandModel(const Catalogue& cat, std::size_t index, D
                 diag.Error(m.line, m.key + ": capacity does not fall with lower suction at " +
                                        std::to_string(s) + " F, " + std::to_string(amb) + " F");
             points.push_back({static_cast<int>(index + 1), s, amb, static_cast<std::int32_t>(q)});
+        }
+    for (const RatingRecord& r : points)
+        if (r.capacity > m.maxRequired) {
+            diag.Error(m.line, m.key + ": max-req is below the model's largest capacity " +
+                                   std::to_string(r.capacity));
+            break;
         }
     if (points.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
         diag.Error(m.line, m.key + ": too many rating points");
