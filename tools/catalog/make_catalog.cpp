@@ -269,6 +269,8 @@ void ParseUnit(Diagnostics& diag, int line, const std::vector<std::string>& f, C
         if (!ok) diag.Error(line, "location '" + loc + "' does not suit the condenser type");
     }
     m.supplies = SplitList(f[8]);
+    if (m.locations.empty() || m.supplies.empty())
+        diag.Error(line, "a model needs at least one location and one supply");
     for (const std::string& sup : m.supplies) {
         if (!cat.supplies.count(sup)) diag.Error(line, "unknown supply code '" + sup + "'");
         if (!sup.empty() && sup[0] == '1' && m.hp > kMaxSinglePhaseHp)
@@ -298,6 +300,7 @@ void ParseCooler(Diagnostics& diag, int line, const std::vector<std::string>& f,
         if (item != "50" && item != "60") diag.Error(line, "frequency must be 50 or 60");
         c.frequencies.push_back(item == "60" ? 60 : 50);
     }
+    if (c.frequencies.empty()) diag.Error(line, "a cooler needs at least one frequency");
     for (const CoolerModel& other : cat.coolers)
         if (other.key == c.key) diag.Error(line, "cooler key '" + c.key + "' used twice");
     cat.coolers.push_back(c);
@@ -485,6 +488,7 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < cat.units.size(); ++i) {
         const CondensingModel& m = cat.units[i];
         const Family& fam = cat.families[m.family];
+        if (fam.suction.empty() || fam.ambient.empty()) continue;  // reported with the family
         const std::vector<RatingRecord> points = ExpandModel(cat, i, diag);
         const std::size_t first = pointCount + 1;
         for (const RatingRecord& r : points) {
