@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// Loading the engineering tables; tables C and D also fill the product-group and
+// construction lists.
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+#include <algorithm>
+
+namespace tw {
+
+void FrmMain::ReadTable(bool languagePrefix, const std::string& fileName, DataTable& table) {
+    LogWrite(">ReadTable(" + std::string(BoolText(languagePrefix)) + ", " + fileName + ",A())");
+    std::string name = fileName;
+    if (languagePrefix) {
+        std::string language = GetSetting("Language_File", "default.lng");
+        if (language.empty()) language = "default.lng";
+        name = Left(language, CharCount(language) - 3) + fileName;
+    }
+    std::string path = OpDataFolder + name;
+    LogWrite(path);
+
+    const std::string upper = UpperCase(fileName);
+    const bool isD = upper == "TABLED.DATA";
+    const bool isC = upper == "TABLEC.DATA";
+    if (isD) OPTIONLIST[206].Clear();
+    if (isC) {
+        OPTIONLIST[301].Clear();
+        OPTIONLIST[302].Clear();
+    }
+
+    LineReader file = OpenDataFile(path);
+    std::string lastGroup;
+    bool first = true;
+    ReadDataTable(file, Decimal(), table, [&](const std::vector<std::string>& row) {
+        if (isD) OPTIONLIST[206].AddItem(row[1]);
+        if (isC && (first || row[1] != lastGroup)) OPTIONLIST[301].AddItem(row[1]);
+        lastGroup = row[1];
+        first = false;
+    });
+
+    if (isD || isC) SizeListToItems(OPTIONLIST[isD ? 206 : 301]);
+}
+
+void FrmMain::SizeListToItems(ListBox& list) {
+    int width = 1000;
+    for (const auto& item : list.Items()) {
+        SIZER.SetCaption("SS" + item);
+        width = std::max(width, SIZER.Width);
+    }
+    list.Width = width;
+    list.Height = std::min((list.ListCount() + 1) * SIZER.Height, FRAME[0].Height);
+}
+
+} // namespace tw

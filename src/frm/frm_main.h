@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+// FrmMain: the main window and the one owner of all state. Its procedures keep the names the
+// program has always used and live in the source files of their subsystem (start-up in
+// shell/, layout in ui/, ...). They gather values from the controls, call the plain kernels,
+// and write the results back.
+#pragma once
+
+#include "calc/data_table.h"
+#include "platform/Platform.h"
+#include "select/catalogue.h"
+#include "shell/log.h"
+#include "shell/parse.h"
+#include "ui/form.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// Thrown to end the program: a fatal missing file, the exit command, or a failed start.
+struct ProgramEnd {
+    int exitCode = 0;
+};
+
+// The leading number of a text read with a decimal point; 0 when there is none.
+double Val(const std::string& text);
+
+class FrmMain : public Form {
+public:
+    explicit FrmMain(Platform& platform);
+
+    Platform& platform;
+    DiagnosticLog Log;
+
+    // --- Start-up, folders and settings -------------------------------------------------
+    // The window's load event: everything from the folders to the job on the command line.
+    void Form_Load(const std::string& commandLine);
+    // The close box: true when the close goes ahead (false: cancelled by the user).
+    bool Form_QueryUnload(bool byUser);
+
+    std::string InstallFolder; // ends with a path separator
+    std::string OpDataFolder;  // InstallFolder + "opdata/"
+    std::string JobFolder;
+    std::string UpdatesFolder;
+    std::string CatalogFolder;
+    std::string DefaultJobFile;
+    std::string CurrentJobFile;
+    std::string IconBaseName;
+    std::string RegistryAppName = "Glacivar";
+    std::string SettingsRoot;
+    std::string SettingsSection;
+    std::string FileHistorySection;
+    std::vector<int> Version;
+    std::vector<std::string> CommandArgs;
+
+    bool IsLoading = false;
+    bool IsRefreshing = false;
+    bool IsPropagating = false;
+    bool IsCalculating = false;
+    bool ResizeLock = false;
+    bool JobModified = false;
+    bool BannerActive = false;
+    int BannerLineHeight = 0;
+
+    std::string GetSetting(const std::string& key, const std::string& fallback);
+    void SaveSetting(const std::string& key, const std::string& value);
+
+    // --- Files and messages --------------------------------------------------------------
+    // True when the file is there; when it is not and fatal is set, the file-error message is
+    // shown and the program ends.
+    bool FileExists(const std::string& path, bool fatal);
+    // A data file for sequential reading (through FileExists, fatal).
+    LineReader OpenDataFile(const std::string& path);
+    // A data file's bytes for record reading (through FileExists, fatal).
+    std::string OpenDataFileBytes(const std::string& path);
+    int MessageBox(const std::string& title, const std::string& prompt, int buttons);
+    void MessageError(int n);
+
+    // --- Diagnostic log ------------------------------------------------------------------
+    void LogWrite(const std::string& text) { Log.LogWrite(text); }
+    void ShowLog();
+    void Form_KeyDown(int keyCode, int shift);
+
+    // --- Numbers with the machine's separator --------------------------------------------
+    char Decimal() const { return decimal_; }
+    float ToSingle(const std::string& text) const;
+    std::string NormalizeDecimal(const std::string& text) const;
+    bool IsNumeric(const std::string& text) const;
+    std::string NumberText(double value, int digits = 15) const;
+
+    // --- Resource-file tables ------------------------------------------------------------
+    std::vector<std::string> StringTable;
+    std::vector<std::array<std::string, 2>> MessageTable;
+    std::vector<std::string> ErrorTexts;
+    std::vector<std::array<std::string, 6>> UnitTable;
+    std::map<std::string, float> Constants;
+    std::string JobFileExtension;
+    std::string BaseCaption;
+
+    // --- Colours -------------------------------------------------------------------------
+    Colour ShadowSelectColour = Rgb(255, 255, 255);
+    Colour ButtonTextColour = Rgb(0, 0, 0);
+    Colour HoverColour = Rgb(0, 0, 255);
+    Colour ShadowTextColour = Rgb(128, 128, 128);
+    Colour ShadowBackColour = Rgb(192, 192, 192);
+
+    // --- Layout and menu colours ---------------------------------------------------------
+    void Form_Resize();
+    // Thumbnail, exit button and hint box stacked from the lower-left corner.
+    void LayoutLowerLeft();
+    void ResetButtonColours();
+    void BUTT_MouseMove(int index);
+
+    // --- Data tables ----------------------------------------------------------------------
+    void ReadTable(bool languagePrefix, const std::string& fileName, DataTable& table);
+    // A list as wide as its widest item (measured with SIZER) and as high as its items.
+    void SizeListToItems(ListBox& list);
+    DataTable TableA, TableB, TableC, TableD, TableE, TableF, TableK;
+
+    // --- Catalogue -----------------------------------------------------------------------
+    void ReadCondensingRatings();
+    void ReadCondensingModels();
+    void ReadCondensingProducts();
+    void ReadCoolerRatings();
+    void ReadCoolerProducts();
+    std::vector<CRating> CRatings;
+    std::vector<CModel> CModels;
+    std::vector<ERating> ERatings;
+    std::vector<ProductRow> CProdList;
+    std::vector<ProductRow> EProdList;
+    int CModelCount = 0;
+    int ERatingCount = 0;
+
+    // --- Resource and colour files --------------------------------------------------------
+    void ReadResourceFile();
+    void ReadColourFile();
+    void ApplyResourceRecord(const std::vector<std::string>& fields);
+    void ApplyTableRecord(const std::string& code, const std::string& property,
+                          const std::string& value);
+    void ApplyTextBoxRecord(int n, const std::string& property, const std::string& value);
+    void ApplyPictureRecord(const std::string& property, const std::string& file);
+    void ApplyColourLine(const std::vector<std::string>& fields);
+    void ApplyGridColour(const std::string& property, Colour c);
+    void LoadLanguageList(const std::string& text, int index);
+    void LoadColourList(const std::string& text, int index);
+    std::string UnitText(const std::string& key, bool alternate) const;
+    int FindUnit(const std::string& kind) const;
+    int FieldUnitIndex(int n);
+    std::string GetCellValue(int grid, int row, int col);
+    void SetCellValue(int grid, int row, int col, const std::string& value);
+    // The unit kind of a grid row, and whether its unit label shows the alternate unit.
+    std::string RowUnitKind(int grid, int row);
+    bool RowShowsAlternate(int grid, int row, int unit);
+    std::string HelpFilePath;
+    std::string UpdateUrl;
+    std::string CSpecPath;
+    std::string ESpecPath;
+    std::string EmailTo;
+    std::string CatalogPath;
+    std::string PrintFormFile1;
+    std::string PrintFormFile2;
+    std::string PrintLogoFile;
+    // Text-field colours and the other colours the field code consults.
+    Colour TextBackColour = Rgb(255, 255, 255);
+    Colour TextForeColour = Rgb(0, 0, 0);
+    Colour TextBackColourSel = Rgb(255, 255, 192);
+    Colour TextForeColourSel = Rgb(0, 0, 0);
+    Colour OverrideColour = Rgb(192, 0, 0);
+    Colour VisitedColour = Rgb(128, 0, 128);
+    Colour LineColour = Rgb(128, 128, 128);
+    Colour LineSelColour = Rgb(0, 0, 255);
+
+    // --- Pages and menu buttons ----------------------------------------------------------
+    void BUTT_Click(int index);
+    void HideButtonShadows();
+    void HideAllPages();
+    void SelectFocus(int page);
+    // Shows the page of a page button (0, 2 to 8) with its shadow and colour.
+    void ShowPage(int button);
+
+    // --- Job loading at start-up ---------------------------------------------------------
+    // Loads a job file into the window; false when it could not be read.
+    bool JobFileLoad(const std::string& path, bool isTemplate);
+
+    // Every event of the window comes here and goes to its handler.
+    void OnEvent(const Event& e);
+
+private:
+    void SetUpFolders();
+    void SizeAndPlaceWindow();
+    void ReadDataFiles();
+    void InterpretCommandLine(const std::string& commandLine);
+    void LoadDefaultJobOrEnd();
+    void PrepareBanner();
+
+    char decimal_ = '.';
+};
+
+} // namespace tw

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "platform/Headless.h"
+
+#include "platform/version.h"
+
+namespace tw {
+
+Headless::Headless(std::string installFolder, std::filesystem::path configFolder)
+    : installFolder_(std::move(installFolder)), settings_(std::move(configFolder)) {}
+
+std::string Headless::GetSetting(const std::string& app, const std::string& section,
+                                 const std::string& key, const std::string& fallback) {
+    return settings_.Get(app, section, key, fallback);
+}
+
+void Headless::SaveSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& value) {
+    settings_.Save(app, section, key, value);
+}
+
+int Headless::MessageBox(const std::string& title, const std::string& prompt, int buttons) {
+    // Without a scripted answer the box is acknowledged the way a user in a hurry would:
+    // OK, or Yes for a question.
+    int answer;
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    } else {
+        int kind = buttons & 7;
+        answer = kind == mb::YesNo ? mb::Yes : mb::Ok;
+    }
+    messages_.push_back({title, prompt, buttons, answer});
+    return answer;
+}
+
+bool Headless::StartProgram(const std::string& program, const std::vector<std::string>& args) {
+    started_.push_back({program, args});
+    return true;
+}
+
+int Headless::OpenDocument(const std::string& target) {
+    opened_.push_back(target);
+    return 33;
+}
+
+TextExtent Headless::MeasureText(const std::string& text, const Font& font) {
+    // An average glyph of the 8-point dialog font is about 6 pixels wide and 13 high.
+    std::size_t chars = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++chars;
+    double scale = font.size / 8.0;
+    int perChar = static_cast<int>(90 * scale * (font.bold ? 1.1 : 1.0));
+    return {static_cast<int>(chars) * perChar, static_cast<int>(195 * scale)};
+}
+
+std::vector<int> Headless::ProgramVersion() {
+    return {kVersionMajor, kVersionMinor, kVersionPatch};
+}
+
+} // namespace tw

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// The machine without a window: for tests and the batch program. Settings go to the same INI
+// store as the real program's; dialogs take scripted answers and are recorded.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/ini_settings.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+class Headless : public Platform {
+public:
+    struct ShownMessage {
+        std::string title;
+        std::string prompt;
+        int buttons = 0;
+        int answer = 0;
+    };
+    struct StartedProgram {
+        std::string program;
+        std::vector<std::string> args;
+    };
+
+    Headless(std::string installFolder, std::filesystem::path configFolder);
+
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& fallback) override;
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    int MessageBox(const std::string& title, const std::string& prompt, int buttons) override;
+    bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
+    int OpenDocument(const std::string& target) override;
+    void DoEvents() override {}
+    void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
+    ScreenInfo Screen() override { return screen_; }
+    TextExtent MeasureText(const std::string& text, const Font& font) override;
+    char DecimalSeparator() override { return decimal_; }
+    std::string ExecutableFolder() override { return installFolder_; }
+    std::vector<int> ProgramVersion() override;
+
+    // Test and batch controls.
+    void QueueAnswer(int code) { answers_.push_back(code); }
+    void SetDecimalSeparator(char c) { decimal_ = c; }
+    void SetScreen(const ScreenInfo& s) { screen_ = s; }
+    const std::vector<ShownMessage>& Messages() const { return messages_; }
+    const std::vector<StartedProgram>& StartedPrograms() const { return started_; }
+    const std::vector<std::string>& OpenedDocuments() const { return opened_; }
+    MousePointer Pointer() const { return pointer_; }
+    IniSettings& Settings() { return settings_; }
+
+private:
+    std::string installFolder_;
+    IniSettings settings_;
+    std::deque<int> answers_;
+    std::vector<ShownMessage> messages_;
+    std::vector<StartedProgram> started_;
+    std::vector<std::string> opened_;
+    char decimal_ = '.';
+    ScreenInfo screen_;
+    MousePointer pointer_ = MousePointer::Default;
+};
+
+} // namespace tw

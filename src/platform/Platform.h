@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+// The services the program asks of the machine it runs on: settings, dialogs, the shell,
+// the screen and text measurement. FrmMain only talks to the machine through this class, so
+// the whole program runs headless in tests and in the batch program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// Message-box codes of the classic toolkit: buttons + icon in one number.
+namespace mb {
+constexpr int OkOnly = 0;
+constexpr int OkCancel = 1;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Information = 64;
+// Results.
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace mb
+
+enum class MousePointer { Default, Hourglass };
+
+// Width and height of a text in twips, as a label of the given font would show it.
+struct TextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+struct Font {
+    float size = 8.0f;
+    bool bold = false;
+};
+
+struct ScreenInfo {
+    int widthTwips = 1920 * 15;
+    int heightTwips = 1080 * 15;
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Per-user settings store: application, section, key; values are strings.
+    virtual std::string GetSetting(const std::string& app, const std::string& section,
+                                   const std::string& key, const std::string& fallback) = 0;
+    virtual void SaveSetting(const std::string& app, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+
+    // A modal message box; returns the code of the pressed button.
+    virtual int MessageBox(const std::string& title, const std::string& prompt, int buttons) = 0;
+
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool StartProgram(const std::string& program, const std::vector<std::string>& args) = 0;
+    // Opens a document or web address with the desktop's handler; returns a response code
+    // greater than 32 on success, as the shell does.
+    virtual int OpenDocument(const std::string& target) = 0;
+
+    // Lets pending window events run; nothing to do without a window.
+    virtual void DoEvents() = 0;
+    virtual void SetMousePointer(MousePointer pointer) = 0;
+
+    virtual ScreenInfo Screen() = 0;
+    virtual TextExtent MeasureText(const std::string& text, const Font& font) = 0;
+
+    // The decimal separator of the machine's regional number format: '.' or ','.
+    virtual char DecimalSeparator() = 0;
+
+    // The folder of the running executable (the installation folder).
+    virtual std::string ExecutableFolder() = 0;
+    // Major, minor and revision of the running program.
+    virtual std::vector<int> ProgramVersion() = 0;
+};
+
+} // namespace tw

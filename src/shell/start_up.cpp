@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The window's load event: folders, settings location, window size, the data files in their
+// fixed order, and the job named on the command line.
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/text_file.h"
+#include "ui/window_design.h"
+
+#include <algorithm>
+
+namespace tw {
+
+void FrmMain::Form_Load(const std::string& commandLine) {
+    // 1. The tables of the resource file.
+    StringTable.assign(101, "");
+    UnitTable.assign(21, {});
+    MessageTable.assign(26, {});
+    ErrorTexts.assign(101, "");
+    LogWrite(">frmMain_load");
+
+    // 3. Version label.
+    Version = platform.ProgramVersion();
+    std::string rev = "Rev : ";
+    for (std::size_t i = 0; i < Version.size(); ++i)
+        rev += (i ? "." : "") + std::to_string(Version[i]);
+    VersionNo.SetCaption(rev);
+    LABEL[801].SetCaption(rev);
+
+    SetUpFolders();
+    SizeAndPlaceWindow();
+
+    // 11. Sub-frames in bold 9 point; pages and room drawings hidden.
+    for (auto& [i, frame] : CFRAME) {
+        frame.FontBold = true;
+        frame.FontSize = 9;
+    }
+    for (auto& [i, page] : FRAME)
+        page.Visible = false;
+    for (auto& [i, picture] : Geometry)
+        picture.Visible = false;
+
+    // 12. Page arrows without focus, menu colours.
+    for (auto& [i, arrow] : TABFPIC)
+        arrow.Picture = OpDataFolder + TABIMAGES.Images[4];
+    for (auto& [i, arrow] : TABBPIC)
+        arrow.Picture = OpDataFolder + TABIMAGES.Images[2];
+    ResetButtonColours();
+
+    IsLoading = true;
+    ReadDataFiles();
+    IsLoading = false;
+
+    InterpretCommandLine(commandLine);
+    PrepareBanner();
+}
+
+void FrmMain::SetUpFolders() {
+    InstallFolder = platform.ExecutableFolder();
+    if (!InstallFolder.empty() && InstallFolder.back() != '/') InstallFolder += '/';
+    Log.SetFolder(InstallFolder);
+    OpDataFolder = InstallFolder + "opdata/";
+
+    // The first icon of the data folder is the window's icon; its name keys the settings.
+    auto icons = FindFiles(OpDataFolder, "*.ico");
+    if (icons.empty()) FileExists(OpDataFolder + "*.ico", true);
+    LogWrite(icons.front());
+    Window.Icon = OpDataFolder + icons.front();
+    IconBaseName = Left(icons.front(), CharCount(icons.front()) - 4);
+
+    SettingsRoot = IconBaseName + "\\Tarnwell";
+    SettingsSection = SettingsRoot + "\\Settings";
+    FileHistorySection = SettingsRoot + "\\FileHistory";
+
+    JobFolder = GetSetting("JobFilepath", InstallFolder + "JobFiles/");
+    UpdatesFolder = InstallFolder + "Updates";
+    DefaultJobFile = OpDataFolder + "default.fil";
+    CatalogFolder = InstallFolder + "proddata/";
+}
+
+void FrmMain::SizeAndPlaceWindow() {
+    ResizeLock = true;
+    ScreenInfo screen = platform.Screen();
+    Window.WindowState = 0;
+    int frameWidth = Window.Width - Window.ScaleWidth;
+    int frameHeight = Window.Height - Window.ScaleHeight;
+    Window.Width = 9600;
+    Window.ScaleWidth = Window.Width - frameWidth;
+    Window.Height = frameHeight + 7200;
+    Window.ScaleHeight = 7200;
+    Window.Left = (screen.widthTwips - Window.Width) / 2;
+    Window.Top = (screen.heightTwips - Window.Height) / 2;
+    if (Window.Top + Window.Height > screen.heightTwips)
+        Window.Top = screen.heightTwips - Window.Height;
+    LogWrite(std::to_string(Window.Width) + " " + std::to_string(Window.Height));
+    ResizeLock = false;
+}
+
+void FrmMain::InterpretCommandLine(const std::string& commandLine) {
+    CommandArgs = ParseCommandLine(commandLine, 10);
+    int count = static_cast<int>(CommandArgs.size()) - 1;
+    if (count == 0) {
+        LoadDefaultJobOrEnd();
+        return;
+    }
+    bool jobSeen = false;
+    for (int i = 1; i <= count; ++i) {
+        std::string& arg = CommandArgs[static_cast<std::size_t>(i)];
+        if (jobSeen) break;
+        if (LowerCase(Right(arg, 4)) != "." + JobFileExtension) {
+            LoadDefaultJobOrEnd();
+            continue;
+        }
+        if (FileExists(arg, false)) {
+            CurrentJobFile = arg;
+            if (JobFileLoad(arg, false)) {
+                BUTT_Click(0);
+                BUTT[0].ForeColor = ShadowSelectColour;
+            } else {
+                LoadDefaultJobOrEnd();
+            }
+        } else {
+            MessageError(15);
+            LoadDefaultJobOrEnd();
+        }
+        arg.clear();
+        jobSeen = true;
+    }
+    for (int i = 1; i <= count; ++i)
+        if (UpperCase(CommandArgs[static_cast<std::size_t>(i)]) == "/LOG") Log.SetLogEnabled(true);
+}
+
+void FrmMain::LoadDefaultJobOrEnd() {
+    if (!JobFileLoad(DefaultJobFile, true)) throw ProgramEnd{1};
+}
+
+void FrmMain::PrepareBanner() {
+    EBANNER.SetCaption("Ag");
+    int width = 0;
+    Measure("Ag", EBANNER.FontSize, EBANNER.FontBold, width, BannerLineHeight);
+    EBANNER.SetCaption("-\n-\n-");
+    EBANNER.Height = 3 * BannerLineHeight;
+}
+
+bool FrmMain::Form_QueryUnload(bool byUser) {
+    if (byUser && JobModified) {
+        if (MessageBox(MessageTable[13][0], MessageTable[13][1], 20) == mb::No) return false;
+    }
+    return true;
+}
+
+std::string FrmMain::GetSetting(const std::string& key, const std::string& fallback) {
+    return platform.GetSetting(RegistryAppName, SettingsSection, key, fallback);
+}
+
+void FrmMain::SaveSetting(const std::string& key, const std::string& value) {
+    platform.SaveSetting(RegistryAppName, SettingsSection, key, value);
+}
+
+} // namespace tw

@@ -1,0 +1,372 @@
+// SPDX-License-Identifier: MIT
+// The resource (language) file: every text the user reads, the unit table and the
+// engineering constants. Each line is one record; a record that fails is skipped and reading
+// goes on, so a damaged file never stops the program.
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+#include "ui/pictures.h"
+
+#include <cmath>
+#include <set>
+
+namespace tw {
+
+namespace {
+
+const std::set<std::string> kConstantNames = {"HEAVYUSAGE",
+                                              "LONGSTORAGE",
+                                              "NORMALUSE",
+                                              "DOCKPOWER",
+                                              "ENTHALPYCONSTANT",
+                                              "VENTCONSTANT",
+                                              "INTERNALRH",
+                                              "ESTIMATEDRH",
+                                              "PEOPLEPOWER",
+                                              "FORKLIFTPOWER",
+                                              "LATENTCONSTANT",
+                                              "DEFAULTWEIGHTT",
+                                              "DEFAULTWEIGHTK1",
+                                              "DEFAULTWEIGHTK2",
+                                              "MINBOXTEMP",
+                                              "MINAMBIENT",
+                                              "MAXAMBIENT",
+                                              "MAXDOORS",
+                                              "MAXMOTORHP",
+                                              "FACTOROFSAFETY",
+                                              "MININFILTTEMP",
+                                              "MAXINFILTTEMP",
+                                              "RUNTIMETEMP1",
+                                              "RUNTIMETEMP2",
+                                              "RUNTIME1",
+                                              "RUNTIME2",
+                                              "RUNTIME3",
+                                              "CONDENSER50HZFACTOR",
+                                              "CONDENSER60HZFACTOR",
+                                              "COOLER50HZFACTOR",
+                                              "COOLER60HZFACTOR",
+                                              "UNDERRANGE",
+                                              "DEFAULTWALLK",
+                                              "DEFAULTFLOORK",
+                                              "DEFAULTCEILINGK",
+                                              "MOTORTEMP",
+                                              "AVERAGECURTAINS",
+                                              "LIGHTPOWER",
+                                              "MAXCOLUMNWIDTH"};
+
+// A 16-bit whole number, halves to even, as the toolkit converts; out of range is an error.
+int ToInteger16(double value) {
+    double r = RoundHalfEven(value);
+    if (r < -32768 || r > 32767) throw std::range_error("overflow");
+    return static_cast<int>(r);
+}
+
+} // namespace
+
+double Val(const std::string& text) {
+    // The leading number of a text, read with a decimal point; 0 when there is none.
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    std::string number;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) number += text[i++];
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= '0' && c <= '9')
+            number += c;
+        else if (c == '.' && !point) {
+            point = true;
+            number += c;
+        } else if (c != ' ')
+            break;
+    }
+    auto v = ParseNumber(number, '.');
+    return v ? *v : 0.0;
+}
+
+void FrmMain::ReadResourceFile() {
+    MessageTable.assign(26, {});
+    ErrorTexts.assign(101, "");
+    LogWrite(">ReadResourceFile()");
+    std::string name = GetSetting("Language_File", "");
+    if (name.empty()) {
+        name = "default.lng";
+        SaveSetting("Language_File", name);
+    }
+    const std::string path = OpDataFolder + name;
+    LogWrite(path);
+    const std::string shortName = Left(name, CharCount(name) - 3);
+    TEXTBOX[803].SetText(shortName);
+    TEXTBOX[803].Tag = shortName;
+
+    for (auto& [i, list] : OPTIONLIST)
+        list.Clear();
+    for (auto& [i, list] : OPTIONVALUE)
+        list.Clear();
+    for (auto& [i, list] : UnitGrid)
+        list.Clear();
+    // The row hints and row types are filled by position; a second read starts them afresh
+    // so that they never hold the rows twice.
+    for (auto& [i, list] : MSFlexHints)
+        list.Clear();
+    for (auto& [i, list] : MSFlexRowType)
+        list.Clear();
+
+    LineReader file = OpenDataFile(path);
+    while (!file.Eof()) {
+        auto fields = ParseInput(file);
+        if (UpperBound(fields) < 5) continue;
+        try {
+            if (Val(fields[2]) < 0) continue;
+            ApplyResourceRecord(fields);
+        } catch (const std::exception& e) {
+            LogWrite("record ignored: " + fields[1] + " " + fields[2] + " " + fields[3] + " (" +
+                     e.what() + ")");
+        }
+    }
+
+    const std::pair<int, const char*> systems[] = {{840, "ImperialLength"},
+                                                   {842, "ImperialTemperature"},
+                                                   {844, "ImperialMass"},
+                                                   {846, "ImperialPower"}};
+    for (const auto& [n, key] : systems) {
+        bool imperial = ParseBool(GetSetting(key, "True"), true);
+        RADIO[n].SetValue(imperial);
+        RADIO[n + 1].SetValue(!imperial);
+    }
+    CFRAME[2].Visible = !CurrentJobFile.empty();
+    ThumbNailLogo.ToolTipText = StringTable[20];
+    SPECLINK[0].ToolTipText = StringTable[21];
+    SPECLINK[1].ToolTipText = StringTable[22];
+    const std::string title = GetCellValue(300, 0, 2);
+    if (title.empty() || !IsNumeric(title)) SetCellValue(300, 0, 2, StringTable[11]);
+}
+
+void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
+    const std::string type = UpperCase(fields[1]);
+    const std::string sub = UpperCase(fields[2]);
+    const int n = ToInteger16(Val(fields[2]));
+    const std::string property = UpperCase(fields[3]);
+    std::string value = fields[4];
+    if (!value.empty() && value[0] == '"') value = StripQuotes(value);
+    const bool visible = UpperCase(value) == "TRUE";
+    auto picture = [&](const std::string& file) {
+        std::string full = OpDataFolder + file;
+        if (!PictureSize(full)) throw std::runtime_error("picture cannot be loaded: " + full);
+        return full;
+    };
+
+    if (type == "FEXT") {
+        JobFileExtension = LowerCase(value);
+    } else if (type == "HELPFILE") {
+        HelpFilePath = OpDataFolder + value;
+    } else if (type == "HINTCAPTION") {
+        HintBoxCaption.SetCaption(value);
+    } else if (type == "CATALOG") {
+        CatalogPath = GetSetting("CatalogPath", value);
+    } else if (type == "CSPECS") {
+        CSpecPath = GetSetting("CSpecPath", value);
+    } else if (type == "ESPECS") {
+        ESpecPath = GetSetting("ESpecPath", value);
+    } else if (type == "EMAILTO") {
+        EmailTo = GetSetting("EmailTo", value);
+    } else if (type == "UPDATEURL") {
+        UpdateUrl = value;
+    } else if (type == "PFORM") {
+        (n == 1 ? PrintFormFile1 : PrintFormFile2) = value;
+    } else if (type == "ACONST") {
+        const std::string keyword = Trim(property);
+        if (!kConstantNames.count(keyword)) return;
+        float number = ToSingle(NormalizeDecimal(value));
+        if (keyword == "MAXCOLUMNWIDTH") number = static_cast<float>(ToInteger16(number));
+        Constants[keyword] = number;
+    } else if (type == "UNIT") {
+        auto& row = UnitTable.at(static_cast<std::size_t>(n));
+        std::string factor = UpperBound(fields) > 6 ? fields[6] : "";
+        if (factor != "FTOC") factor = FormatSingle(ToSingle(factor), Decimal());
+        row[1] = fields[3];
+        row[2] = value;
+        row[3] = UpperBound(fields) > 5 ? fields[5] : "";
+        row[4] = factor;
+    } else if (type == "STRING") {
+        StringTable.at(static_cast<std::size_t>(n)) = value;
+    } else if (type == "TABLE") {
+        ApplyTableRecord(sub, property, value);
+    } else if (type == "HINTBOX") {
+        if (property != "DEFAULT") return;
+        HINTBOX.SetCaption(value);
+        HINTBOX.Visible = true;
+    } else if (type == "MSGBOX") {
+        auto& message = MessageTable.at(static_cast<std::size_t>(n));
+        if (property == "CAPTION")
+            message[0] = value;
+        else if (property == "MESSAGE")
+            message[1] = value;
+    } else if (type == "ERROR") {
+        ErrorTexts.at(static_cast<std::size_t>(n)) = value;
+    } else if (type == "BUTTONS") {
+        if (sub != "MENU" || property != "JUSTIFY") return;
+        const std::string how = UpperCase(value);
+        int alignment = how == "LEFT"     ? 0
+                        : how == "CENTRE" ? 2
+                        : how == "RIGHT"  ? 1
+                                          : ToInteger16(ToSingle(value));
+        for (int i = 0; i <= 14; ++i) {
+            BUTT[i].Alignment = alignment;
+            SHADOW[i].Alignment = alignment;
+        }
+    } else if (type == "BUTT") {
+        if (property == "CAPTION") {
+            Label& button = BUTT[n];
+            Label& shadow = SHADOW[n];
+            button.SetCaption(value);
+            shadow.SetCaption(value);
+        } else if (property == "TOOLTIP") {
+            BUTT[n].ToolTipText = value;
+        } else if (property == "VISIBLE") {
+            Label& button = BUTT[n];
+            SHADOW[n].Visible = visible;
+            button.Visible = visible;
+            if (visible) BringToFront(button.ref);
+        }
+    } else if (type == "TEXTBOX") {
+        ApplyTextBoxRecord(n, property, value);
+    } else if (type == "HYPERLINK") {
+        Label& link = HYPERLINK[n];
+        if (property == "CAPTION")
+            link.SetCaption(value);
+        else if (property == "TOOLTIP")
+            link.ToolTipText = value;
+        else if (property == "VISIBLE")
+            link.Visible = visible;
+        else if (property == "TAG")
+            link.Tag = value;
+    } else if (type == "OPTIONLIST") {
+        if (property == "ITEM")
+            OPTIONLIST[n].AddItem(value);
+        else if (property == "VALUE")
+            OPTIONVALUE[n].AddItem(value);
+        else if (property == "TOOLTIP")
+            OPTIONLIST[n].ToolTipText = value;
+    } else if (type == "FORM") {
+        if (property == "CAPTION") {
+            Window.Caption = value;
+            BaseCaption = value;
+        } else if (property == "ICON") {
+            Window.Icon = picture(value);
+        }
+    } else if (type == "ICON") {
+        Window.Icon = picture(value);
+    } else if (type == "CHECK") {
+        CheckBox& box = CHECK[n];
+        if (property == "CAPTION")
+            box.Caption = value;
+        else if (property == "TOOLTIP")
+            box.ToolTipText = value;
+        else if (property == "VISIBLE")
+            box.Visible = visible;
+        else if (property == "HINT")
+            box.Tag = value;
+    } else if (type == "RADIO") {
+        OptionButton& radio = RADIO[n];
+        if (property == "CAPTION")
+            radio.Caption = value;
+        else if (property == "TOOLTIP")
+            radio.ToolTipText = value;
+        else if (property == "VISIBLE")
+            radio.Visible = visible;
+        else if (property == "HINT")
+            radio.Tag = value;
+    } else if (type == "CFRAME") {
+        Frame& frame = CFRAME[n];
+        if (property == "CAPTION")
+            frame.Caption = value;
+        else if (property == "TOOLTIP")
+            frame.ToolTipText = value;
+        else if (property == "VISIBLE")
+            frame.Visible = visible;
+    } else if (type == "PICTURE") {
+        ApplyPictureRecord(property, picture(value));
+    }
+}
+
+void FrmMain::ApplyTableRecord(const std::string& code, const std::string& property,
+                               const std::string& value) {
+    if (CharCount(code) != 3) throw std::invalid_argument("grid code");
+    const int grid = 100 * ToInteger16(ToSingle(Left(code, 1)));
+    const int row = ToInteger16(ToSingle(Right(code, 2)));
+    if (property == "CAPTION") {
+        SetCellValue(grid, row, 0, value);
+    } else if (property == "UNITS") {
+        MSFlexGrid[grid].SetTextMatrix(row, 1, UnitText(value, false));
+        UnitGrid[grid].AddItem(value);
+    } else if (property == "HINT") {
+        MSFlexHints[grid].AddItem(value, row);
+    } else if (property == "TYPE") {
+        MSFlexRowType[grid].AddItem(value, row);
+    }
+}
+
+void FrmMain::ApplyTextBoxRecord(int n, const std::string& property, const std::string& value) {
+    if (property == "CAPTION") {
+        Label& label = LABEL[n];
+        label.SetCaption(value);
+        label.Visible = !value.empty();
+    } else if (property == "UNITS") {
+        Label& unit = UNITS[n];
+        unit.Tag = value;
+        std::string caption = UnitText(value, false);
+        const std::string alternate = UnitText(value, true);
+        if (n == 401 && UpperCase(Left(alternate, 1)) == "W") caption = alternate;
+        unit.SetCaption(caption);
+        unit.Visible = !caption.empty();
+    } else if (property == "VISIBLE") {
+        bool visible = UpperCase(value) == "TRUE";
+        TEXTBOX[n].Visible = visible;
+        LABEL[n].Visible = visible;
+        UNITS[n].Visible = visible;
+    } else if (property == "TOOLTIP") {
+        TEXTBOX[n].ToolTipText = value;
+    } else if (property == "DEFAULT") {
+        if (n >= 700 && n <= 799 && !CurrentJobFile.empty()) return;
+        TextBox& box = TEXTBOX[n];
+        const std::string key = "TextBox" + std::to_string(n);
+        std::string remembered = GetSetting(key, value);
+        SaveSetting(key, remembered);
+        box.SetText(remembered);
+        box.Tag = remembered;
+    } else if (property == "HINT") {
+        TEXTBOX[n].LinkItem = value;
+        // The field's list shows the same hint while it is open.
+        if (OPTIONLIST.Exists(n)) OPTIONLIST[n].Tag = value;
+    }
+}
+
+void FrmMain::ApplyPictureRecord(const std::string& property, const std::string& file) {
+    auto size = PictureSize(file);
+    const ScreenInfo screen = platform.Screen();
+    if (property == "PICTURE") {
+        Logo.Picture = file;
+        Logo.Width = size->width * screen.twipsPerPixelX;
+        Logo.Height = size->height * screen.twipsPerPixelY;
+        Form_Resize();
+    } else if (property == "THUMBNAILLOGO") {
+        ThumbNailLogo.Picture = file;
+        ThumbNailLogo.Width = size->width * screen.twipsPerPixelX;
+        ThumbNailLogo.Height = size->height * screen.twipsPerPixelY;
+        LayoutLowerLeft();
+    } else if (property == "PRINTLOGO") {
+        PrintLogoFile = file;
+    }
+}
+
+void FrmMain::LoadLanguageList(const std::string& text, int index) {
+    LogWrite(">LoadLanguageList(" + text + ", " + std::to_string(index) + ")");
+    ListBox& list = OPTIONLIST[index];
+    list.Clear();
+    for (const auto& file : FindFiles(OpDataFolder, "*.lng"))
+        list.AddItem(Left(file, CharCount(file) - 3));
+}
+
+} // namespace tw

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+// GUI tests run without a display: the offscreen platform is chosen before Qt starts.
+#include <QApplication>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
