@@ -96,6 +96,11 @@ struct SubscriptOutOfRange : std::out_of_range {
 enum class Alignment { Left = 0, Right = 1, Centre = 2 };
 
 struct Control {
+    Control() = default;
+    Control(const Control&) = default;
+    Control& operator=(const Control&) = default;
+    virtual ~Control() = default;
+
     ControlRef ref;
     // The frame, page or picture the control sits in; the window itself for top-level controls.
     ControlRef container;

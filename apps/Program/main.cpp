@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// The main program: the window, started with a job file and "/LOG" on its command line.
+#include "frm/frm_main.h"
+#include "gui/main_window.h"
+#include "gui/qt_platform.h"
+
+#include <QApplication>
+
+namespace {
+
+// The arguments as one command line, each holding a blank or a tab in quotes.
+std::string JoinArguments(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (!line.empty()) line += ' ';
+        bool quote = arg.find_first_of(" \t") != std::string::npos;
+        line += quote ? "\"" + arg + "\"" : arg;
+    }
+    return line;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tw::QtPlatform platform;
+    tw::FrmMain frm(platform);
+    tw::MainWindow window(frm, platform);
+    try {
+        frm.Form_Load(JoinArguments(argc, argv));
+    } catch (const tw::ProgramEnd& end) {
+        return end.exitCode;
+    }
+    window.ApplyWindowGeometry();
+    window.Sync();
+    window.show();
+    int code = app.exec();
+    return window.ExitCode() ? window.ExitCode() : code;
+}

@@ -1,0 +1,647 @@
+// SPDX-License-Identifier: MIT
+#include "gui/main_window.h"
+
+#include "gui/qt_text.h"
+#include "gui/shape_widget.h"
+#include "ui/layout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <algorithm>
+#include <sstream>
+
+namespace tw {
+
+namespace {
+
+// The classic key codes of the keys the handlers look at.
+int KeyCode(int qtKey) {
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 65 + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 48 + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    default:
+        return 0;
+    }
+}
+
+int ShiftState(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+           (m & Qt::AltModifier ? 4 : 0);
+}
+
+// The character a key press delivers: printable text, or the control codes of Enter, Escape,
+// Backspace and Ctrl+letter.
+int KeyAscii(const QKeyEvent* key) {
+    int code = KeyCode(key->key());
+    if (code == 13 || code == 27 || code == 8) return code;
+    if ((key->modifiers() & Qt::ControlModifier) && code >= 65 && code <= 90) return code - 64;
+    const QString text = key->text();
+    if (text.isEmpty() || text.at(0).unicode() < 32) return 0;
+    return static_cast<int>(text.toUcs4().value(0));
+}
+
+// Positions in the model's texts count bytes; Qt counts UTF-16 units.
+int ToQtPosition(const std::string& text, int bytes) {
+    return QString::fromUtf8(text.data(), std::clamp(bytes, 0, static_cast<int>(text.size())))
+        .size();
+}
+int ToModelPosition(const QString& text, int position) {
+    return text.left(position).toUtf8().size();
+}
+
+bool HasNoWidget(ArrayId a) {
+    return a == ArrayId::OPTIONVALUE || a == ArrayId::MSFlexRowType || a == ArrayId::MSFlexHints ||
+           a == ArrayId::UnitGrid || a == ArrayId::SIZER || a == ArrayId::WrapBox ||
+           a == ArrayId::Timer1;
+}
+
+void SetColours(QWidget* w, const Control& c, QPalette::ColorRole fore, QPalette::ColorRole back) {
+    QPalette p = w->palette();
+    p.setColor(fore, ToQColor(c.ForeColor));
+    p.setColor(back, ToQColor(c.BackColor));
+    w->setPalette(p);
+}
+
+QPixmap Picture(const std::string& path, int width, int height, bool stretch) {
+    QPixmap pixmap;
+    const QString key = Q(path);
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap.load(key);
+        QPixmapCache::insert(key, pixmap);
+    }
+    if (stretch && !pixmap.isNull() && width > 0 && height > 0)
+        return pixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return pixmap;
+}
+
+} // namespace
+
+MainWindow::MainWindow(FrmMain& frm, QtPlatform& platform) : frm_(frm), platform_(platform) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    platform_.SetBeforeEvents([this] { Sync(); });
+    CreateWidgets();
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (frm_.Timer1.Enabled)
+            Dispatch([this] { frm_.Raise(EventType::Timer, frm_.Timer1.ref); });
+    });
+    timer_.start(std::max(10, frm_.Timer1.Interval));
+}
+
+void MainWindow::CreateWidgets() {
+    frm_.ForEachControl([this](Control& c) {
+        if (HasNoWidget(c.ref.array)) return;
+        QWidget* w = CreateWidget(c);
+        w->installEventFilter(this);
+        w->setMouseTracking(true);
+        bindings_[c.ref] = Binding{c.ref, w, {}};
+        refs_[w] = c.ref;
+    });
+    // Parents once every widget exists, so containers may come in any order.
+    for (auto& [ref, b] : bindings_) {
+        b.widget->setParent(ParentOf(frm_.Get(ref)));
+        b.widget->setVisible(false);
+    }
+}
+
+QWidget* MainWindow::CreateWidget(Control& c) {
+    const ControlRef ref = c.ref;
+    auto dispatch = [this](std::function<void()> f) { Dispatch(f); };
+    if (auto* box = dynamic_cast<TextBox*>(&c)) {
+        auto* edit = new QLineEdit(this);
+        edit->setFrame(false);
+        connect(edit, &QLineEdit::textEdited, this, [this, ref, edit](const QString& text) {
+            Dispatch([this, ref, edit, text] {
+                auto& model = static_cast<TextBox&>(frm_.Get(ref));
+                model.SelStart = ToModelPosition(text, edit->cursorPosition());
+                model.SelLength = 0;
+                model.SetText(S(text));
+            });
+        });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, ref, edit](int, int) {
+            if (syncing_) return;
+            auto& model = static_cast<TextBox&>(frm_.Get(ref));
+            const QString text = edit->text();
+            if (edit->hasSelectedText()) {
+                model.SelStart = ToModelPosition(text, edit->selectionStart());
+                model.SelLength = ToModelPosition(text, edit->selectionEnd()) - model.SelStart;
+            } else {
+                model.SelStart = ToModelPosition(text, edit->cursorPosition());
+                model.SelLength = 0;
+            }
+        });
+        (void)box;
+        return edit;
+    }
+    if (dynamic_cast<ListBox*>(&c)) {
+        auto* list = new QListWidget(this);
+        connect(list, &QListWidget::itemClicked, this, [this, ref, list](QListWidgetItem* item) {
+            int row = list->row(item);
+            Dispatch([this, ref, row] {
+                auto& model = static_cast<ListBox&>(frm_.Get(ref));
+                // A click on the item already chosen still counts as a choice.
+                if (model.ListIndex() == row)
+                    frm_.Raise(EventType::Click, ref);
+                else
+                    model.SetListIndex(row);
+            });
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [dispatch, this, ref](QListWidgetItem*) {
+                    dispatch([this, ref] { frm_.Raise(EventType::DblClick, ref); });
+                });
+        return list;
+    }
+    if (dynamic_cast<OptionButton*>(&c)) {
+        auto* radio = new QRadioButton(this);
+        radio->setAutoExclusive(false);
+        connect(radio, &QRadioButton::clicked, this, [this, ref, radio](bool) {
+            Dispatch([this, ref] { static_cast<OptionButton&>(frm_.Get(ref)).SetValue(true); });
+            radio->setChecked(static_cast<OptionButton&>(frm_.Get(ref)).Value());
+        });
+        return radio;
+    }
+    if (dynamic_cast<CheckBox*>(&c)) {
+        auto* check = new QCheckBox(this);
+        connect(check, &QCheckBox::clicked, this, [this, ref](bool on) {
+            Dispatch(
+                [this, ref, on] { static_cast<CheckBox&>(frm_.Get(ref)).SetValue(on ? 1 : 0); });
+        });
+        return check;
+    }
+    if (dynamic_cast<Grid*>(&c)) {
+        auto* table = new QTableWidget(this);
+        table->horizontalHeader()->hide();
+        table->verticalHeader()->hide();
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(table, &QTableWidget::cellClicked, this, [this, ref](int row, int col) {
+            Dispatch([this, ref, row, col] {
+                auto& grid = static_cast<Grid&>(frm_.Get(ref));
+                grid.Row = grid.RowSel = row;
+                grid.Col = grid.ColSel = col;
+                frm_.Raise(EventType::Click, ref);
+            });
+        });
+        return table;
+    }
+    if (dynamic_cast<CommandButton*>(&c)) {
+        auto* button = new QToolButton(this);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [dispatch, this, ref] {
+            dispatch([this, ref] { frm_.Raise(EventType::Click, ref); });
+        });
+        return button;
+    }
+    if (dynamic_cast<Frame*>(&c)) {
+        if (ref.array == ArrayId::CFRAME) return new QGroupBox(this);
+        auto* frame = new QFrame(this);
+        frame->setAutoFillBackground(true);
+        return frame;
+    }
+    if (dynamic_cast<Shape*>(&c)) return new ShapeWidget(this);
+    if (dynamic_cast<ProgressBarControl*>(&c)) return new QProgressBar(this);
+    if (ref.array == ArrayId::FRAME) {
+        auto* page = new QWidget(this);
+        page->setFocusPolicy(Qt::ClickFocus);
+        return page;
+    }
+    if (ref.array == ArrayId::TabForward || ref.array == ArrayId::TabBack) {
+        auto* trap = new QWidget(this);
+        trap->setFocusPolicy(Qt::TabFocus);
+        return trap;
+    }
+    auto* label = new QLabel(this);
+    if (ref.array == ArrayId::TABFPIC || ref.array == ArrayId::TABBPIC)
+        label->setFocusPolicy(Qt::TabFocus);
+    if (ref.array == ArrayId::HYPERLINK || ref.array == ArrayId::BUTT ||
+        ref.array == ArrayId::SPECLINK)
+        label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QWidget* MainWindow::ParentOf(const Control& c) {
+    if (c.container.array == ArrayId::Window) return this;
+    auto it = bindings_.find(c.container);
+    return it == bindings_.end() ? this : it->second.widget;
+}
+
+QWidget* MainWindow::WidgetOf(ControlRef ref) const {
+    auto it = bindings_.find(ref);
+    return it == bindings_.end() ? nullptr : it->second.widget;
+}
+
+void MainWindow::Dispatch(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ProgramEnd& end) {
+        EndProgram(end.exitCode);
+        return;
+    } catch (const std::exception& e) {
+        // A fault in one handler must not take the window down: it goes to the log.
+        frm_.LogWrite(std::string("error: ") + e.what());
+    }
+    Sync();
+}
+
+void MainWindow::EndProgram(int code) {
+    exitCode_ = code;
+    closing_ = true;
+    close();
+    QApplication::exit(code);
+}
+
+void MainWindow::Sync() {
+    if (syncing_) return;
+    syncing_ = true;
+    std::vector<std::pair<int, QWidget*>> raised;
+    for (auto& [ref, b] : bindings_) {
+        Control& c = frm_.Get(ref);
+        Apply(b);
+        if (c.ZOrder != b.appliedZ) {
+            b.appliedZ = c.ZOrder;
+            raised.push_back({c.ZOrder, b.widget});
+        }
+    }
+    std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (auto& [z, w] : raised)
+        w->raise();
+    const std::string title = frm_.Window.Caption;
+    if (windowTitle() != Q(title)) setWindowTitle(Q(title));
+    SyncFocus();
+    update();
+    syncing_ = false;
+}
+
+void MainWindow::Apply(Binding& b) {
+    Control& c = frm_.Get(b.ref);
+    std::ostringstream key;
+    key << c.Left << ',' << c.Top << ',' << c.Width << ',' << c.Height << ',' << c.Visible
+        << c.Enabled << ',' << c.ForeColor << ',' << c.BackColor << ',' << c.Transparent << ','
+        << c.FontSize << c.FontBold << ',' << c.Alignment << ',' << c.ToolTipText << '\x1f'
+        << c.container.index << static_cast<int>(c.container.array) << '\x1f';
+    if (auto* l = dynamic_cast<Label*>(&c))
+        key << l->Caption() << l->WordWrap;
+    else if (auto* t = dynamic_cast<TextBox*>(&c))
+        key << t->Text() << t->Locked;
+    else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+        for (const auto& item : lb->Items())
+            key << item << '\x1e';
+        key << lb->ListIndex();
+    } else if (auto* r = dynamic_cast<OptionButton*>(&c))
+        key << r->Caption << r->Value();
+    else if (auto* ch = dynamic_cast<CheckBox*>(&c))
+        key << ch->Caption << ch->Value();
+    else if (auto* f = dynamic_cast<Frame*>(&c))
+        key << f->Caption;
+    else if (auto* pb = dynamic_cast<PictureBox*>(&c))
+        key << pb->Picture;
+    else if (auto* im = dynamic_cast<Image*>(&c))
+        key << im->Picture << im->Stretch;
+    else if (auto* cb = dynamic_cast<CommandButton*>(&c))
+        key << cb->Caption;
+    else if (auto* s = dynamic_cast<Shape*>(&c))
+        key << s->BorderColor << s->IsLine;
+    else if (auto* p = dynamic_cast<ProgressBarControl*>(&c))
+        key << p->Min << p->Max << p->Value;
+    else if (auto* g = dynamic_cast<Grid*>(&c)) {
+        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << g->BackColorFixed
+            << g->ForeColorFixed << g->GridColor;
+        for (int r = 0; r < g->Rows(); ++r) {
+            key << g->RowHeight(r) << ';';
+            for (int col = 0; col < g->Cols(); ++col) {
+                const GridCell& cell = g->Cell(r, col);
+                key << cell.text << '\x1e' << cell.fore << cell.back;
+            }
+        }
+        for (int col = 0; col < g->Cols(); ++col)
+            key << g->ColWidth(col) << ';';
+    }
+    std::string state = key.str();
+    if (state == b.applied) return;
+    b.applied = std::move(state);
+
+    QWidget* w = b.widget;
+    QWidget* parent = ParentOf(c);
+    if (w->parentWidget() != parent) w->setParent(parent);
+    w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), Px(c.Height));
+    w->setEnabled(c.Enabled);
+    w->setToolTip(Q(c.ToolTipText));
+    QFont font = ModelFont(c.FontSize, c.FontBold);
+    if (c.ref.array == ArrayId::HYPERLINK) font.setUnderline(true);
+    w->setFont(font);
+    const Qt::Alignment align = c.Alignment == 1   ? Qt::AlignRight | Qt::AlignVCenter
+                                : c.Alignment == 2 ? Qt::AlignHCenter | Qt::AlignVCenter
+                                                   : Qt::AlignLeft | Qt::AlignVCenter;
+
+    if (auto* l = dynamic_cast<Label*>(&c)) {
+        auto* label = static_cast<QLabel*>(w);
+        label->setText(Q(l->Caption()));
+        label->setWordWrap(l->WordWrap);
+        label->setAlignment(l->WordWrap ? Qt::AlignLeft | Qt::AlignTop : align);
+        label->setAutoFillBackground(!c.Transparent);
+        SetColours(label, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* t = dynamic_cast<TextBox*>(&c)) {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != Q(t->Text())) {
+            edit->setText(Q(t->Text()));
+            edit->setCursorPosition(ToQtPosition(t->Text(), t->SelStart + t->SelLength));
+        }
+        edit->setAlignment(align);
+        edit->setReadOnly(t->Locked);
+        SetColours(edit, c, QPalette::Text, QPalette::Base);
+    } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+        auto* list = static_cast<QListWidget*>(w);
+        QSignalBlocker block(list);
+        list->clear();
+        for (const auto& item : lb->Items())
+            list->addItem(Q(item));
+        list->setCurrentRow(lb->ListIndex());
+        SetColours(list, c, QPalette::Text, QPalette::Base);
+    } else if (auto* r = dynamic_cast<OptionButton*>(&c)) {
+        auto* radio = static_cast<QRadioButton*>(w);
+        QSignalBlocker block(radio);
+        radio->setText(Q(r->Caption));
+        radio->setChecked(r->Value());
+        SetColours(radio, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* ch = dynamic_cast<CheckBox*>(&c)) {
+        auto* check = static_cast<QCheckBox*>(w);
+        QSignalBlocker block(check);
+        check->setText(Q(ch->Caption));
+        check->setChecked(ch->Value() != 0);
+        SetColours(check, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* f = dynamic_cast<Frame*>(&c)) {
+        if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(Q(f->Caption));
+        w->setAutoFillBackground(!c.Transparent);
+        SetColours(w, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* pb = dynamic_cast<PictureBox*>(&c)) {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setAlignment(Qt::AlignCenter);
+            label->setPixmap(Picture(pb->Picture, Px(c.Width), Px(c.Height), false));
+        }
+        w->setAutoFillBackground(!c.Transparent);
+        SetColours(w, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* im = dynamic_cast<Image*>(&c)) {
+        auto* label = static_cast<QLabel*>(w);
+        label->setPixmap(Picture(im->Picture, Px(c.Width), Px(c.Height), im->Stretch));
+    } else if (auto* cb = dynamic_cast<CommandButton*>(&c)) {
+        static_cast<QToolButton*>(w)->setText(Q(cb->Caption));
+    } else if (auto* s = dynamic_cast<Shape*>(&c)) {
+        static_cast<ShapeWidget*>(w)->SetShape(ToQColor(s->BorderColor), s->IsLine);
+        if (s->IsLine) w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), 1);
+    } else if (auto* p = dynamic_cast<ProgressBarControl*>(&c)) {
+        auto* bar = static_cast<QProgressBar*>(w);
+        bar->setRange(p->Min, p->Max);
+        bar->setValue(p->Value);
+    } else if (auto* g = dynamic_cast<Grid*>(&c)) {
+        ApplyGrid(w, *g);
+    }
+    w->setVisible(c.Visible);
+}
+
+void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
+    auto* table = static_cast<QTableWidget*>(widget);
+    QSignalBlocker block(table);
+    table->setRowCount(g.Rows());
+    table->setColumnCount(g.Cols());
+    table->setGridStyle(Qt::SolidLine);
+    for (int r = 0; r < g.Rows(); ++r) {
+        table->setRowHeight(r, Px(g.RowHeight(r)));
+        for (int col = 0; col < g.Cols(); ++col) {
+            const GridCell& cell = g.Cell(r, col);
+            auto* item = table->item(r, col);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table->setItem(r, col, item);
+            }
+            item->setText(Q(cell.text));
+            const bool fixed = r < g.FixedRows || col < g.FixedCols;
+            Colour back = cell.back != kNoColour ? cell.back
+                          : fixed                ? g.BackColorFixed
+                                                 : g.BackColor;
+            Colour fore = cell.fore != kNoColour ? cell.fore
+                          : fixed                ? g.ForeColorFixed
+                                                 : g.ForeColor;
+            item->setBackground(ToQColor(back));
+            item->setForeground(ToQColor(fore));
+            item->setTextAlignment(fixed ? Qt::AlignLeft | Qt::AlignVCenter
+                                         : Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    for (int col = 0; col < g.Cols(); ++col)
+        table->setColumnWidth(col, Px(g.ColWidth(col)));
+    if (g.Rows() > 0 && g.Cols() > 0) table->setCurrentCell(g.Row, g.Col);
+}
+
+void MainWindow::SyncFocus() {
+    if (!frm_.HasFocus()) return;
+    QWidget* wanted = WidgetOf(frm_.ActiveControl());
+    if (!wanted || !wanted->isVisible() || QApplication::focusWidget() == wanted) return;
+    wanted->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(wanted)) {
+        auto& box = static_cast<TextBox&>(frm_.Get(frm_.ActiveControl()));
+        const std::string& text = box.Text();
+        int start = ToQtPosition(text, box.SelStart);
+        int end = ToQtPosition(text, box.SelStart + box.SelLength);
+        edit->setSelection(start, end - start);
+    }
+}
+
+void MainWindow::ApplyWindowGeometry() {
+    const WindowProps& w = frm_.Window;
+    resize(Px(w.ScaleWidth), Px(w.ScaleHeight));
+    move(Px(w.Left), Px(w.Top));
+    if (!w.Icon.empty()) setWindowIcon(QIcon(Q(w.Icon)));
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const WindowProps& w = frm_.Window;
+    const int tpp = TwipsPerPixel();
+    const int innerHeight = height() * tpp;
+    for (int t = 0; t < kGradientBands; ++t) {
+        int top = GradientBandTop(innerHeight, t) / tpp;
+        int bottom = t + 1 < kGradientBands ? GradientBandTop(innerHeight, t + 1) / tpp : height();
+        painter.fillRect(0, top, width(), std::max(1, bottom - top),
+                         ToQColor(GradientBandColour(w.GradientBase, w.GradientIncrement, t)));
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+    const int tpp = TwipsPerPixel();
+    WindowProps& w = frm_.Window;
+    w.FrameWidth = (frameGeometry().width() - width()) * tpp;
+    w.FrameHeight = (frameGeometry().height() - height()) * tpp;
+    w.ScaleWidth = width() * tpp;
+    w.ScaleHeight = height() * tpp;
+    w.Width = w.ScaleWidth + w.FrameWidth;
+    w.Height = w.ScaleHeight + w.FrameHeight;
+    Dispatch([this] { frm_.Form_Resize(); });
+    // The layout may have pushed the window back to its smallest size.
+    if (Px(w.ScaleWidth) != width() || Px(w.ScaleHeight) != height())
+        resize(Px(w.ScaleWidth), Px(w.ScaleHeight));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        frm_.Window.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    bool goAhead = true;
+    Dispatch([this, &goAhead] { goAhead = frm_.Form_QueryUnload(true); });
+    if (goAhead) {
+        closing_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::RaiseUser(const Event& event) {
+    Dispatch([this, event] { frm_.Raise(event); });
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* key) {
+    Event down{EventType::KeyDown, {ArrayId::Window, 0}};
+    down.keyCode = KeyCode(key->key());
+    down.shift = ShiftState(key->modifiers());
+    RaiseUser(down);
+    int ascii = KeyAscii(key);
+    if (ascii) {
+        Event press{EventType::KeyPress, {ArrayId::Window, 0}};
+        press.keyAscii = &ascii;
+        Dispatch([this, &press] { frm_.Raise(press); });
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent*) {
+    RaiseUser(Event{EventType::Click, {ArrayId::Window, 0}});
+}
+
+bool MainWindow::FilterKey(Binding& b, QKeyEvent* key) {
+    const int code = KeyCode(key->key());
+    const int shift = ShiftState(key->modifiers());
+    // The window sees every key first, as with key preview on.
+    Event windowDown{EventType::KeyDown, {ArrayId::Window, 0}};
+    windowDown.keyCode = code;
+    windowDown.shift = shift;
+    RaiseUser(windowDown);
+    Event down{EventType::KeyDown, b.ref};
+    down.keyCode = code;
+    down.shift = shift;
+    RaiseUser(down);
+
+    int ascii = KeyAscii(key);
+    if (ascii == 0) return false;
+    bool handled = false;
+    Dispatch([&] {
+        Event press{EventType::KeyPress, b.ref};
+        press.keyAscii = &ascii;
+        frm_.Raise(press);
+        if (ascii == 0) {
+            handled = true;
+            return;
+        }
+        if (b.ref.array == ArrayId::TEXTBOX || b.ref.array == ArrayId::MSFlexText) {
+            auto* edit = static_cast<QLineEdit*>(b.widget);
+            auto& box = static_cast<TextBox&>(frm_.Get(b.ref));
+            const QString text = edit->text();
+            if (edit->hasSelectedText()) {
+                box.SelStart = ToModelPosition(text, edit->selectionStart());
+                box.SelLength = ToModelPosition(text, edit->selectionEnd()) - box.SelStart;
+            } else {
+                box.SelStart = ToModelPosition(text, edit->cursorPosition());
+                box.SelLength = 0;
+            }
+            if (ascii >= 32 || ascii == 8) frm_.ApplyTypedKey(box, ascii);
+            handled = ascii >= 32 || ascii == 8 || ascii == 13 || ascii == 27;
+            edit->setText(Q(box.Text()));
+            edit->setCursorPosition(ToQtPosition(box.Text(), box.SelStart));
+        }
+    });
+    return handled;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto it = refs_.find(watched);
+    if (it == refs_.end()) return QWidget::eventFilter(watched, event);
+    Binding& b = bindings_[it->second];
+    const ControlRef ref = b.ref;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        Event e{EventType::MouseMove, ref};
+        e.x = static_cast<float>(mouse->position().x() * TwipsPerPixel());
+        e.y = static_cast<float>(mouse->position().y() * TwipsPerPixel());
+        RaiseUser(e);
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (qobject_cast<QLabel*>(b.widget) || qobject_cast<QLineEdit*>(b.widget))
+            RaiseUser(Event{EventType::Click, ref});
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (qobject_cast<QLabel*>(b.widget)) RaiseUser(Event{EventType::DblClick, ref});
+        break;
+    case QEvent::FocusIn:
+        if (!syncing_ && !(frm_.HasFocus() && frm_.ActiveControl() == ref))
+            Dispatch([this, ref] { frm_.SetFocus(ref); });
+        break;
+    case QEvent::KeyPress:
+        return FilterKey(b, static_cast<QKeyEvent*>(event));
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tw

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The real machine: Qt message boxes, the desktop's handlers, the screen's fonts, and the
+// same INI settings store as the headless machine.
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/ini_settings.h"
+
+#include <functional>
+
+namespace tw {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& fallback) override;
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    int MessageBox(const std::string& title, const std::string& prompt, int buttons) override;
+    bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
+    int OpenDocument(const std::string& target) override;
+    void DoEvents() override;
+    void SetMousePointer(MousePointer pointer) override;
+    ScreenInfo Screen() override;
+    TextExtent MeasureText(const std::string& text, const Font& font) override;
+    char DecimalSeparator() override;
+    std::string ExecutableFolder() override;
+    std::vector<int> ProgramVersion() override;
+
+    // Called before pending events run, so the window shows the model's state first.
+    void SetBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
+
+private:
+    IniSettings settings_;
+    std::function<void()> beforeEvents_;
+    bool hourglass_ = false;
+};
+
+} // namespace tw
