@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: MIT
+// The window's load event: data files in their order, the fatal file error, the command line,
+// the window's size and place, and closing with unsaved changes.
+#include "support/installation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tw::test {
+// minimal_installation.cpp
+void DressMinimal(Installation& installation);
+std::string WriteJobFile(Installation& installation, const std::string& relative);
+} // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+int CountLines(const FrmMain& window, const std::string& prefix) {
+    auto lines = window.Log.DumpLines();
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
+        return l.compare(0, prefix.size(), prefix) == 0;
+    }));
+}
+
+int DefaultJobLoads(const FrmMain& window) {
+    return CountLines(window, ">JobFileLoad(" + window.DefaultJobFile);
+}
+
+bool Logged(const FrmMain& window, const std::string& line) {
+    auto lines = window.Log.DumpLines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::string FileErrorText(const std::string& path) {
+    return "Cannot open resource file\n'" + path + "'\nPlease Reinstall !";
+}
+
+TEST(StartUp, TheShippedInstallationStarts) {
+    Installation installation;
+    std::unique_ptr<FrmMain> window;
+    ASSERT_NO_THROW(window = installation.Start());
+    EXPECT_TRUE(installation.Machine().Messages().empty());
+    EXPECT_FALSE(window->IsLoading);
+    EXPECT_FALSE(window->JobFileExtension.empty());
+}
+
+TEST(StartUp, FoldersHangOffTheInstallation) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.Start();
+    const std::string root = installation.Folder().string() + "/";
+    EXPECT_EQ(window->InstallFolder, root);
+    EXPECT_EQ(window->OpDataFolder, root + "opdata/");
+    EXPECT_EQ(window->JobFolder, root + "JobFiles/");
+    EXPECT_EQ(window->UpdatesFolder, root + "Updates");
+    EXPECT_EQ(window->DefaultJobFile, root + "opdata/default.fil");
+    EXPECT_EQ(window->CatalogFolder, root + "proddata/");
+}
+
+TEST(StartUp, TheRememberedJobFolderWins) {
+    Installation installation;
+    DressMinimal(installation);
+    installation.Machine().Settings().Save("Glacivar", "tarnwell\\Tarnwell\\Settings",
+                                           "JobFilepath", "/srv/jobs/");
+    EXPECT_EQ(installation.Start()->JobFolder, "/srv/jobs/");
+}
+
+TEST(StartUp, StateAfterTheLoadEvent) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.Start();
+
+    std::string rev = "Rev : ";
+    auto version = installation.Machine().ProgramVersion();
+    for (std::size_t i = 0; i < version.size(); ++i)
+        rev += (i ? "." : "") + std::to_string(version[i]);
+    EXPECT_EQ(window->VersionNo.Caption(), rev);
+    EXPECT_EQ(window->LABEL[801].Caption(), rev);
+
+    for (auto& [i, frame] : window->CFRAME) {
+        EXPECT_TRUE(frame.FontBold) << "CFRAME " << i;
+        EXPECT_EQ(frame.FontSize, 9.0f) << "CFRAME " << i;
+    }
+    for (auto& [i, page] : window->FRAME)
+        EXPECT_FALSE(page.Visible) << "FRAME " << i;
+    for (auto& [i, picture] : window->Geometry)
+        EXPECT_FALSE(picture.Visible) << "Geometry " << i;
+    for (auto& [i, arrow] : window->TABFPIC)
+        EXPECT_EQ(arrow.Picture, window->OpDataFolder + window->TABIMAGES.Images[4]);
+    for (auto& [i, arrow] : window->TABBPIC)
+        EXPECT_EQ(arrow.Picture, window->OpDataFolder + window->TABIMAGES.Images[2]);
+
+    // The banner: one line measured with "Ag", room for three.
+    EXPECT_GT(window->BannerLineHeight, 0);
+    EXPECT_EQ(window->EBANNER.Height, 3 * window->BannerLineHeight);
+    EXPECT_FALSE(window->IsLoading);
+    EXPECT_FALSE(window->ResizeLock);
+}
+
+// --- Data files -----------------------------------------------------------------------------
+
+class MissingDataFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(MissingDataFile, EndsTheProgramAfterTheFileError) {
+    Installation installation;
+    DressMinimal(installation);
+    fs::remove(installation.Folder() / GetParam());
+    try {
+        installation.Start();
+        FAIL() << "started without " << GetParam();
+    } catch (const ProgramEnd& end) {
+        EXPECT_NE(end.exitCode, 0);
+    }
+    const auto& shown = installation.Machine().Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, "FILE ERROR !");
+    EXPECT_EQ(shown[0].buttons, 16);
+    EXPECT_EQ(shown[0].prompt, FileErrorText((installation.Folder() / GetParam()).string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(StartUp, MissingDataFile,
+                         ::testing::Values("opdata/TableA.data", "opdata/TableE.data",
+                                           "opdata/TableK.data", "proddata/CRatings.rec",
+                                           "proddata/ERatings.rec", "proddata/EProdList.data",
+                                           "opdata/default.lng", "opdata/default.TableC.data",
+                                           "opdata/default.TableD.data"));
+
+TEST(StartUp, DataFilesAreReadInTheirFixedOrder) {
+    // With two files missing, the one read first is the one reported.
+    struct Case {
+        const char* missing[2];
+        const char* reported;
+    } cases[] = {
+        {{"opdata/TableB.data", "opdata/TableA.data"}, "opdata/TableA.data"},
+        {{"opdata/TableF.data", "opdata/TableE.data"}, "opdata/TableE.data"},
+        {{"proddata/CRatings.rec", "opdata/TableK.data"}, "opdata/TableK.data"},
+        {{"proddata/CModels.rec", "proddata/CRatings.rec"}, "proddata/CRatings.rec"},
+        {{"proddata/CProdList.data", "proddata/CModels.rec"}, "proddata/CModels.rec"},
+        {{"proddata/ERatings.rec", "proddata/CProdList.data"}, "proddata/CProdList.data"},
+        {{"proddata/EProdList.data", "proddata/ERatings.rec"}, "proddata/ERatings.rec"},
+        {{"opdata/default.lng", "proddata/EProdList.data"}, "proddata/EProdList.data"},
+        {{"opdata/default.TableC.data", "opdata/default.lng"}, "opdata/default.lng"},
+        {{"opdata/default.TableD.data", "opdata/default.TableC.data"},
+         "opdata/default.TableC.data"},
+    };
+    for (const auto& c : cases) {
+        Installation installation;
+        DressMinimal(installation);
+        for (const char* file : c.missing)
+            fs::remove(installation.Folder() / file);
+        EXPECT_THROW(installation.Start(), ProgramEnd);
+        const auto& shown = installation.Machine().Messages();
+        ASSERT_EQ(shown.size(), 1u) << c.reported;
+        EXPECT_EQ(shown[0].prompt, FileErrorText((installation.Folder() / c.reported).string()));
+    }
+}
+
+TEST(StartUp, AMissingDefaultColourFileEndsSilently) {
+    Installation installation;
+    DressMinimal(installation);
+    fs::remove(installation.OpData() / "default.col");
+    EXPECT_THROW(installation.Start(), ProgramEnd);
+    EXPECT_TRUE(installation.Machine().Messages().empty());
+
+    // The colour file is read before the resource file: still no message without both.
+    Installation both;
+    DressMinimal(both);
+    fs::remove(both.OpData() / "default.col");
+    fs::remove(both.OpData() / "default.lng");
+    EXPECT_THROW(both.Start(), ProgramEnd);
+    EXPECT_TRUE(both.Machine().Messages().empty());
+}
+
+TEST(StartUp, AMissingTemplateJobEndsTheProgram) {
+    Installation installation;
+    DressMinimal(installation);
+    fs::remove(installation.OpData() / "default.fil");
+    try {
+        installation.Start();
+        FAIL() << "started without the template job";
+    } catch (const ProgramEnd& end) {
+        EXPECT_NE(end.exitCode, 0);
+    }
+}
+
+// --- Command line ---------------------------------------------------------------------------
+
+struct ArgumentCase {
+    const char* commandLine;
+    int defaultLoads;
+    bool logEnabled;
+};
+
+void PrintTo(const ArgumentCase& c, std::ostream* os) {
+    *os << "'" << c.commandLine << "'";
+}
+
+class CommandLineWithoutJob : public ::testing::TestWithParam<ArgumentCase> {};
+
+TEST_P(CommandLineWithoutJob, LoadsTheTemplateOncePerArgument) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.Start(GetParam().commandLine);
+    EXPECT_EQ(DefaultJobLoads(*window), GetParam().defaultLoads);
+    EXPECT_EQ(window->Log.LogEnabled(), GetParam().logEnabled);
+    EXPECT_TRUE(window->CurrentJobFile.empty());
+    EXPECT_TRUE(installation.Machine().Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, CommandLineWithoutJob,
+    ::testing::Values(ArgumentCase{"", 1, false}, ArgumentCase{"/LOG", 1, true},
+                      ArgumentCase{"/log", 1, true},
+                      // Another extension, or a four-letter one, is not a job file.
+                      ArgumentCase{"notes.txt", 1, false}, ArgumentCase{"cold.wicx", 1, false},
+                      ArgumentCase{"cold.fil", 1, false},
+                      ArgumentCase{"a.txt\tb.txt", 2, false},
+                      ArgumentCase{"notes.txt /LOG", 2, true}));
+
+TEST(StartUp, AJobFileOnTheCommandLineIsOpenedThenLoggingSwitchedOn) {
+    for (bool quoted : {false, true}) {
+        Installation installation;
+        DressMinimal(installation);
+        const std::string job = WriteJobFile(installation, "My Jobs/cold room.wic");
+        const std::string arg = quoted ? "\"" + job + "\"" : job;
+        auto window = installation.Start(arg + " /LOG");
+
+        EXPECT_EQ(window->CurrentJobFile, job);
+        EXPECT_EQ(DefaultJobLoads(*window), 0);
+        EXPECT_EQ(CountLines(*window, ">JobFileLoad(" + job), 1);
+        EXPECT_TRUE(window->Log.LogEnabled());
+        // Menu button 0 was performed: its page is open and its text marked.
+        EXPECT_TRUE(window->FRAME[1].Visible);
+        EXPECT_EQ(window->BUTT[0].ForeColor, window->ShadowSelectColour);
+        EXPECT_TRUE(installation.Machine().Messages().empty());
+    }
+}
+
+TEST(StartUp, TheJobExtensionIsComparedInLowerCase) {
+    Installation installation;
+    DressMinimal(installation);
+    const std::string job = WriteJobFile(installation, "COLD.WIC");
+    auto window = installation.Start(job);
+    EXPECT_EQ(window->CurrentJobFile, job);
+    EXPECT_EQ(DefaultJobLoads(*window), 0);
+}
+
+TEST(StartUp, OnlyTheFirstJobFileIsExamined) {
+    Installation installation;
+    DressMinimal(installation);
+    const std::string job = WriteJobFile(installation, "a.wic");
+    // After a job file no further argument is looked at for a job.
+    auto window = installation.Start(job + "\tnotes.txt\t" + installation.Folder().string() +
+                                     "/missing.wic");
+    EXPECT_EQ(window->CurrentJobFile, job);
+    EXPECT_EQ(DefaultJobLoads(*window), 0);
+    EXPECT_TRUE(installation.Machine().Messages().empty());
+
+    // An argument before it loads the template first.
+    Installation second;
+    DressMinimal(second);
+    const std::string job2 = WriteJobFile(second, "b.wic");
+    auto window2 = second.Start("notes.txt\t" + job2);
+    EXPECT_EQ(window2->CurrentJobFile, job2);
+    EXPECT_EQ(DefaultJobLoads(*window2), 1);
+}
+
+TEST(StartUp, AMissingJobFileShowsMessage15AndLoadsTheTemplate) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.Start(installation.Folder().string() + "/gone.wic");
+    const auto& shown = installation.Machine().Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, "Open job");
+    EXPECT_EQ(shown[0].prompt, "The job file was not found. The default job is loaded.");
+    EXPECT_EQ(shown[0].buttons, 16);
+    EXPECT_TRUE(Logged(*window, ">MessageError(15)"));
+    EXPECT_EQ(DefaultJobLoads(*window), 1);
+    EXPECT_TRUE(window->CurrentJobFile.empty());
+}
+
+// --- Window size and place -----------------------------------------------------------------
+
+TEST(StartUp, TheWindowIsSizedAndCentred) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.NewWindow();
+    window->Window.WindowState = 2;
+    const int frameHeight = window->Window.Height - window->Window.ScaleHeight;
+    window->Form_Load("");
+
+    const auto& w = window->Window;
+    const ScreenInfo screen = installation.Machine().Screen();
+    EXPECT_EQ(w.WindowState, 0);
+    EXPECT_EQ(w.Width, 9600);
+    EXPECT_EQ(w.ScaleHeight, 7200);
+    EXPECT_EQ(w.Height, frameHeight + 7200);
+    EXPECT_EQ(w.Left, (screen.widthTwips - w.Width) / 2);
+    EXPECT_EQ(w.Top, (screen.heightTwips - w.Height) / 2);
+    EXPECT_TRUE(Logged(*window, "     " + std::to_string(w.Width) + " " + std::to_string(w.Height)));
+    EXPECT_FALSE(window->ResizeLock);
+}
+
+TEST(StartUp, OnAScreenTooLowTheWindowEndsAtTheBottom) {
+    Installation installation;
+    DressMinimal(installation);
+    installation.Machine().SetScreen({12000, 6000, 15, 15});
+    auto window = installation.Start();
+    const auto& w = window->Window;
+    EXPECT_EQ(w.Left, (12000 - 9600) / 2);
+    EXPECT_EQ(w.Top, 6000 - w.Height);
+}
+
+// --- Closing --------------------------------------------------------------------------------
+
+TEST(StartUp, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindow) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.Start();
+    auto& machine = installation.Machine();
+    window->JobModified = true;
+
+    machine.QueueAnswer(7);
+    EXPECT_FALSE(window->Form_QueryUnload(true));
+    ASSERT_EQ(machine.Messages().size(), 1u);
+    EXPECT_EQ(machine.Messages()[0].title, "Close");
+    EXPECT_EQ(machine.Messages()[0].prompt, "The job has changed. Close anyway?");
+    EXPECT_EQ(machine.Messages()[0].buttons, 20);
+
+    machine.QueueAnswer(6);
+    EXPECT_TRUE(window->Form_QueryUnload(true));
+    EXPECT_EQ(machine.Messages().size(), 2u);
+}
+
+TEST(StartUp, ClosingWithoutChangesOrByTheProgramAsksNothing) {
+    Installation installation;
+    DressMinimal(installation);
+    auto window = installation.Start();
+    window->JobModified = false;
+    EXPECT_TRUE(window->Form_QueryUnload(true));
+    window->JobModified = true;
+    EXPECT_TRUE(window->Form_QueryUnload(false));
+    EXPECT_TRUE(installation.Machine().Messages().empty());
+}
+
+} // namespace
+} // namespace tw::test
