@@ -137,6 +137,7 @@ void AddMenuButton(Form& f, int i, ControlRef container, int left, int top, int 
     Label& shadow = f.SHADOW.Create(i, &f);
     Place(shadow, container, left, top, width, kMenuHeight);
     shadow.Alignment = static_cast<int>(Alignment::Left);
+    shadow.FontBold = true;
     Label& button = f.BUTT.Create(i, &f);
     Place(button, container, left, top, width, kMenuHeight);
     button.Transparent = true;
@@ -151,7 +152,6 @@ void AddPages(Form& f) {
         PictureBox& page = f.FRAME.Create(p, &f);
         Place(page, kWindow, pageLeft, 60, pageWidth, pageHeight);
         page.Visible = false;
-        page.Transparent = true;
         Shape& border = f.PageBorder.Create(p, &f);
         Place(border, kWindow, pageLeft, 60, pageWidth - 30, pageHeight - 30);
         border.Visible = false;
@@ -235,7 +235,7 @@ void AddSingles(Form& f) {
 // Page 1: the job and its design conditions.
 void AddDesignConditionsPage(Form& f) {
     ControlRef p = Page(1);
-    AddColumn(f, {p, 120, 480, 1500, 2100, 0},
+    AddColumn(f, {p, 120, 480, 1300, 2000, 0},
               {{0, Kind::String, "NONE"},
                {1, Kind::String, "NONE"},
                {2, Kind::String, "NONE"},
@@ -246,7 +246,7 @@ void AddDesignConditionsPage(Form& f) {
                {101, Kind::String, "NONE"},
                {105, Kind::String, "NONE"},
                {106, Kind::String, "NONE"}});
-    AddColumn(f, {p, 3960, 480, 1900, 900, 900},
+    AddColumn(f, {p, 3480, 480, 2300, 1000, 700},
               {{102, Kind::Number, "TEMPERATURE"},
                {103, Kind::Number, "TEMPERATURE"},
                {12, Kind::Number, "TIME"},
@@ -254,8 +254,8 @@ void AddDesignConditionsPage(Form& f) {
                {14, Kind::Number, "LONG"},
                {15, Kind::Number, "LONG"},
                {16, Kind::Number, "LOADH"}});
-    AddSubFrame(f, 100, p, 3960, 480 + 7 * kRowPitch + 120, 3600, 960);
-    AddRadios(f, Sub(100), {100, 101}, 120, 300, 3360);
+    AddSubFrame(f, 100, p, 3480, 480 + 7 * kRowPitch + 120, 4020, 900);
+    AddRadios(f, Sub(100), {100, 101}, 120, 300, 3780);
 }
 
 // Page 2: the job file page with the recent files.
@@ -270,29 +270,29 @@ void AddJobPage(Form& f) {
 // Page 3: the room's surfaces.
 void AddBoxPage(Form& f) {
     ControlRef p = Page(3);
-    AddColumn(f, {p, 120, 480, 1700, 1000, 700},
+    AddColumn(f, {p, 120, 480, 1900, 1000, 700},
               {{212, Kind::Number, "TEMPERATURE"},
                {213, Kind::Number, "VOLUME"},
                {214, Kind::Number, "LOADH"}});
-    AddSubFrame(f, 3, p, 3720, 420, 2100, 1680);
-    AddRadios(f, Sub(3), {200, 201, 202, 203, 204}, 90, 240, 1950, 270);
-    AddSubFrame(f, 4, p, 5880, 420, 1800, 1680);
+    AddSubFrame(f, 3, p, 120, 1500, 3600, 1620);
+    AddRadios(f, Sub(3), {200, 201, 202, 203, 204}, 120, 270, 3360, 270);
+    AddSubFrame(f, 4, p, 3840, 420, 3660, 2700);
     for (int i = 0; i < 3; ++i) {
         PictureBox& g = f.Geometry.Create(i, &f);
-        Place(g, Sub(4), 60, 240, 1680, 1380);
+        Place(g, Sub(4), 120, 270, 3420, 2310);
         g.Visible = false;
         g.Picture = i == 0 ? "room4.png" : i == 1 ? "room6.png" : "room8.png";
     }
-    Frame& off = AddSubFrame(f, 200, p, 5880, 420, 1800, 1680);
+    Frame& off = AddSubFrame(f, 200, p, 3840, 420, 3660, 2700);
     off.Visible = false;
     Label& note = f.ULabel.Create(200, &f);
-    Place(note, Sub(200), 90, 270, 1620, 1320);
+    Place(note, Sub(200), 120, 300, 3420, 2280);
     note.WordWrap = true;
     note.Transparent = true;
-    AddMenuButton(f, 17, p, 120, 1560, 2400);
+    AddMenuButton(f, 17, p, 3840, 3180, 3660);
 
     Grid& grid = f.MSFlexGrid.Create(200, &f);
-    Place(grid, p, 120, 2220, 7560, 2880);
+    Place(grid, p, 120, 3540, 7380, 2900);
     grid.SetRows(10);
     grid.SetCols(3);
     grid.FixedRows = 2;
@@ -322,7 +322,7 @@ void AddProductPage(Form& f) {
 // Page 5: miscellaneous loads.
 void AddMiscPage(Form& f) {
     ControlRef p = Page(5);
-    AddColumn(f, {p, 120, 480, 1700, 800, 1200},
+    AddColumn(f, {p, 120, 480, 1900, 900, 900},
               {{400, Kind::Number, "LIGHTING"},
                {401, Kind::Number, "POWER"},
                {402, Kind::Number, "TIME"},
@@ -335,7 +335,7 @@ void AddMiscPage(Form& f) {
                {409, Kind::Number, "TIME"},
                {422, Kind::Number, "LOADH"}});
     // Further heat sources: a name, hours per day and power each.
-    AddColumn(f, {p, 4020, 480, 1500, 1400, 700},
+    AddColumn(f, {p, 3960, 480, 1700, 1200, 700},
               {{410, Kind::String, "NONE"},
                {411, Kind::Number, "TIME"},
                {412, Kind::Number, "POWER"},
@@ -353,7 +353,7 @@ void AddMiscPage(Form& f) {
 // Page 6: equipment selection.
 void AddSelectionPage(Form& f) {
     ControlRef p = Page(6);
-    AddColumn(f, {p, 120, 480, 1500, 1300, 800},
+    AddColumn(f, {p, 120, 480, 1900, 1100, 690},
               {{506, Kind::Number, "PERCENT"},
                {503, Kind::Number, "LOADH"},
                {501, Kind::Number, "TEMPERATURE"},
@@ -364,21 +364,22 @@ void AddSelectionPage(Form& f) {
                {525, Kind::Number, "TEMPERATURE"},
                {521, Kind::List, "NONE"},
                {522, Kind::Number, "NONE"}});
-    AddSubFrame(f, 501, p, 120, 480 + 10 * kRowPitch + 60, 3600, 900);
-    AddRadios(f, Sub(501), {500, 501}, 120, 270, 3360);
-    AddColumn(f, {p, 3840, 480, 1200, 2100, 500},
+    AddSubFrame(f, 501, p, 3930, 480 + 8 * kRowPitch, 3570, 840);
+    AddRadios(f, Sub(501), {500, 501}, 120, 270, 3330);
+    AddColumn(f, {p, 3930, 480, 1900, 1100, 570},
               {{540, Kind::List, "NONE"},
                {541, Kind::List, "NONE"},
                {542, Kind::Number, "NONE"},
-               {523, Kind::DataList, "NONE"},
                {524, Kind::Number, "LOADH"},
-               {543, Kind::DataList, "NONE"},
                {544, Kind::Number, "LOADH"},
                {560, Kind::Number, "LOADH"},
                {561, Kind::Number, "TEMPERATURE"},
                {562, Kind::Number, "TEMPDIFF"}});
+    // The chosen products, with their names in full.
+    AddColumn(f, {p, 120, 480 + 11 * kRowPitch, 1900, 4980, 0},
+              {{523, Kind::DataList, "NONE"}, {543, Kind::DataList, "NONE"}});
     // Codes behind the lists, and the chosen rows of the result grids.
-    AddColumn(f, {p, 3840, 480 + 11 * kRowPitch, 1200, 2100, 500},
+    AddColumn(f, {p, 120, 480 + 14 * kRowPitch, 1900, 1100, 690},
               {{510, Kind::String, "NONE", true},
                {514, Kind::String, "NONE", true},
                {530, Kind::String, "NONE", true},
@@ -389,12 +390,11 @@ void AddSelectionPage(Form& f) {
                {553, Kind::String, "NONE", true}});
     for (int i = 0; i < 2; ++i) {
         PictureBox& link = f.SPECLINK.Create(i, &f);
-        int row = i == 0 ? 3 : 5;
-        Place(link, p, 3840 + 1200 + 2100 + 60, 480 + row * kRowPitch, 255, 255);
+        Place(link, p, 120 + 1900 + 4980 + 90, 480 + (11 + i) * kRowPitch, 270, 270);
         link.Picture = "speclink.png";
     }
     Label& catalogue = f.HYPERLINK.Create(590, &f);
-    Place(catalogue, p, 3840, 480 + 10 * kRowPitch + 60, 3600, 255);
+    Place(catalogue, p, 120, 480 + 13 * kRowPitch + 60, 5000, 255);
     catalogue.Transparent = true;
     for (int g : {520, 540}) {
         Grid& grid = f.MSFlexGrid.Create(g, &f);
@@ -411,7 +411,7 @@ void AddSelectionPage(Form& f) {
 // Page 7: infiltration.
 void AddInfiltrationPage(Form& f) {
     ControlRef p = Page(7);
-    AddColumn(f, {p, 120, 480, 1800, 900, 800},
+    AddColumn(f, {p, 120, 480, 1900, 1000, 690},
               {{600, Kind::Number, "TEMPERATURE"},
                {641, Kind::Number, "PERCENT"},
                {659, Kind::Number, "NONE"},
@@ -419,16 +419,16 @@ void AddInfiltrationPage(Form& f) {
                {669, Kind::Number, "NONE"},
                {670, Kind::Number, "LOADH"},
                {680, Kind::Number, "LOADH"}});
-    AddSubFrame(f, 600, p, 3840, 420, 3840, 1140);
-    AddRadios(f, Sub(600), {600, 601, 602}, 120, 270, 3600);
+    AddSubFrame(f, 600, p, 3840, 420, 3660, 1140);
+    AddRadios(f, Sub(600), {600, 601, 602}, 120, 270, 3420);
     // The three methods share one place; the chosen one is shown.
     for (int n : {601, 602, 603}) {
-        Frame& method = AddSubFrame(f, n, p, 3840, 1680, 3840, 2760);
+        Frame& method = AddSubFrame(f, n, p, 3840, 1680, 3660, 2760);
         method.Visible = n == 601;
     }
-    AddRadios(f, Sub(601), {603, 604, 605}, 120, 270, 3600);
-    AddColumn(f, {Sub(601), 120, 1200, 1700, 1000, 800}, {{605, Kind::Number, "LOADH"}});
-    AddColumn(f, {Sub(602), 120, 300, 1700, 1000, 800},
+    AddRadios(f, Sub(601), {603, 604, 605}, 120, 270, 3420);
+    AddColumn(f, {Sub(601), 120, 1200, 1700, 1000, 690}, {{605, Kind::Number, "LOADH"}});
+    AddColumn(f, {Sub(602), 120, 300, 1700, 1000, 690},
               {{619, Kind::Number, "TIME"},
                {620, Kind::Number, "LONG"},
                {621, Kind::Number, "LONG"},
@@ -436,14 +436,14 @@ void AddInfiltrationPage(Form& f) {
                {623, Kind::Number, "PERCENT"},
                {625, Kind::SelectList, "NONE"},
                {624, Kind::Number, "LOADH"}});
-    AddColumn(f, {Sub(603), 120, 300, 1700, 1000, 800},
+    AddColumn(f, {Sub(603), 120, 300, 1700, 1000, 690},
               {{640, Kind::Number, "FLOW"}, {642, Kind::Number, "LOADH"}});
 }
 
 // Page 8: the user's own details, remembered between jobs.
 void AddUserPage(Form& f) {
     ControlRef p = Page(8);
-    AddColumn(f, {p, 120, 480, 1500, 2100, 0},
+    AddColumn(f, {p, 120, 480, 1300, 2300, 0},
               {{700, Kind::String, "NONE"},
                {701, Kind::String, "NONE"},
                {702, Kind::String, "NONE"},
@@ -454,7 +454,7 @@ void AddUserPage(Form& f) {
                {707, Kind::String, "NONE"},
                {708, Kind::String, "NONE"},
                {716, Kind::String, "NONE"}});
-    AddColumn(f, {p, 3900, 480, 1500, 2100, 0},
+    AddColumn(f, {p, 3840, 480, 1300, 2300, 0},
               {{709, Kind::String, "NONE"},
                {710, Kind::String, "NONE"},
                {711, Kind::String, "NONE"},
@@ -532,7 +532,9 @@ void BuildWindowDesign(Form& f) {
     AddUserPage(f);
     AddSettingsPage(f);
     AddGridHelpers(f);
-    f.FileHistoryList.container = Page(2);
+    // Pages cover the logo of the start view; the banner lies over every page.
+    for (auto& [p, page] : f.FRAME) f.BringToFront(page.ref);
+    f.BringToFront(f.EFRAME.ref);
 }
 
 } // namespace tw

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds Tarnwell from scratch in build-test/ with warnings as errors and runs every test.
+# GUI tests use Qt's offscreen platform, so no display is needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTARNWELL_WERROR=ON
+cmake --build build-test -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"
