@@ -181,6 +181,55 @@ public:
     // Shows the page of a page button (0, 2 to 8) with its shadow and colour.
     void ShowPage(int button);
 
+    // --- Field values and text fields ----------------------------------------------------
+    std::string GetFieldValue(int n);
+    void SetFieldValue(int n, const std::string& value);
+    bool FieldHasUnits(int n);
+    // The number a field holds (its stored value through ToSingle; junk reads as 0).
+    float FieldNumber(int n);
+    void UNITS_Change(int n);
+    void UNITS_Click(int n);
+    void TEXTBOX_GotFocus(int n);
+    void TEXTBOX_Click(int n);
+    void TEXTBOX_KeyPress(int n, int& keyAscii);
+    void TEXTBOX_Change(int n);
+    void TEXTBOX_LostFocus(int n);
+    void OpenDropDown(int n);
+    void UpdateSurfaceTemperatures();
+    void UpdateProductTemperatures();
+    // Switches every unit label of the kinds of a unit-system pair (840 to 847).
+    void ApplyUnitSystem(int n);
+    // Converts the grid rows that follow a master field's unit label.
+    void ConvertMasterRows(int master);
+    std::string FocusValue;
+    std::string LastText;
+    Colour NormalLabelColour() const;
+
+    // --- Option lists, option buttons, navigation, grids (page handling) -------------------
+    void OPTIONLIST_Click(int n);
+    void RADIO_Click(int n);
+    void AutoSizeTable(int grid);
+    void AutoSizeColumn(int grid, int col);
+
+    // --- Load calculation -----------------------------------------------------------------
+    void Calculate();
+    bool CheckInputs();
+    void AddInputError(int n);
+    void MarkInputField(int n, bool wrong);
+    void CalculateBoxLoad();
+    void CalculateInfiltrationLoad();
+    void CalculateProductLoad();
+    void SetMotorDefaults();
+    void CalculateMiscLoad();
+    void CheckAddWallSection();
+    void CheckAddProductSection();
+
+    // --- Equipment selection --------------------------------------------------------------
+    void SelectCondensingUnit();
+    void SelectCooler();
+    void UpdateBalancePoint();
+    void ClearCoolerList();
+
     // --- Job loading at start-up ---------------------------------------------------------
     // Loads a job file into the window; false when it could not be read.
     bool JobFileLoad(const std::string& path, bool isTemplate);
