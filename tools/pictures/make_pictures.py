@@ -328,6 +328,11 @@ def _build_font():
                   + arc(3.2, 2.6, 3.2, 2.6, 160, 320) + [(7.6, 4.4)]])
     g["°"] = (3.2, [arc(1.6, 8.4, 1.6, 1.6, 0, 360)])
     g[" "] = (3.6, [])
+    # Umlauts: the base letter with two dots above it.
+    for base, um, cx, y in (("a", "ä", 3.5, 9.2), ("o", "ö", 3.5, 9.2), ("u", "ü", 3.5, 9.2),
+                            ("A", "Ä", 4.3, 12.2), ("O", "Ö", 5.0, 12.2), ("U", "Ü", 4.0, 12.2)):
+        w, paths = g[base]
+        g[um] = (w, paths + [_dot(cx - 1.7, y), _dot(cx + 1.7, y)])
     return g
 
 
@@ -420,7 +425,17 @@ def make_icon(size):
     return cv
 
 
-def make_logo():
+TAGLINES = {
+    "en": {"logo": ("walk-in cold room load", "and equipment selection"),
+           "print": "Refrigeration load calculation",
+           "splash": ("Walk-in cold room load", "and equipment selection")},
+    "de": {"logo": ("Kühlraumberechnung", "und Geräteauswahl"),
+           "print": "Kältebedarfsberechnung",
+           "splash": ("Kühlraumberechnung", "und Geräteauswahl")},
+}
+
+
+def make_logo(lang="en"):
     w, h = 300, 150
     cv = Canvas(w, h)
     card = round_rect(1, 1, w - 2, h - 2, 14)
@@ -430,12 +445,14 @@ def make_logo():
     badge(cv, 60, 75, 38)
     draw_text(cv, "Tarnwell", 112, 78, 26, 3.8, NAVY)
     cv.fill_polys([[(113, 90), (280, 90), (280, 91.6), (113, 91.6)]], ICE)
-    draw_text(cv, "walk-in cold room load", 114, 108, 8, 1.3, SLATE, tracking=0.5)
-    draw_text(cv, "and equipment selection", 114, 122, 8, 1.3, SLATE, tracking=0.5)
+    line1, line2 = TAGLINES[lang]["logo"]
+    draw_text(cv, line1, 114, 108, 8, 1.3, SLATE, tracking=0.5)
+    draw_text(cv, line2, 114, 122, 8, 1.3, SLATE, tracking=0.5)
     return cv
 
 
 def make_thumbnail():
+    """Lower-left logo (it opens the catalogue); no words but the name, so it serves every language."""
     w, h = 100, 60
     cv = Canvas(w, h)
     card = round_rect(0.5, 0.5, w - 1, h - 1, 8)
@@ -443,18 +460,17 @@ def make_thumbnail():
     edge = round_rect(1, 1, w - 2, h - 2, 7.5)
     cv.stroke([edge + [edge[0]]], 1.0, (186, 206, 228))
     badge(cv, 19, 30, 13, branches=1, width=1.7)
-    draw_text(cv, "Tarnwell", 37, 33, 8, 1.45, NAVY)
-    draw_text(cv, "catalogue", 38, 45, 6, 1.05, SLATE, tracking=0.3)
+    draw_text(cv, "Tarnwell", 37, 34, 8, 1.5, NAVY)
     return cv
 
 
-def make_printlogo():
+def make_printlogo(lang="en"):
     w, h = 400, 120
     cv = Canvas(w, h, WHITE)
     badge(cv, 56, 60, 44)
     draw_text(cv, "Tarnwell", 118, 62, 32, 4.4, NAVY)
     cv.fill_polys([[(119, 77), (388, 77), (388, 79.5), (119, 79.5)]], BLUE)
-    draw_text(cv, "Refrigeration load calculation", 120, 100, 10, 1.5, SLATE, tracking=0.3)
+    draw_text(cv, TAGLINES[lang]["print"], 120, 100, 10, 1.5, SLATE, tracking=0.3)
     return cv
 
 
@@ -586,7 +602,7 @@ def make_roomgrid():
     return cv
 
 
-def make_splash():
+def make_splash(lang="en"):
     w, h = 400, 250
     cv = Canvas(w, h, NAVY)
     cv.fill_polys([[(0, 0), (w, 0), (w, h), (0, h)]], vgrad((36, 100, 170), (14, 36, 68), 0, h))
@@ -596,8 +612,9 @@ def make_splash():
     ring = circle_poly(74, 100, 44.5)
     cv.stroke([ring + [ring[0]]], 1.4, (150, 200, 245))
     draw_text(cv, "Tarnwell", 138, 114, 34, 4.6, WHITE)
-    draw_text(cv, "Walk-in cold room load", 140, 142, 10, 1.5, (205, 226, 248), tracking=0.4)
-    draw_text(cv, "and equipment selection", 140, 160, 10, 1.5, (205, 226, 248), tracking=0.4)
+    line1, line2 = TAGLINES[lang]["splash"]
+    draw_text(cv, line1, 140, 142, 10, 1.5, (205, 226, 248), tracking=0.4)
+    draw_text(cv, line2, 140, 160, 10, 1.5, (205, 226, 248), tracking=0.4)
     cv.fill_polys([[(0, 206), (w, 206), (w, 207), (0, 207)]], WHITE, alpha=0.22)
     draw_text(cv, "Tarnwell Refrigeration", 24, 230, 8, 1.25, (170, 200, 232), tracking=0.5)
     return cv
@@ -607,7 +624,7 @@ def make_specimen():
     cv = Canvas(640, 200, WHITE)
     draw_text(cv, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", 10, 30, 18, 2.2, NAVY)
     draw_text(cv, "abcdefghijklmnopqrstuvwxyz", 10, 70, 18, 2.2, NAVY)
-    draw_text(cv, "0123456789 -.,:/'()&° Tarnwell", 10, 110, 18, 2.2, NAVY)
+    draw_text(cv, "0123456789 -.,:/'()&° äöü ÄÖÜ", 10, 110, 18, 2.2, NAVY)
     draw_text(cv, "The quick brown fox jumps over 12 lazy dogs.", 10, 150, 12, 1.5, NAVY)
     draw_text(cv, "Walk-in cold room load 1 2 3 4 5 6 7 8", 10, 185, 7, 1.2, NAVY)
     return cv
@@ -635,6 +652,10 @@ def main():
         "room8.png": make_room8,
         "roomgrid.png": make_roomgrid,
         "splash.png": make_splash,
+        # German variants, named by deutsch.lng
+        "logo_de.png": lambda: make_logo("de"),
+        "printlogo_de.png": lambda: make_printlogo("de"),
+        "splash_de.png": lambda: make_splash("de"),
     }
     for name, fn in pictures.items():
         fn().save(os.path.join(out, name))
