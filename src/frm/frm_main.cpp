@@ -34,15 +34,49 @@ void FrmMain::ReadDataFiles() {
 }
 
 void FrmMain::OnEvent(const Event& e) {
+    const int n = e.source.index;
     switch (e.source.array) {
     case ArrayId::Window:
         if (e.type == EventType::KeyDown) Form_KeyDown(e.keyCode, e.shift);
         break;
+    case ArrayId::TEXTBOX:
+        switch (e.type) {
+        case EventType::Change:
+            TEXTBOX_Change(n);
+            break;
+        case EventType::GotFocus:
+            TEXTBOX_GotFocus(n);
+            break;
+        case EventType::LostFocus:
+            TEXTBOX_LostFocus(n);
+            break;
+        case EventType::Click:
+            TEXTBOX_Click(n);
+            break;
+        case EventType::KeyPress:
+            if (e.keyAscii) TEXTBOX_KeyPress(n, *e.keyAscii);
+            break;
+        default:
+            break;
+        }
+        break;
+    case ArrayId::UNITS:
+        if (e.type == EventType::Change)
+            UNITS_Change(n);
+        else if (e.type == EventType::Click)
+            UNITS_Click(n);
+        break;
+    case ArrayId::OPTIONLIST:
+        if (e.type == EventType::Click) OPTIONLIST_Click(n);
+        break;
+    case ArrayId::RADIO:
+        if (e.type == EventType::Click) RADIO_Click(n);
+        break;
     case ArrayId::BUTT:
         if (e.type == EventType::MouseMove)
-            BUTT_MouseMove(e.source.index);
+            BUTT_MouseMove(n);
         else if (e.type == EventType::Click)
-            BUTT_Click(e.source.index);
+            BUTT_Click(n);
         break;
     case ArrayId::CFRAME:
     case ArrayId::FRAME:

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/data_table.h"
+#include "entry/display_rule.h"
 #include "platform/Platform.h"
 #include "select/catalogue.h"
 #include "shell/log.h"
@@ -195,6 +196,10 @@ public:
     void TEXTBOX_Change(int n);
     void TEXTBOX_LostFocus(int n);
     void OpenDropDown(int n);
+    // The dependency table of a changed number field; false when no recalculation follows.
+    bool ApplyDependencies(int n, bool typing);
+    // The radio pair and field 525 that follow the condensing-unit type code (field 530).
+    void ApplyCondensingUnitType();
     void UpdateSurfaceTemperatures();
     void UpdateProductTemperatures();
     // Switches every unit label of the kinds of a unit-system pair (840 to 847).
@@ -204,6 +209,8 @@ public:
     std::string FocusValue;
     std::string LastText;
     Colour NormalLabelColour() const;
+    // The unit a number field shows, or nothing for a field without a known unit kind.
+    std::optional<ShownUnit> FieldShownUnit(int n);
 
     // --- Option lists, option buttons, navigation, grids (page handling) -------------------
     void OPTIONLIST_Click(int n);

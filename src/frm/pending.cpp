@@ -5,26 +5,46 @@
 
 namespace tw {
 
-void FrmMain::OPTIONLIST_Click(int n) { LogWrite(">OPTIONLIST_Click(" + std::to_string(n) + ")"); }
-void FrmMain::RADIO_Click(int n) { LogWrite(">RADIO_Click(" + std::to_string(n) + ")"); }
-void FrmMain::AutoSizeTable(int grid) { LogWrite(">AutoSizeTable(" + std::to_string(grid) + ")"); }
+void FrmMain::OPTIONLIST_Click(int n) {
+    LogWrite(">OPTIONLIST_Click(" + std::to_string(n) + ")");
+}
+void FrmMain::RADIO_Click(int n) {
+    LogWrite(">RADIO_Click(" + std::to_string(n) + ")");
+}
+void FrmMain::AutoSizeTable(int grid) {
+    LogWrite(">AutoSizeTable(" + std::to_string(grid) + ")");
+}
 void FrmMain::AutoSizeColumn(int grid, int col) {
     LogWrite(">AutoSizeColumn(" + std::to_string(grid) + ", " + std::to_string(col) + ")");
 }
-void FrmMain::Calculate() { LogWrite(">Calculate()"); }
-bool FrmMain::CheckInputs() { return false; }
+void FrmMain::Calculate() {
+    LogWrite(">Calculate()");
+}
+bool FrmMain::CheckInputs() {
+    return false;
+}
 void FrmMain::AddInputError(int) {}
 void FrmMain::MarkInputField(int, bool) {}
-void FrmMain::CalculateBoxLoad() { LogWrite(">CalculateBoxLoad()"); }
+void FrmMain::CalculateBoxLoad() {
+    LogWrite(">CalculateBoxLoad()");
+}
 void FrmMain::CalculateInfiltrationLoad() {}
-void FrmMain::CalculateProductLoad() { LogWrite(">CalculateProductLoad()"); }
+void FrmMain::CalculateProductLoad() {
+    LogWrite(">CalculateProductLoad()");
+}
 void FrmMain::SetMotorDefaults() {}
 void FrmMain::CalculateMiscLoad() {}
 void FrmMain::CheckAddWallSection() {}
 void FrmMain::CheckAddProductSection() {}
-void FrmMain::SelectCondensingUnit() { LogWrite(">SelectCondensingUnit()"); }
-void FrmMain::SelectCooler() { LogWrite(">SelectCooler()"); }
-void FrmMain::UpdateBalancePoint() { LogWrite(">UpdateBalancePoint()"); }
+void FrmMain::SelectCondensingUnit() {
+    LogWrite(">SelectCondensingUnit()");
+}
+void FrmMain::SelectCooler() {
+    LogWrite(">SelectCooler()");
+}
+void FrmMain::UpdateBalancePoint() {
+    LogWrite(">UpdateBalancePoint()");
+}
 void FrmMain::ClearCoolerList() {}
 
 } // namespace tw

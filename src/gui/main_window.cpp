@@ -582,33 +582,26 @@ bool MainWindow::FilterKey(Binding& b, QKeyEvent* key) {
 
     int ascii = KeyAscii(key);
     if (ascii == 0) return false;
-    bool handled = false;
+    const bool isText = b.ref.array == ArrayId::TEXTBOX || b.ref.array == ArrayId::MSFlexText;
+    int reached = ascii;
     Dispatch([&] {
-        Event press{EventType::KeyPress, b.ref};
-        press.keyAscii = &ascii;
-        frm_.Raise(press);
-        if (ascii == 0) {
-            handled = true;
-            return;
-        }
-        if (b.ref.array == ArrayId::TEXTBOX || b.ref.array == ArrayId::MSFlexText) {
+        if (isText) {
+            // The model edits the text itself, from the widget's caret and selection.
             auto* edit = static_cast<QLineEdit*>(b.widget);
             auto& box = static_cast<TextBox&>(frm_.Get(b.ref));
             const QString text = edit->text();
-            if (edit->hasSelectedText()) {
-                box.SelStart = ToModelPosition(text, edit->selectionStart());
-                box.SelLength = ToModelPosition(text, edit->selectionEnd()) - box.SelStart;
-            } else {
-                box.SelStart = ToModelPosition(text, edit->cursorPosition());
-                box.SelLength = 0;
-            }
-            if (ascii >= 32 || ascii == 8) frm_.ApplyTypedKey(box, ascii);
-            handled = ascii >= 32 || ascii == 8 || ascii == 13 || ascii == 27;
-            edit->setText(Q(box.Text()));
-            edit->setCursorPosition(ToQtPosition(box.Text(), box.SelStart));
+            const int from =
+                edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+            const int to = edit->hasSelectedText() ? edit->selectionEnd() : from;
+            box.SelStart = ToModelPosition(text, from);
+            box.SelLength = ToModelPosition(text, to) - box.SelStart;
         }
+        reached = frm_.PressKey(b.ref, ascii);
     });
-    return handled;
+    if (!isText) return reached == 0;
+    // Printable keys, Backspace, Enter and Escape belong to the model; the rest (caret
+    // movement, Delete, shortcuts) to the widget.
+    return reached == 0 || reached >= 32 || reached == 8 || reached == 13 || reached == 27;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

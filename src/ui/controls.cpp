@@ -97,6 +97,11 @@ const char* ArrayName(ArrayId id) {
     return "?";
 }
 
+int NextTabIndex() {
+    static int next = 0;
+    return ++next;
+}
+
 void Label::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;

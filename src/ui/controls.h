@@ -71,6 +71,9 @@ enum class ArrayId : std::uint8_t {
 
 const char* ArrayName(ArrayId id);
 
+// A number larger than every one handed out before.
+int NextTabIndex();
+
 struct ControlRef {
     ArrayId array = ArrayId::Window;
     int index = 0;
@@ -122,11 +125,14 @@ struct Control {
     // Stacking order among the container's children: higher lies above.
     int ZOrder = 0;
     bool TabStop = true;
+    // Position in the keyboard's tab order: the order of creation.
+    int TabIndex = 0;
 
     Form* OwnerForm() const { return form_; }
     void Bind(Form* form, ControlRef r) {
         form_ = form;
         ref = r;
+        TabIndex = NextTabIndex();
     }
 
 protected:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form.h"
 
+#include <algorithm>
+
 namespace tw {
 
 Form::Form() {
@@ -219,6 +221,40 @@ bool Form::SetFocus(ControlRef ref) {
     // A LostFocus handler may itself have moved the focus elsewhere.
     if (active_ == ref) Raise(EventType::GotFocus, ref);
     return true;
+}
+
+void Form::FocusNext() {
+    std::vector<Control*> order;
+    ForEachControl([&](Control& c) {
+        if (c.TabStop) order.push_back(&c);
+    });
+    std::sort(order.begin(), order.end(),
+              [](const Control* a, const Control* b) { return a->TabIndex < b->TabIndex; });
+    int current = hasFocus_ && Exists(active_) ? Get(active_).TabIndex : 0;
+    auto start = std::find_if(order.begin(), order.end(),
+                              [current](const Control* c) { return c->TabIndex > current; });
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        auto it =
+            order.begin() +
+            static_cast<long>((static_cast<std::size_t>(start - order.begin()) + k) % order.size());
+        if (CanTakeFocus((*it)->ref) && SetFocus((*it)->ref)) return;
+    }
+}
+
+int Form::PressKey(ControlRef target, int keyAscii) {
+    Event preview{EventType::KeyPress, {ArrayId::Window, 0}};
+    preview.keyAscii = &keyAscii;
+    Raise(preview);
+    if (keyAscii == 0) return 0;
+    Event press{EventType::KeyPress, target};
+    press.keyAscii = &keyAscii;
+    Raise(press);
+    if (keyAscii == 0) return 0;
+    if (target.array == ArrayId::TEXTBOX || target.array == ArrayId::MSFlexText) {
+        if (keyAscii >= 32 || keyAscii == 8)
+            ApplyTypedKey(static_cast<TextBox&>(Get(target)), keyAscii);
+    }
+    return keyAscii;
 }
 
 void Form::ApplyTypedKey(TextBox& box, int keyAscii) {

@@ -155,6 +155,14 @@ public:
     // Brings a control above its siblings.
     void BringToFront(ControlRef ref) { Get(ref).ZOrder = ++zCounter_; }
 
+    // Moves the focus to the next control of the tab order that can take it, as Tab does.
+    void FocusNext();
+
+    // A character typed into a control: the window sees it first (key preview), then the
+    // control's KeyPress handler, which may change or swallow it; a text box then takes what
+    // is left. Returns the character that reached the control (0 when swallowed).
+    int PressKey(ControlRef target, int keyAscii);
+
     // The text box's own reaction to a typed character after its KeyPress handler let it
     // through: backspace deletes, a printable character replaces the selection.
     void ApplyTypedKey(TextBox& box, int keyAscii);

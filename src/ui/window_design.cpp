@@ -100,10 +100,12 @@ void AddField(Form& f, const Column& col, int row, const FieldRow& spec) {
         button.TabStop = false;
     }
     if (isList || n == 510 || n == 522 || n == 542) {
-        // The drop-down opens below its field, over the page.
+        // The drop-down lies on the page itself, over any sub-frame of its field.
+        ControlRef page = col.container;
+        if (page.array == ArrayId::CFRAME) page = f.CFRAME[page.index].container;
         ListBox& list = f.OPTIONLIST.Create(n, &f);
-        Place(list, col.container, col.left + col.labelWidth, y + kFieldHeight,
-              col.boxWidth + col.unitWidth, 1500);
+        Place(list, page, col.left + col.labelWidth, y + kFieldHeight, col.boxWidth + col.unitWidth,
+              1500);
         list.Visible = false;
         f.OPTIONVALUE.Create(n, &f).Visible = false;
     }
@@ -533,7 +535,8 @@ void BuildWindowDesign(Form& f) {
     AddSettingsPage(f);
     AddGridHelpers(f);
     // Pages cover the logo of the start view; the banner lies over every page.
-    for (auto& [p, page] : f.FRAME) f.BringToFront(page.ref);
+    for (auto& [p, page] : f.FRAME)
+        f.BringToFront(page.ref);
     f.BringToFront(f.EFRAME.ref);
 }
 

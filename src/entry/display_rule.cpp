@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "entry/display_rule.h"
+
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+#include <cmath>
+
+namespace tw {
+
+namespace {
+
+bool IsOneDecimalField(int field) {
+    return field == 502 || field == 561 || field == 562;
+}
+
+bool IsFtoc(const std::string& factor) {
+    return UpperCase(Trim(factor)) == "FTOC";
+}
+
+} // namespace
+
+std::string NumberDisplayText(const std::string& stored, const std::optional<ShownUnit>& unit,
+                              int field, char decimal) {
+    float number;
+    try {
+        number = ToSingle(stored, decimal);
+    } catch (const ConversionError&) {
+        return stored;
+    }
+    if (!unit) return FormatSingle(RoundTwoPlaces(number), decimal);
+
+    float v;
+    bool fromFtoc = false;
+    if (unit->shownLabel == unit->internalLabel) {
+        v = RoundTwoPlaces(number);
+    } else if (IsFtoc(unit->factor)) {
+        v = RoundTwoPlaces(static_cast<float>((static_cast<double>(number) - 32.0) / 1.8));
+        fromFtoc = true;
+    } else if (auto factor = ParseNumber(NormalizeDecimal(unit->factor, decimal), decimal)) {
+        v = RoundTwoPlaces(number * static_cast<float>(*factor));
+    } else {
+        return FormatSingle(RoundTwoPlaces(number), decimal);
+    }
+    if (!std::isfinite(v)) return stored;
+    if (v > 1000) return FormatNumber(Int(static_cast<double>(v) + 0.5), decimal);
+    if (IsOneDecimalField(field) && !fromFtoc)
+        return FormatNumber(Int(static_cast<double>(v) * 10 + 0.5) / 10, decimal, 7);
+    return FormatSingle(v, decimal);
+}
+
+std::string StoredFromTyped(const std::string& typed, const std::optional<ShownUnit>& unit,
+                            char decimal) {
+    auto number = ParseNumber(typed, decimal);
+    if (!number || !unit || unit->shownLabel == unit->internalLabel) return typed;
+    if (IsFtoc(unit->factor)) return FormatNumber(*number * 1.8 + 32.0, decimal);
+    auto factor = ParseNumber(NormalizeDecimal(unit->factor, decimal), decimal);
+    if (!factor || *factor == 0.0) return typed;
+    return FormatNumber(*number / *factor, decimal);
+}
+
+} // namespace tw

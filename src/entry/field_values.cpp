@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// Stored values and shown texts of the text fields.
+#include "entry/display_rule.h"
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+namespace tw {
+
+std::string FrmMain::GetFieldValue(int n) {
+    return TEXTBOX[n].Tag;
+}
+
+void FrmMain::SetFieldValue(int n, const std::string& value) {
+    TEXTBOX[n].Tag = value;
+    if (FieldHasUnits(n))
+        UNITS_Change(n);
+    else
+        TEXTBOX[n].SetText(value);
+}
+
+bool FrmMain::FieldHasUnits(int n) {
+    return UpperCase(UNITS[n].Tag) != "NONE";
+}
+
+float FrmMain::FieldNumber(int n) {
+    try {
+        return ToSingle(GetFieldValue(n));
+    } catch (const ConversionError&) {
+        return 0.0f;
+    }
+}
+
+Colour FrmMain::NormalLabelColour() const {
+    return LABEL[0].ForeColor;
+}
+
+std::optional<ShownUnit> FrmMain::FieldShownUnit(int n) {
+    int u = FieldUnitIndex(n);
+    if (u < 0) return std::nullopt;
+    const auto& row = UnitTable[static_cast<std::size_t>(u)];
+    return ShownUnit{row[2], row[4], UNITS[n].Caption()};
+}
+
+void FrmMain::UNITS_Change(int n) {
+    if (IsLoading) return;
+    IsRefreshing = true;
+    TextBox& box = TEXTBOX[n];
+    if (LABEL[n].Tag != "Number")
+        box.SetText(box.Tag);
+    else
+        box.SetText(NumberDisplayText(box.Tag, FieldShownUnit(n), n, Decimal()));
+    IsRefreshing = false;
+    ConvertMasterRows(n);
+}
+
+} // namespace tw

@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: MIT
+// The five handlers of the text fields: focus, click, key filter, change and focus loss.
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+#include <algorithm>
+
+namespace tw {
+
+namespace {
+
+// Fields whose computed value the user may type over; the calculation then leaves them alone.
+bool CanBeOverridden(int n) {
+    static const int fields[] = {12,  16,  213, 214, 314, 401, 403, 422,
+                                 423, 500, 503, 600, 605, 624, 642, 680};
+    return std::find(std::begin(fields), std::end(fields), n) != std::end(fields);
+}
+
+} // namespace
+
+void FrmMain::TEXTBOX_GotFocus(int n) {
+    LogWrite(">TEXTBOX_GotFocus(" + std::to_string(n) + ")");
+    TextBox& box = TEXTBOX[n];
+    FocusValue = box.Tag;
+    box.SelStart = 0;
+    box.SelLength = static_cast<int>(std::min<std::size_t>(box.Text().size(), 255));
+    TEXTBOX_Click(n);
+    LastText = box.Text();
+}
+
+void FrmMain::TEXTBOX_Click(int n) {
+    TextBox& box = TEXTBOX[n];
+    HINTBOX.SetCaption(box.LinkItem);
+    const std::string type = UpperCase(LABEL[n].Tag);
+    if (type == "LIST") {
+        OpenDropDown(n);
+        return;
+    }
+    if (type == "DATALIST" || type == "SELECTLIST") {
+        platform.SetMousePointer(MousePointer::Hourglass);
+        if (n == 803) {
+            LoadLanguageList(box.Text(), n);
+        } else if (n == 804) {
+            LoadColourList(box.Text(), n);
+        } else if (n == 523 || n == 543) {
+            ListBox& list = OPTIONLIST[n];
+            Grid& grid = MSFlexGrid[n == 523 ? 520 : 540];
+            list.Clear();
+            for (int r = 0; r < grid.Rows(); ++r) {
+                float capacity = 0;
+                try {
+                    capacity = ToSingle(grid.TextMatrix(r, 1));
+                } catch (const ConversionError&) {
+                }
+                list.AddItem(capacity > 0 ? grid.TextMatrix(r, 2) : StringTable[25]);
+            }
+        }
+        LogWrite(std::to_string(n));
+        if (OPTIONLIST[n].ListCount() > 0)
+            OpenDropDown(n);
+        else
+            box.SetText(StringTable[14]);
+        platform.SetMousePointer(MousePointer::Default);
+        return;
+    }
+    box.BackColor = TextBackColourSel;
+    box.ForeColor = TextForeColourSel;
+    FocusValue = box.Tag;
+}
+
+void FrmMain::OpenDropDown(int n) {
+    ListBox& list = OPTIONLIST[n];
+    TextBox& box = TEXTBOX[n];
+    const int pageHeight = FRAME[0].Height;
+    list.Height = std::min(list.ListCount() * 225 + 30, pageHeight);
+    int left = box.Left;
+    int top = box.Top;
+    if (box.container.array == ArrayId::CFRAME) {
+        const Frame& frame = CFRAME[box.container.index];
+        left += frame.Left;
+        top += frame.Top;
+    }
+    if (top + list.Height >= pageHeight) top = pageHeight - list.Height;
+    list.Left = left;
+    list.Top = top;
+    box.Visible = false;
+    list.Visible = true;
+    BringToFront(list.ref);
+    SetFocus(list.ref);
+    HINTBOX.SetCaption(box.LinkItem);
+}
+
+void FrmMain::TEXTBOX_KeyPress(int n, int& keyAscii) {
+    LogWrite("TEXTBOX KeyAscii=" + std::to_string(keyAscii));
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        FocusNext();
+        return;
+    }
+    if (keyAscii == 27) {
+        keyAscii = 0;
+        SetFieldValue(n, FocusValue);
+        TEXTBOX_Change(n);
+        return;
+    }
+    const std::string type = LABEL[n].Tag;
+    LogWrite("TEXTBOX Type = " + type);
+    if (type != "Number") return;
+    const TextBox& box = TEXTBOX[n];
+    const std::string& text = box.Text();
+    const char separator = Decimal();
+    if (keyAscii == '-') {
+        if (text.find('-') != std::string::npos || box.SelStart != 0) keyAscii = 0;
+    } else if (keyAscii == '.' || keyAscii == ',') {
+        if (keyAscii != separator || text.find(separator) != std::string::npos) keyAscii = 0;
+    } else if (!((keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8)) {
+        keyAscii = 0;
+    }
+}
+
+void FrmMain::TEXTBOX_Change(int n) {
+    TextBox& box = TEXTBOX[n];
+    const std::string entered = box.Text();
+    LastText = entered;
+    if (IsLoading || IsRefreshing || IsPropagating) return;
+
+    bool recalculate = true;
+    if (n < 800 && (n < 700 || !CurrentJobFile.empty())) {
+        JobModified = true;
+        BUTT[11].Visible = true;
+    }
+    CFRAME[2].Visible = true;
+
+    // A typed-over result keeps the user's mark, so the calculation leaves it alone.
+    const bool typing = HasFocus() && ActiveControl() == box.ref;
+    if (typing && CanBeOverridden(n)) {
+        Colour c = entered.empty() ? NormalLabelColour() : OverrideColour;
+        LABEL[n].ForeColor = c;
+        UNITS[n].ForeColor = c;
+    }
+
+    const std::string& type = LABEL[n].Tag;
+    if (type == "String") {
+        box.Tag = entered;
+        if (n >= 700 && n <= 799) {
+            if (CurrentJobFile.empty()) SaveSetting("TextBox" + std::to_string(n), entered);
+        } else if (n == 530) {
+            ApplyCondensingUnitType();
+        }
+    } else if (type == "Number") {
+        box.Tag =
+            FieldHasUnits(n) ? StoredFromTyped(entered, FieldShownUnit(n), Decimal()) : entered;
+        if (!IsCalculating) {
+            recalculate = ApplyDependencies(n, typing);
+            if (recalculate) Calculate();
+        }
+    }
+    IsPropagating = false;
+    if (box.Text() != entered) TEXTBOX_Change(n);
+}
+
+void FrmMain::ApplyCondensingUnitType() {
+    const std::string code = UpperCase(GetFieldValue(530));
+    const std::string c = Mid(code, 2, 1);
+    if (CFRAME[501].ForeColor != OverrideColour) {
+        IsLoading = true;
+        const bool outdoors = c == "A";
+        RADIO[outdoors ? 500 : 501].SetValue(true);
+        ListBox& codes = OPTIONVALUE[510];
+        const int item = outdoors ? 0 : 1;
+        if (item < codes.ListCount()) SetFieldValue(510, codes.List(item));
+        IsLoading = false;
+    }
+    const bool condensingTemperature = c == "C";
+    LABEL[525].Visible = condensingTemperature;
+    TEXTBOX[525].Visible = condensingTemperature;
+    UNITS[525].Visible = condensingTemperature;
+    MLINE[525].Visible = condensingTemperature;
+}
+
+bool FrmMain::ApplyDependencies(int n, bool typing) {
+    const std::string value = GetFieldValue(n);
+    // The field being typed in keeps the user's own text; only its linked fields follow.
+    auto copy = [&](int target) {
+        if (target == n && typing) return;
+        IsPropagating = true;
+        SetFieldValue(target, value);
+    };
+    switch (n) {
+    case 102:
+    case 212: {
+        copy(102);
+        copy(212);
+        if (LABEL[600].ForeColor != OverrideColour) {
+            const float t = FieldNumber(n);
+            const float high = Constants["MAXINFILTTEMP"];
+            const float low = Constants["MININFILTTEMP"];
+            IsPropagating = true;
+            if (t > high)
+                SetFieldValue(600, NumberText(high, 7));
+            else if (t < low)
+                SetFieldValue(600, NumberText(low, 7));
+            else
+                SetFieldValue(600, value);
+        }
+        UpdateSurfaceTemperatures();
+        return true;
+    }
+    case 103:
+    case 312:
+    case 501: {
+        copy(312);
+        copy(501);
+        copy(103);
+        if (LABEL[12].ForeColor != OverrideColour) {
+            const float t = FieldNumber(103);
+            std::string runTime;
+            if (t >= Constants["RUNTIMETEMP1"])
+                runTime = NumberText(Constants["RUNTIME1"], 7);
+            else if (t >= Constants["RUNTIMETEMP2"])
+                runTime = NumberText(Constants["RUNTIME2"], 7);
+            else
+                runTime = NumberText(Constants["RUNTIME3"], 7);
+            IsPropagating = true;
+            SetFieldValue(12, runTime);
+        }
+        UpdateProductTemperatures();
+        return true;
+    }
+    case 13:
+    case 14:
+    case 15: {
+        if (!RADIO[200].Value()) RADIO[200].SetValue(true);
+        const std::string length = GetFieldValue(13);
+        const std::string width = GetFieldValue(14);
+        const std::string height = GetFieldValue(15);
+        for (int c : {2, 3, 6, 7})
+            SetCellValue(200, 2, c, length);
+        for (int c : {4, 5})
+            SetCellValue(200, 2, c, width);
+        for (int c : {6, 7})
+            SetCellValue(200, 3, c, width);
+        for (int c : {2, 3, 4, 5})
+            SetCellValue(200, 3, c, height);
+        AutoSizeTable(200);
+        return true;
+    }
+    case 522:
+        copy(542);
+        return true;
+    case 542:
+        if (!CheckInputs()) {
+            SelectCooler();
+            UpdateBalancePoint();
+            return false;
+        }
+        return true;
+    case 805:
+        SaveSetting("TextBox805", TEXTBOX[805].Text());
+        return false;
+    default:
+        return true;
+    }
+}
+
+void FrmMain::UpdateSurfaceTemperatures() {
+    if (!IsNumeric(GetFieldValue(212))) return;
+    const float t = FieldNumber(212);
+    Grid& grid = MSFlexGrid[200];
+    ListBox& types = OPTIONLIST[201];
+    auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
+    for (int c = 2; c < grid.Cols(); ++c) {
+        if (grid.Cell(8, c).back == OverrideColour) continue;
+        const std::string& s = grid.TextMatrix(1, c);
+        const bool inside = RADIO[100].Value();
+        if (s == item(0))
+            SetCellValue(200, 8, c, NumberText(inside ? t : t + 4, 7));
+        else if (s == item(1))
+            SetCellValue(200, 8, c, "55");
+        else if (s == item(2))
+            SetCellValue(200, 8, c, NumberText(inside ? t : t + 9, 7));
+    }
+}
+
+void FrmMain::UpdateProductTemperatures() {
+    if (!IsNumeric(GetFieldValue(312))) return;
+    const float t = FieldNumber(312);
+    Grid& grid = MSFlexGrid[300];
+    for (int c = 2; c < grid.Cols(); ++c)
+        if (grid.Cell(4, c).back != OverrideColour) SetCellValue(300, 4, c, NumberText(t + 10, 7));
+    for (int c = 2; c < grid.Cols(); ++c)
+        if (grid.Cell(5, c).back != OverrideColour) SetCellValue(300, 5, c, NumberText(t, 7));
+}
+
+void FrmMain::TEXTBOX_LostFocus(int n) {
+    LogWrite(">Textbox_Lostfocus(" + std::to_string(n) + ")");
+    TextBox& box = TEXTBOX[n];
+    if (box.Text() != LastText) {
+        LogWrite("****" + LastText + "'" + box.Text());
+        TEXTBOX_Change(n);
+    }
+    box.BackColor = TextBackColour;
+    box.ForeColor = TextForeColour;
+    if (CheckInputs()) {
+        EFRAME.Visible = true;
+        BringToFront(EFRAME.ref);
+        Timer1.Enabled = true;
+    } else {
+        EFRAME.Visible = false;
+        Timer1.Enabled = false;
+    }
+    HINTBOX.SetCaption("");
+    if (!box.Text().empty() || UpperCase(LABEL[n].Tag) != "NUMBER") return;
+    if (n == 500) {
+        SetFieldValue(500, GetFieldValue(102));
+    } else if (n == 12) {
+        // Defaults by room temperature, down to the coldest rooms that still get one.
+        const float t = FieldNumber(103);
+        if (t >= 32)
+            SetFieldValue(12, "16");
+        else if (t >= 0)
+            SetFieldValue(12, "22");
+        else if (t >= -20)
+            SetFieldValue(12, "20");
+        else if (t >= -30)
+            SetFieldValue(12, "18");
+    } else {
+        box.SetText("0");
+        box.Tag = "0";
+    }
+}
+
+} // namespace tw

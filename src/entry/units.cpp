@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+// Switching units: one field by its unit label, the grid rows that follow a master field, and
+// the unit-system options that switch every label of a quantity at once.
+#include "entry/unit_conversion.h"
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+namespace tw {
+
+namespace {
+
+struct UnitSystem {
+    int imperialButton;
+    const char* setting;
+    std::vector<const char*> kinds;
+};
+
+// The pairs of options; temperature differences switch with the temperatures.
+const UnitSystem kSystems[] = {
+    {840, "ImperialLength", {"SHORT", "LONG", "AREA", "VOLUME", "FLOW"}},
+    {842, "ImperialTemperature", {"TEMPERATURE", "TEMPDIFF"}},
+    {844, "ImperialMass", {"WEIGHT"}},
+    {846, "ImperialPower", {"LOADH"}},
+};
+
+} // namespace
+
+void FrmMain::UNITS_Click(int n) {
+    for (auto& [g, trap] : TabForward)
+        trap.Visible = false;
+    for (auto& [g, trap] : TabBack)
+        trap.Visible = false;
+    for (auto& [i, list] : OPTIONLIST)
+        list.Visible = false;
+    for (auto& [g, editor] : MSFlexText)
+        editor.Visible = false;
+    Label& unit = UNITS[n];
+    int u = FindUnit(unit.Tag);
+    if (u < 0) return;
+    const auto& row = UnitTable[static_cast<std::size_t>(u)];
+    unit.SetCaption(unit.Caption() == row[2] ? row[3] : row[2]);
+}
+
+void FrmMain::ConvertMasterRows(int master) {
+    int grid;
+    std::vector<int> rows;
+    switch (master) {
+    case 212:
+        grid = 200;
+        rows = {8};
+        break;
+    case 213:
+        grid = 200;
+        rows = {2, 3, 4, 5};
+        break;
+    case 214:
+        grid = 200;
+        rows = {9};
+        break;
+    case 312:
+    case 313:
+    case 314:
+        grid = 300;
+        for (int r = 1; r < MSFlexGrid[300].Rows(); ++r)
+            rows.push_back(r);
+        break;
+    default:
+        return;
+    }
+    int u = FieldUnitIndex(master);
+    if (u < 0) return;
+    Grid& g = MSFlexGrid[grid];
+    const bool toAlternate = UNITS[master].Caption() == UnitTable[static_cast<std::size_t>(u)][3];
+    for (int r : rows) {
+        // The volume master carries the room's lengths, areas and thicknesses along, each in
+        // its own kind; the other masters convert the rows of their own kind.
+        int ru = master == 213 ? FindUnit(RowUnitKind(grid, r)) : u;
+        if (ru < 0) continue;
+        const auto& unit = UnitTable[static_cast<std::size_t>(ru)];
+        const std::string& from = toAlternate ? unit[2] : unit[3];
+        const std::string& to = toAlternate ? unit[3] : unit[2];
+        if (from == to || g.TextMatrix(r, 1) != from) continue;
+        std::vector<std::string> values;
+        for (int c = 2; c < g.Cols(); ++c)
+            values.push_back(GetCellValue(grid, r, c));
+        g.SetTextMatrix(r, 1, to);
+        for (int c = 2; c < g.Cols(); ++c) {
+            const std::string& internal = values[static_cast<std::size_t>(c - 2)];
+            if (master == 213) {
+                SetCellValue(grid, r, c, internal);
+                continue;
+            }
+            auto number = ParseNumber(internal, Decimal());
+            if (!number) continue;
+            std::optional<double> shown = toAlternate ? ToAlternateUnit(*number, unit[4], Decimal())
+                                                      : std::optional<double>(*number);
+            if (shown)
+                g.SetTextMatrix(
+                    r, c, FormatSingle(RoundTwoPlaces(static_cast<float>(*shown)), Decimal()));
+        }
+    }
+    if (master == 212 || master == 213) CalculateBoxLoad();
+    AutoSizeTable(grid);
+    if (master == 213 || master == 214) AutoSizeColumn(200, 1);
+}
+
+void FrmMain::ApplyUnitSystem(int n) {
+    for (const UnitSystem& system : kSystems) {
+        if (n != system.imperialButton && n != system.imperialButton + 1) continue;
+        const bool imperial = RADIO[system.imperialButton].Value();
+        SaveSetting(system.setting, BoolText(imperial));
+        const int column = RADIO[system.imperialButton + 1].Value() ? 3 : 2;
+        for (const char* kind : system.kinds) {
+            int u = FindUnit(kind);
+            if (u < 0) continue;
+            const std::string& wanted =
+                UnitTable[static_cast<std::size_t>(u)][static_cast<std::size_t>(column)];
+            for (auto& [i, unit] : UNITS)
+                if (UpperCase(unit.Tag) == kind && unit.Caption() != wanted) UNITS_Click(i);
+        }
+    }
+}
+
+} // namespace tw
