@@ -112,13 +112,13 @@ void FrmMain::Form_Resize() {
     VersionNo.Left = Logo.Left;
     VersionNo.Top = Logo.Top + Logo.Height;
 
+    // The selection's working grids share one place below the banner.
     for (auto& [g, grid] : MSFlexGrid) {
         if (g <= 500) continue;
         grid.Left = 60;
+        grid.Top = 420;
         grid.Width = area.Width - 120;
     }
-    MSFlexGrid[520].Top = 420;
-    MSFlexGrid[540].Top = 420 + MSFlexGrid[520].Height + 60;
     for (auto& [p, arrow] : TABBPIC) {
         arrow.Left = 60;
         arrow.Top = 60;

@@ -44,10 +44,43 @@ std::string FileErrorText(const std::string& path) {
 TEST(StartUp, TheShippedInstallationStarts) {
     Installation installation;
     std::unique_ptr<FrmMain> window;
-    ASSERT_NO_THROW(window = installation.Start());
+    try {
+        window = installation.Start();
+    } catch (const ProgramEnd& end) {
+        std::string shown;
+        for (const auto& m : installation.Machine().Messages())
+            shown += "\n  " + m.title + ": " + m.prompt;
+        FAIL() << "ended with code " << end.exitCode << shown;
+    }
     EXPECT_TRUE(installation.Machine().Messages().empty());
     EXPECT_FALSE(window->IsLoading);
     EXPECT_FALSE(window->JobFileExtension.empty());
+}
+
+TEST(StartUp, EveryShippedLanguageAndColourSchemeAppliesCleanly) {
+    // Each record of the shipped texts and colours reaches a control of the design.
+    for (const char* language : {"default.lng", "deutsch.lng"}) {
+        for (const char* colours : {"default.col", "night.col"}) {
+            Installation installation;
+            if (!fs::exists(installation.OpData() / language) ||
+                !fs::exists(installation.OpData() / colours))
+                continue;
+            if (!fs::exists(installation.OpData() / "default.fil"))
+                WriteJobFile(installation, "opdata/default.fil");
+            auto& settings = installation.Machine().Settings();
+            settings.Save("Glacivar", "tarnwell\\Tarnwell\\Settings", "Language_File", language);
+            settings.Save("Glacivar", "tarnwell\\Tarnwell\\Settings", "Colour_File", colours);
+            std::unique_ptr<FrmMain> window;
+            ASSERT_NO_THROW(window = installation.Start()) << language << " " << colours;
+            for (const auto& line : window->Log.DumpLines())
+                EXPECT_EQ(line.find("ignored"), std::string::npos)
+                    << language << " " << colours << ": " << line;
+            // Job files must be told apart from the template by their extension.
+            EXPECT_EQ(window->JobFileExtension.size(), 3u) << language;
+            EXPECT_NE(window->JobFileExtension, "fil") << language;
+            EXPECT_TRUE(installation.Machine().Messages().empty());
+        }
+    }
 }
 
 TEST(StartUp, FoldersHangOffTheInstallation) {
