@@ -83,6 +83,39 @@ TEST(StartUp, EveryShippedLanguageAndColourSchemeAppliesCleanly) {
     }
 }
 
+TEST(StartUp, ADecimalCommaMachineReadsTheSameNumbers) {
+    std::unique_ptr<FrmMain> windows[2];
+    Installation installations[2];
+    for (int k = 0; k < 2; ++k) {
+        Installation& installation = installations[k];
+        if (!fs::exists(installation.OpData() / "default.lng")) GTEST_SKIP();
+        if (!fs::exists(installation.OpData() / "default.fil"))
+            WriteJobFile(installation, "opdata/default.fil");
+        installation.Machine().SetDecimalSeparator(k == 0 ? '.' : ',');
+        windows[k] = installation.Start();
+    }
+    const FrmMain& point = *windows[0];
+    const FrmMain& comma = *windows[1];
+    EXPECT_FALSE(point.Constants.empty());
+    EXPECT_EQ(point.Constants, comma.Constants);
+
+    // Every number of the engineering tables reads the same.
+    int numbers = 0;
+    for (auto table : {&FrmMain::TableA, &FrmMain::TableB, &FrmMain::TableE, &FrmMain::TableK}) {
+        const DataTable& p = point.*table;
+        const DataTable& c = comma.*table;
+        ASSERT_EQ(p.Rows(), c.Rows());
+        for (int row = 1; row <= p.Rows(); ++row)
+            for (int col = 1; col <= p.Columns(); ++col) {
+                if (!point.IsNumeric(p.Cell(col, row))) continue;
+                ++numbers;
+                EXPECT_EQ(point.ToSingle(p.Cell(col, row)), comma.ToSingle(c.Cell(col, row)))
+                    << p.Cell(col, row) << " / " << c.Cell(col, row);
+            }
+    }
+    EXPECT_GT(numbers, 0);
+}
+
 TEST(StartUp, FoldersHangOffTheInstallation) {
     Installation installation;
     DressMinimal(installation);
