@@ -43,7 +43,10 @@ std::string NumberDisplayText(const std::string& stored, const std::optional<Sho
         return FormatSingle(RoundTwoPlaces(number), decimal);
     }
     if (!std::isfinite(v)) return stored;
-    if (v > 1000) return FormatNumber(Int(static_cast<double>(v) + 0.5), decimal);
+    // Above a thousand the value is shown whole; the comparison is made on the rounded value,
+    // so 1000.4 keeps its decimal and 1000.6 shows as 1001.
+    const double whole = Int(static_cast<double>(v) + 0.5);
+    if (whole > 1000) return FormatNumber(whole, decimal);
     if (IsOneDecimalField(field) && !fromFtoc)
         return FormatNumber(Int(static_cast<double>(v) * 10 + 0.5) / 10, decimal, 7);
     return FormatSingle(v, decimal);
