@@ -236,6 +236,15 @@ public:
     void SelectCooler();
     void UpdateBalancePoint();
     void ClearCoolerList();
+    // Capacity of condensing-unit model `model` (a CModels record number) and of a cooler
+    // rated at `rating` Btu/h (10 °F TD), with the frequency factors of the latest runs.
+    std::int32_t CondensingCapacity(int model, float sst, float ambient);
+    float CoolerCapacity(float sst, float td, std::int32_t rating);
+    // The ambient the condensing unit is rated at, by the type code of field 530.
+    float CondensingAmbient();
+    // Frequency factors chosen by the latest condensing-unit and cooler runs.
+    float CondenserFrequencyFactor = 1.0f;
+    float CoolerFrequencyFactor = 1.0f;
 
     // --- Job loading at start-up ---------------------------------------------------------
     // Loads a job file into the window; false when it could not be read.

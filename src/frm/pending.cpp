@@ -36,15 +36,5 @@ void FrmMain::SetMotorDefaults() {}
 void FrmMain::CalculateMiscLoad() {}
 void FrmMain::CheckAddWallSection() {}
 void FrmMain::CheckAddProductSection() {}
-void FrmMain::SelectCondensingUnit() {
-    LogWrite(">SelectCondensingUnit()");
-}
-void FrmMain::SelectCooler() {
-    LogWrite(">SelectCooler()");
-}
-void FrmMain::UpdateBalancePoint() {
-    LogWrite(">UpdateBalancePoint()");
-}
-void FrmMain::ClearCoolerList() {}
 
 } // namespace tw

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: MIT
+// The equipment proposal: a condensing unit for the design load, then coolers for the chosen
+// condensing unit. Each run lists the products of its key in its result grid (row 0 the
+// largest undersized one, rows 1 and up the suitable ones by ascending capacity), picks one
+// and writes the choice into the fields of the selection page.
+#include "frm/frm_main.h"
+#include "select/capacity.h"
+#include "select/selection.h"
+#include "shell/numbers.h"
+
+#include <functional>
+
+namespace tw {
+
+namespace {
+
+constexpr int kResultColumns = 6;
+
+// Field numbers of one kind of equipment: chosen row, product text, capacity.
+struct ChoiceFields {
+    int row;
+    int text;
+    int capacity;
+};
+
+// One row and six columns, row 0 empty.
+void PrepareResultGrid(Grid& grid) {
+    grid.SetRows(1);
+    grid.SetCols(kResultColumns);
+    for (int c = 0; c < kResultColumns; ++c)
+        grid.SetTextMatrix(0, c, "");
+}
+
+void WriteOffer(Grid& grid, int row, const Offer& offer, const std::string& capacityText) {
+    grid.SetTextMatrix(row, 0, std::to_string(offer.product));
+    grid.SetTextMatrix(row, 1, capacityText);
+    grid.SetTextMatrix(row, 2, offer.name);
+    grid.SetTextMatrix(row, 3, offer.model);
+    grid.SetTextMatrix(row, 4, offer.sheet);
+    grid.SetTextMatrix(row, 5, std::to_string(offer.record));
+}
+
+Offer MakeOffer(int product, double capacity, const ProductRow& row) {
+    return Offer{product, capacity, row.fields[1], row.fields[2], row.fields[3], row.link};
+}
+
+// A grid cell read as a number; a text that is not one reads as 0.
+float CellNumber(const FrmMain& w, const Grid& grid, int row, int col) {
+    try {
+        return w.ToSingle(grid.TextMatrix(row, col));
+    } catch (const ConversionError&) {
+        return 0.0f;
+    }
+}
+
+} // namespace
+
+std::int32_t FrmMain::CondensingCapacity(int model, float sst, float ambient) {
+    if (model < 1 || model >= static_cast<int>(CModels.size())) return 0;
+    return tw::CondensingCapacity(CRatings, CModels[static_cast<std::size_t>(model)], sst, ambient,
+                                  CondenserFrequencyFactor);
+}
+
+float FrmMain::CoolerCapacity(float sst, float td, std::int32_t rating) {
+    return tw::CoolerCapacity(sst, td, rating, CoolerFrequencyFactor);
+}
+
+float FrmMain::CondensingAmbient() {
+    return DesignAmbient(GetFieldValue(530), FieldNumber(500), FieldNumber(525), Decimal());
+}
+
+void FrmMain::ClearCoolerList() {
+    LogWrite(">ClearCoolerList()");
+    Grid& grid = MSFlexGrid[540];
+    grid.SetRows(1);
+    for (int c = 0; c < grid.Cols(); ++c)
+        grid.SetTextMatrix(0, c, "");
+}
+
+namespace {
+
+// Writes the sorted offers into the grid, chooses a row and fills the three fields; the
+// undersized product joins the drop-down list when nothing suits.
+void PublishSelection(FrmMain& w, int gridNumber, int listNumber, const ChoiceFields& fields,
+                      OfferList& offers, float required, float lowest,
+                      const std::function<std::string(double)>& capacityText) {
+    Grid& grid = w.MSFlexGrid[gridNumber];
+    SortByCapacity(offers.suitable);
+    grid.SetRows(static_cast<int>(offers.suitable.size()) + 1);
+    if (offers.undersized)
+        WriteOffer(grid, 0, *offers.undersized, capacityText(offers.undersized->capacity));
+    for (std::size_t i = 0; i < offers.suitable.size(); ++i)
+        WriteOffer(grid, static_cast<int>(i) + 1, offers.suitable[i],
+                   capacityText(offers.suitable[i].capacity));
+
+    const int chosen = ChooseRow(offers, required, lowest);
+    if (offers.suitable.empty() && offers.undersized && w.OPTIONLIST.Exists(listNumber))
+        w.OPTIONLIST[listNumber].AddItem(offers.undersized->name);
+
+    if (chosen >= 0) {
+        w.LogWrite("Chosen row " + std::to_string(chosen) + ": " + grid.TextMatrix(chosen, 2));
+        w.SetFieldValue(fields.row, std::to_string(chosen));
+        w.SetFieldValue(fields.text, grid.TextMatrix(chosen, 2));
+        w.SetFieldValue(fields.capacity, w.NumberText(CellNumber(w, grid, chosen, 1), 7));
+    } else {
+        w.LogWrite("No product chosen");
+        w.SetFieldValue(fields.row, "-1");
+        w.SetFieldValue(fields.text, w.StringTable.size() > 14 ? w.StringTable[14] : "");
+        w.SetFieldValue(fields.capacity, "0");
+    }
+    if (grid.Visible) w.AutoSizeTable(gridNumber);
+}
+
+} // namespace
+
+void FrmMain::SelectCondensingUnit() {
+    LogWrite(">SelectCondensingUnit()");
+    ClearCoolerList();
+
+    const auto sst = static_cast<float>(static_cast<double>(FieldNumber(501)) - FieldNumber(502));
+    const std::string typeCode = GetFieldValue(530);
+    const float ambient = CondensingAmbient();
+    const std::string supply = GetFieldValue(531);
+    CondenserFrequencyFactor =
+        FrequencyFactor(supply, Constants["CONDENSER50HZFACTOR"], Constants["CONDENSER60HZFACTOR"]);
+    const float units = FieldNumber(522);
+    float required = 0.0f;
+    float lowest = 0.0f;
+    if (units != 0.0f) {
+        required = FieldNumber(503) / units;
+        lowest = LowestAcceptable(required, Constants["UNDERRANGE"]);
+    }
+    const std::string key = CondensingKey(typeCode, GetFieldValue(514), GetFieldValue(510), supply);
+    LogWrite("Key " + key + " sst=" + NumberText(sst, 7) + " ambient=" + NumberText(ambient, 7) +
+             " required=" + NumberText(required, 7) + " lowest=" + NumberText(lowest, 7) +
+             " factor=" + NumberText(CondenserFrequencyFactor, 7));
+
+    PrepareResultGrid(MSFlexGrid[520]);
+    OfferList offers;
+    // No units, no division: the run ends with no choice.
+    if (!key.empty() && units != 0.0f) {
+        for (std::size_t i = 1; i < CProdList.size(); ++i) {
+            const ProductRow& product = CProdList[i];
+            if (product.fields[0] != key) continue;
+            if (product.link <= 0 || product.link >= static_cast<int>(CModels.size())) continue;
+            const CModel& model = CModels[static_cast<std::size_t>(product.link)];
+            if (!InsideModelRanges(model, ambient, sst, required)) continue;
+            const std::int32_t capacity = CondensingCapacity(product.link, sst, ambient);
+            offers.Add(MakeOffer(static_cast<int>(i), capacity, product),
+                       static_cast<double>(capacity) > static_cast<double>(required));
+        }
+    }
+    PublishSelection(*this, 520, 523, {533, 523, 524}, offers, required, lowest,
+                     [this](double c) { return NumberText(c); });
+}
+
+void FrmMain::SelectCooler() {
+    LogWrite(">SelectCooler()");
+    const float chosenCapacity = FieldNumber(524);
+    if (chosenCapacity <= 0.0f) {
+        SetFieldValue(543, StringTable.size() > 14 ? StringTable[14] : "");
+        SetFieldValue(544, "0");
+        return;
+    }
+    ClearCoolerList();
+
+    const float room = FieldNumber(501);
+    const auto sst = static_cast<float>(static_cast<double>(room) - FieldNumber(502));
+    const float td = FieldNumber(502);
+    const float coolers = FieldNumber(542);
+    float required = 0.0f;
+    float lowest = 0.0f;
+    if (coolers != 0.0f) {
+        required = FieldNumber(522) * chosenCapacity / coolers;
+        lowest = LowestAcceptable(required, Constants["UNDERRANGE"]);
+    }
+    const std::string key = GetFieldValue(550) + GetFieldValue(551);
+    CoolerFrequencyFactor = FrequencyFactor(GetFieldValue(551), Constants["COOLER50HZFACTOR"],
+                                            Constants["COOLER60HZFACTOR"]);
+
+    PrepareResultGrid(MSFlexGrid[540]);
+    OfferList offers;
+    // No coolers, no division: the run ends with no choice.
+    if (coolers != 0.0f) {
+        int matches = 0;
+        if (!key.empty()) {
+            for (std::size_t i = 1; i < EProdList.size(); ++i) {
+                const ProductRow& product = EProdList[i];
+                if (product.fields[0] != key) continue;
+                ++matches;
+                if (product.link <= 0 || product.link >= static_cast<int>(ERatings.size()))
+                    continue;
+                const ERating& rating = ERatings[static_cast<std::size_t>(product.link)];
+                if (!(room > static_cast<float>(rating.roomLimit))) continue;
+                const float capacity = CoolerCapacity(sst, td, rating.capacity);
+                offers.Add(MakeOffer(static_cast<int>(i), capacity, product), capacity >= required);
+            }
+        }
+        if (matches > 0)
+            LogWrite("Key " + key + " has " + std::to_string(matches) + " matches");
+        else
+            LogWrite("********************** KEY " + key + " NOT FOUND IN PRODUCT LIST");
+    }
+    PublishSelection(*this, 540, 543, {553, 543, 544}, offers, required, lowest,
+                     [this](double c) { return NumberText(c, 7); });
+}
+
+} // namespace tw

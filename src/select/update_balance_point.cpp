@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// The balance point of the chosen condensing units and coolers (fields 560 to 562).
+#include "frm/frm_main.h"
+#include "select/balance_point.h"
+#include "shell/numbers.h"
+
+#include <cmath>
+#include <optional>
+
+namespace tw {
+
+namespace {
+
+// A field or cell text read as a whole number; nothing when it is not a number.
+std::optional<int> WholeNumber(const FrmMain& w, const std::string& text) {
+    if (!w.IsNumeric(text)) return std::nullopt;
+    const double value = RoundHalfEven(w.ToSingle(text));
+    if (!std::isfinite(value) || std::fabs(value) > 1e9) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+// The cell of a row, or nothing when the grid has no such row.
+std::optional<std::string> Cell(const Grid& grid, int row, int col) {
+    if (row < 0 || row >= grid.Rows() || col >= grid.Cols()) return std::nullopt;
+    return grid.TextMatrix(row, col);
+}
+
+} // namespace
+
+void FrmMain::UpdateBalancePoint() {
+    LogWrite(">UpdateBalancePoint()");
+    // A missing choice, and anything that does not lead to a single finite intersection,
+    // shows "0" in all three fields.
+    auto noBalance = [this] {
+        SetFieldValue(560, "0");
+        SetFieldValue(561, "0");
+        SetFieldValue(562, "0");
+    };
+    const std::string unitRow = GetFieldValue(533);
+    const std::string coolerRow = GetFieldValue(553);
+    if (FieldNumber(524) == 0.0f || unitRow.empty() || FieldNumber(533) == -1.0f ||
+        FieldNumber(544) == 0.0f || coolerRow.empty() || FieldNumber(553) == -1.0f ||
+        FieldNumber(533) < 0.0f || FieldNumber(553) < 0.0f) {
+        noBalance();
+        return;
+    }
+    const auto units = static_cast<float>(RoundHalfEven(FieldNumber(522)));
+    const auto coolers = static_cast<float>(RoundHalfEven(FieldNumber(542)));
+
+    // The condensing unit as the selection listed it, and its capacity 5 °F away.
+    const Grid& unitGrid = MSFlexGrid[520];
+    const auto r = WholeNumber(*this, unitRow);
+    const auto modelCell = r ? Cell(unitGrid, *r, 5) : std::nullopt;
+    const auto model = modelCell ? WholeNumber(*this, *modelCell) : std::nullopt;
+    if (!model || *model < 1 || *model >= static_cast<int>(CModels.size())) {
+        noBalance();
+        return;
+    }
+    const auto q1Text = Cell(unitGrid, *r, 1);
+    const float q1 = q1Text && IsNumeric(*q1Text) ? ToSingle(*q1Text) : 0.0f;
+    const auto sst = static_cast<float>(static_cast<double>(FieldNumber(501)) - FieldNumber(502));
+    const float sst2 = SecondSuction(sst, CModels[static_cast<std::size_t>(*model)].minSuction);
+    const float ambient = CondensingAmbient();
+    const auto q2 = static_cast<float>(CondensingCapacity(*model, sst2, ambient));
+
+    // The cooler: its product row, the linked rating.
+    const Grid& coolerGrid = MSFlexGrid[540];
+    const auto s = WholeNumber(*this, coolerRow);
+    const auto productCell = s ? Cell(coolerGrid, *s, 0) : std::nullopt;
+    const auto product = productCell ? WholeNumber(*this, *productCell) : std::nullopt;
+    if (!product || *product < 1 || *product >= static_cast<int>(EProdList.size())) {
+        noBalance();
+        return;
+    }
+    const int link = EProdList[static_cast<std::size_t>(*product)].link;
+    if (link < 1 || link >= static_cast<int>(ERatings.size())) {
+        noBalance();
+        return;
+    }
+    const float rated =
+        CoolerCapacity(sst, 10.0f, ERatings[static_cast<std::size_t>(link)].capacity);
+
+    BalanceInput in;
+    in.room = FieldNumber(501);
+    in.sst = sst;
+    in.sst2 = sst2;
+    in.condensingAtSst = units * q1;
+    in.condensingAtSst2 = units * q2;
+    in.coolersAt10 = coolers * rated;
+    LogWrite("Balance sst=" + NumberText(sst, 7) + " sst2=" + NumberText(sst2, 7) + " Qc1=" +
+             NumberText(in.condensingAtSst, 7) + " Qc2=" + NumberText(in.condensingAtSst2, 7) +
+             " Q10=" + NumberText(in.coolersAt10, 7));
+    const auto point = IntersectCapacityLines(in);
+    if (!point) {
+        LogWrite("No balance point");
+        noBalance();
+        return;
+    }
+    SetFieldValue(560, NumberText(Int(static_cast<double>(point->capacity) + 0.5)));
+    SetFieldValue(561, NumberText(point->sst, 7));
+    SetFieldValue(562, NumberText(point->td, 7));
+}
+
+} // namespace tw
