@@ -35,52 +35,105 @@ void FrmMain::ReadDataFiles() {
 
 void FrmMain::OnEvent(const Event& e) {
     const int n = e.source.index;
+    const EventType t = e.type;
     switch (e.source.array) {
     case ArrayId::Window:
-        if (e.type == EventType::KeyDown) Form_KeyDown(e.keyCode, e.shift);
+        if (t == EventType::KeyDown)
+            Form_KeyDown(e.keyCode, e.shift);
+        else if (t == EventType::KeyPress && e.keyAscii)
+            Form_KeyPress(*e.keyAscii);
+        else if (t == EventType::Click)
+            Form_Click();
         break;
     case ArrayId::TEXTBOX:
-        switch (e.type) {
-        case EventType::Change:
+        if (t == EventType::Change)
             TEXTBOX_Change(n);
-            break;
-        case EventType::GotFocus:
+        else if (t == EventType::GotFocus)
             TEXTBOX_GotFocus(n);
-            break;
-        case EventType::LostFocus:
+        else if (t == EventType::LostFocus)
             TEXTBOX_LostFocus(n);
-            break;
-        case EventType::Click:
+        else if (t == EventType::Click)
             TEXTBOX_Click(n);
-            break;
-        case EventType::KeyPress:
-            if (e.keyAscii) TEXTBOX_KeyPress(n, *e.keyAscii);
-            break;
-        default:
-            break;
-        }
+        else if (t == EventType::KeyPress && e.keyAscii)
+            TEXTBOX_KeyPress(n, *e.keyAscii);
         break;
     case ArrayId::UNITS:
-        if (e.type == EventType::Change)
+        if (t == EventType::Change)
             UNITS_Change(n);
-        else if (e.type == EventType::Click)
+        else if (t == EventType::Click)
             UNITS_Click(n);
         break;
     case ArrayId::OPTIONLIST:
-        if (e.type == EventType::Click) OPTIONLIST_Click(n);
+        if (t == EventType::Click)
+            OPTIONLIST_Click(n);
+        else if (t == EventType::KeyDown)
+            OPTIONLIST_KeyDown(n, e.keyCode);
+        else if (t == EventType::GotFocus)
+            OPTIONLIST_GotFocus(n);
+        else if (t == EventType::LostFocus)
+            OPTIONLIST_LostFocus(n);
+        else if (t == EventType::MouseDown)
+            ArrowNavigation = false;
+        break;
+    case ArrayId::ListButton:
+        if (t == EventType::Click) ListButton_Click(n);
         break;
     case ArrayId::RADIO:
-        if (e.type == EventType::Click) RADIO_Click(n);
+        if (t == EventType::Click)
+            RADIO_Click(n);
+        else if (t == EventType::GotFocus)
+            RADIO_GotFocus(n);
+        break;
+    case ArrayId::MSFlexGrid:
+        if (t == EventType::Click)
+            MSFlexGrid_Click(n);
+        else if (t == EventType::Scroll)
+            MSFlexGrid_Scroll(n);
+        break;
+    case ArrayId::MSFlexText:
+        if (t == EventType::Change)
+            MSFlexText_Change(n);
+        else if (t == EventType::GotFocus)
+            MSFlexText_GotFocus(n);
+        else if (t == EventType::LostFocus)
+            MSFlexText_LostFocus(n);
+        else if (t == EventType::KeyDown)
+            MSFlexText_KeyDown(n, e.keyCode, e.shift);
+        else if (t == EventType::KeyPress && e.keyAscii)
+            MSFlexText_KeyPress(n, *e.keyAscii);
+        break;
+    case ArrayId::TabForward:
+    case ArrayId::TabBack:
+        if (t == EventType::GotFocus) TabTrap_GotFocus(n, e.source.array == ArrayId::TabForward);
+        break;
+    case ArrayId::TABFPIC:
+    case ArrayId::TABBPIC:
+        if (t == EventType::Click)
+            Arrow_Click(e.source);
+        else if (t == EventType::KeyPress && e.keyAscii && *e.keyAscii == 13)
+            Arrow_Click(e.source);
+        else if (t == EventType::GotFocus)
+            Arrow_Focus(e.source, true);
+        else if (t == EventType::LostFocus)
+            Arrow_Focus(e.source, false);
         break;
     case ArrayId::BUTT:
-        if (e.type == EventType::MouseMove)
+        if (t == EventType::MouseMove)
             BUTT_MouseMove(n);
-        else if (e.type == EventType::Click)
+        else if (t == EventType::Click)
             BUTT_Click(n);
         break;
-    case ArrayId::CFRAME:
     case ArrayId::FRAME:
-        if (e.type == EventType::MouseMove) ResetButtonColours();
+        if (t == EventType::MouseMove)
+            ResetButtonColours();
+        else if (t == EventType::KeyPress && e.keyAscii)
+            FRAME_KeyPress(n, *e.keyAscii);
+        break;
+    case ArrayId::CFRAME:
+        if (t == EventType::MouseMove) ResetButtonColours();
+        break;
+    case ArrayId::Timer1:
+        if (t == EventType::Timer) Timer1_Timer();
         break;
     default:
         break;

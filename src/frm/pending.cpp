@@ -5,18 +5,6 @@
 
 namespace tw {
 
-void FrmMain::OPTIONLIST_Click(int n) {
-    LogWrite(">OPTIONLIST_Click(" + std::to_string(n) + ")");
-}
-void FrmMain::RADIO_Click(int n) {
-    LogWrite(">RADIO_Click(" + std::to_string(n) + ")");
-}
-void FrmMain::AutoSizeTable(int grid) {
-    LogWrite(">AutoSizeTable(" + std::to_string(grid) + ")");
-}
-void FrmMain::AutoSizeColumn(int grid, int col) {
-    LogWrite(">AutoSizeColumn(" + std::to_string(grid) + ", " + std::to_string(col) + ")");
-}
 void FrmMain::Calculate() {
     LogWrite(">Calculate()");
 }

@@ -34,12 +34,49 @@ void FrmMain::BUTT_Click(int index) {
 
     if (index == 0 || (index >= 2 && index <= 8)) {
         ShowPage(index);
+    } else if (index == 17) {
+        RADIO[204].SetValue(true);
+    } else if (index == 18) {
+        ClearProducts();
+    } else if (index == 21) {
+        DeleteProduct();
     } else if (index == 9) {
         if (!JobModified ||
             MessageBox(MessageTable[13][0], MessageTable[13][1], mb::YesNo) == mb::Yes)
             throw ProgramEnd{0};
     }
     if (EFRAME.Visible) BringToFront(EFRAME.ref);
+}
+
+void FrmMain::ClearProducts() {
+    Grid& grid = MSFlexGrid[300];
+    TabForward[300].Visible = false;
+    TabBack[300].Visible = false;
+    grid.SetCols(3);
+    for (int r = 0; r < grid.Rows(); ++r)
+        SetCellValue(300, r, 2, "");
+    CalculateProductLoad();
+    MSFlexText[300].Visible = false;
+    OPTIONLIST[301].Visible = false;
+    OPTIONLIST[302].Visible = false;
+    grid.Row = 13;
+    grid.Col = 2;
+}
+
+void FrmMain::DeleteProduct() {
+    CFRAME[10].Visible = false;
+    Grid& grid = MSFlexGrid[300];
+    const int c = grid.Col;
+    if (c < 2) return;
+    if (MessageBox(MessageTable[21][0], MessageTable[21][1] + std::to_string(c - 1), mb::YesNo) !=
+        mb::Yes)
+        return;
+    for (int k = c; k + 1 < grid.Cols(); ++k) {
+        for (int r = 0; r < grid.Rows(); ++r)
+            SetCellValue(300, r, k, GetCellValue(300, r, k + 1));
+        SetCellValue(300, 0, k, std::to_string(k - 1));
+    }
+    grid.SetCols(grid.Cols() - 1);
 }
 
 void FrmMain::ShowPage(int button) {

@@ -166,6 +166,7 @@ void FrmMain::ApplyColourLine(const std::vector<std::string>& fields) {
     } else if (group == "TABLE") {
         ApplyGridColour(property, c);
     } else if (group == "BORDER") {
+        PageBorderColour = c;
         Each(PageBorder, [c](Shape& s) { s.BorderColor = c; });
     } else if (group == "SHAPEBOX") {
         if (property == "BACKCOLOR") {

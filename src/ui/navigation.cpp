@@ -23,3 +23,150 @@ void FrmMain::SelectFocus(int page) {
 }
 
 } // namespace tw
+
+namespace tw {
+
+void FrmMain::MoveToCell(int grid, bool) {
+    if (grid > 500 || GridNavigating[grid]) return;
+    Grid& g = MSFlexGrid[grid];
+    auto& last = LastCell[grid];
+    if (last.first == g.Row && last.second == g.Col) return;
+    last = {g.Row, g.Col};
+    LogWrite(">MoveToCell(" + std::to_string(grid) + ")");
+    LogWrite("Row = " + std::to_string(g.Row) + ", Col =  " + std::to_string(g.Col));
+    if ((grid == 200 && g.Row == 9) || (grid == 300 && g.Row == 13)) return;
+
+    ListBox& hints = MSFlexHints[grid];
+    HINTBOX.Visible = true;
+    HINTBOX.SetCaption(g.Row < hints.ListCount() ? hints.List(g.Row) : std::string());
+    TextBox& editor = MSFlexText[grid];
+    editor.Visible = false;
+    for (int n : {grid + 1, grid + 2, grid + 6})
+        if (OPTIONLIST.Exists(n)) OPTIONLIST[n].Visible = false;
+    g.RowSel = g.Row;
+    g.ColSel = g.Col;
+
+    const int listNumber = grid + g.Row;
+    const bool hasList =
+        (grid == 200 && (g.Row == 1 || g.Row == 6)) || (grid == 300 && (g.Row == 1 || g.Row == 2));
+    if (hasList && OPTIONLIST.Exists(listNumber)) {
+        ListBox& list = OPTIONLIST[listNumber];
+        list.Left = g.Left + g.CellLeft();
+        list.Top = g.Top + g.CellTop();
+        if (listNumber == 302) FillProductList(GetCellValue(300, 1, g.Col), g.CellWidth());
+        // Editable only where the layout allows: the surface type only in a free list.
+        if (grid == 200 && g.Row == 1 && !RADIO[203].Value()) return;
+        list.Visible = true;
+        BringToFront(list.ref);
+        SetFocus(list.ref);
+    } else {
+        EditorLoading = true;
+        editor.Left = g.Left + g.CellLeft();
+        editor.Top = g.Top + g.CellTop();
+        editor.Width = g.CellWidth();
+        editor.Height = g.CellHeight();
+        editor.SetText(g.TextMatrix(g.Row, g.Col));
+        EditorLoading = false;
+        editor.Visible = true;
+        BringToFront(editor.ref);
+        SetFocus(editor.ref);
+        editor.SelStart = 0;
+        editor.SelLength = static_cast<int>(std::min<std::size_t>(editor.Text().size(), 255));
+    }
+    for (auto& [i, line] : MLINE)
+        line.BorderColor = LineColour;
+}
+
+void FrmMain::TabTrap_GotFocus(int grid, bool forward) {
+    if (!forward) LogWrite(">TabBack_GotFocus(" + std::to_string(grid) + ")");
+    GridNavigating[grid] = true;
+    Grid& g = MSFlexGrid[grid];
+    const int first = grid == 300 || RADIO[203].Value() ? 1 : 2;
+    const int lastRow = g.Rows() - 2;
+    const int lastCol = g.Cols() - 1;
+    if (forward) {
+        if (g.Row < lastRow) {
+            ++g.Row;
+        } else {
+            g.Row = first;
+            g.Col = g.Col >= lastCol ? 2 : g.Col + 1;
+        }
+    } else {
+        if (g.Row > first) {
+            --g.Row;
+        } else {
+            g.Row = lastRow;
+            g.Col = g.Col < 3 ? lastCol : g.Col - 1;
+        }
+    }
+    g.RowSel = g.Row;
+    g.ColSel = g.Col;
+    GridNavigating[grid] = false;
+    MoveToCell(grid, false);
+}
+
+void FrmMain::Arrow_Click(ControlRef arrow) {
+    int button = 0;
+    try {
+        button = static_cast<int>(ToSingle(Get(arrow).Tag));
+    } catch (const std::exception&) {
+    }
+    BUTT_Click(button);
+}
+
+void FrmMain::Arrow_Focus(ControlRef arrow, bool gained) {
+    const bool back = arrow.array == ArrayId::TABBPIC;
+    const int image = back ? (gained ? 1 : 2) : (gained ? 3 : 4);
+    static_cast<PictureBox&>(Get(arrow)).Picture =
+        OpDataFolder + TABIMAGES.Images[static_cast<std::size_t>(image)];
+}
+
+void FrmMain::Form_KeyPress(int keyAscii) {
+    for (auto& [p, page] : FRAME)
+        if (page.Visible) return;
+    if (keyAscii == 13) BUTT_Click(0);
+}
+
+void FrmMain::Form_Click() {
+    for (auto& [p, page] : FRAME)
+        page.Visible = false;
+    platform.DoEvents();
+    BannerActive = false;
+}
+
+void FrmMain::FRAME_KeyPress(int page, int keyAscii) {
+    if (page == 6 && keyAscii == 7) {
+        const bool shown = !MSFlexGrid[520].Visible;
+        MSFlexGrid[520].Visible = shown;
+        MSFlexGrid[540].Visible = shown;
+    }
+}
+
+void FrmMain::Timer1_Timer() {
+    if (!BannerActive) {
+        EFRAME.Visible = false;
+        return;
+    }
+    if (BannerDelay > 0) {
+        --BannerDelay;
+        return;
+    }
+    EFRAME.Visible = true;
+    BringToFront(EFRAME.ref);
+    if (++BannerFlash >= 2) {
+        BannerFlash = 0;
+        const Colour c = ESUBFRAME.BackColor == Rgb(255, 0, 0) ? Rgb(0, 0, 0) : Rgb(255, 0, 0);
+        ESUBFRAME.BackColor = c;
+        EFRAME.BackColor = c;
+    }
+    // More than one warning: the lines scroll up one pixel a tick, pausing on each line and
+    // starting again after the last.
+    if (BannerLines > 1 && BannerLineHeight > 0) {
+        BannerOffset += platform.Screen().twipsPerPixelY;
+        if (BannerOffset >= BannerLines * BannerLineHeight) BannerOffset = 0;
+        if (BannerOffset % BannerLineHeight == 0) BannerDelay = 10;
+        EBANNER.Top = -BannerOffset;
+    }
+}
+
+} // namespace tw

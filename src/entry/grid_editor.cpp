@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+// The surface and product grids: column sizing, the in-cell editor and what an edit of a
+// cell carries along (room dimensions, floor and ceiling areas, surfaces of the same type).
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+#include <algorithm>
+
+namespace tw {
+
+void FrmMain::AutoSizeColumn(int grid, int col) {
+    LogWrite(">AutoSizeColumn(" + std::to_string(grid) + ", " + std::to_string(col) + ")");
+    Grid& g = MSFlexGrid[grid];
+    int width = 500;
+    for (int r = 0; r < g.Rows(); ++r) {
+        SIZER.SetCaption("SS" + g.TextMatrix(r, col));
+        width = std::max(width, SIZER.Width);
+    }
+    const int limit = static_cast<int>(Constants["MAXCOLUMNWIDTH"]);
+    g.SetColWidth(col, std::min(width, limit));
+}
+
+void FrmMain::AutoSizeTable(int grid) {
+    LogWrite(">AutoSizeTable(" + std::to_string(grid) + ")");
+    for (int c = 0; c < MSFlexGrid[grid].Cols(); ++c)
+        AutoSizeColumn(grid, c);
+}
+
+void FrmMain::MSFlexGrid_Click(int grid) {
+    if (GridBusy) return;
+    platform.DoEvents();
+    Grid& g = MSFlexGrid[grid];
+    LogWrite(">MSFlexFrid_Click(" + std::to_string(grid) + ") " + std::to_string(g.Row) + " " +
+             std::to_string(g.Col) + " " + std::to_string(g.RowSel) + " " +
+             std::to_string(g.ColSel));
+    if (g.Row == g.RowSel && g.Col == g.ColSel) MoveToCell(grid, false);
+}
+
+// Scrolling the grid leaves no editor floating over the wrong cell.
+void FrmMain::MSFlexGrid_Scroll(int) {
+    if (GridBusy || EditorLoading) return;
+    for (auto& [g, editor] : MSFlexText)
+        editor.Visible = false;
+    for (int g : {200, 300}) {
+        TabBack[g].Visible = false;
+        TabForward[g].Visible = false;
+    }
+}
+
+void FrmMain::MSFlexText_GotFocus(int grid) {
+    Grid& g = MSFlexGrid[grid];
+    if (grid != 200 && g.Cols() > 3) CFRAME[10].Visible = true;
+    EditorRow[grid] = g.Row;
+    EditorCol[grid] = g.Col;
+    TabForward[grid].Visible = true;
+    TabBack[grid].Visible = true;
+    ListBox& hints = MSFlexHints[grid];
+    HINTBOX.SetCaption(g.Row < hints.ListCount() ? hints.List(g.Row) : std::string());
+    LogWrite(">MSFlexText_GotFocus(" + std::to_string(grid) + ")");
+}
+
+void FrmMain::MSFlexText_KeyDown(int grid, int keyCode, int shift) {
+    LogWrite(">MSFlexText_KeyDown(" + std::to_string(grid) + ", " + std::to_string(keyCode) + ", " +
+             std::to_string(shift) + ")");
+    if (keyCode == 13 || keyCode == 40)
+        SetFocus(TabForward[grid].ref);
+    else if (keyCode == 38)
+        SetFocus(TabBack[grid].ref);
+}
+
+void FrmMain::MSFlexText_KeyPress(int grid, int& keyAscii) {
+    LogWrite(">MSFlexText_KeyPress(" + std::to_string(grid) + ", " + std::to_string(keyAscii) +
+             ")");
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        return;
+    }
+    Grid& g = MSFlexGrid[grid];
+    ListBox& types = MSFlexRowType[grid];
+    const std::string type = g.Row < types.ListCount() ? UpperCase(types.List(g.Row)) : "";
+    if (type != "NUMBER") return;
+    const TextBox& editor = MSFlexText[grid];
+    const std::string& text = editor.Text();
+    if (keyAscii == '-') {
+        if (editor.SelStart != 0 || text.find('-') != std::string::npos) keyAscii = 0;
+    } else if (keyAscii == '.' || keyAscii == ',') {
+        if (keyAscii != Decimal() || text.find(static_cast<char>(keyAscii)) != std::string::npos)
+            keyAscii = 0;
+    } else if (!((keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8)) {
+        keyAscii = 0;
+    }
+}
+
+void FrmMain::MSFlexText_LostFocus(int grid) {
+    MSFlexText[grid].Visible = false;
+    for (auto& [p, border] : PageBorder)
+        border.BorderColor = PageBorderColour;
+}
+
+void FrmMain::MSFlexText_Change(int grid) {
+    if (EditorLoading) return;
+    Grid& g = MSFlexGrid[grid];
+    const int row = g.Row;
+    const int col = g.Col;
+    if (grid == 300) {
+        if (g.TextMatrix(0, 2) == StringTable[11]) g.SetTextMatrix(0, 2, "1");
+        if (col == 2 && (row == 1 || row == 2)) {
+            g.SetTextMatrix(0, col, std::to_string(col - 1));
+            if (col == g.Cols() - 1) g.SetCols(g.Cols() + 1);
+        }
+    }
+    const std::string text = MSFlexText[grid].Text();
+    g.SetTextMatrix(row, col, text);
+    if (grid == 200) {
+        if (row == 8) g.Cell(row, col).back = text.empty() ? TextBackColour : OverrideColour;
+        if (RADIO[200].Value())
+            PropagateFourWalls(row, col);
+        else if (RADIO[201].Value())
+            PropagateSixWalls(row, col);
+        else if (RADIO[202].Value())
+            PropagateEightWalls(row, col);
+    }
+    AutoSizeColumn(grid, col);
+    MSFlexText[grid].Width = g.ColWidth(col);
+    if (grid >= 200 && grid <= 299) CheckAddWallSection();
+    Calculate();
+}
+
+namespace {
+
+// A cell of grid 200 as a number, when it holds one.
+std::optional<double> CellNumber(FrmMain& w, int row, int col) {
+    if (col >= w.MSFlexGrid[200].Cols()) return std::nullopt;
+    return ParseNumber(w.GetCellValue(200, row, col), w.Decimal());
+}
+
+} // namespace
+
+void FrmMain::CopyToSameType(int row) {
+    Grid& g = MSFlexGrid[200];
+    for (int c = 3; c < g.Cols(); ++c)
+        if (g.TextMatrix(1, c) == g.TextMatrix(1, 2)) g.SetTextMatrix(row, c, g.TextMatrix(row, 2));
+}
+
+void FrmMain::PropagateFourWalls(int row, int col) {
+    Grid& g = MSFlexGrid[200];
+    auto setField = [&](int field) {
+        IsPropagating = true;
+        SetFieldValue(field, GetCellValue(200, row, col));
+        IsPropagating = false;
+    };
+    if (row == 2 && (col == 2 || col == 4)) {
+        setField(col == 2 ? 13 : 14);
+        for (int r : {2, 3, 4})
+            g.SetTextMatrix(r, col + 1, g.TextMatrix(r, col));
+        // The floor and ceiling take the first wall's length and the second wall's as width.
+        const int dimension = col == 2 ? 2 : 3;
+        for (int c : {6, 7})
+            SetCellValue(200, dimension, c, GetCellValue(200, 2, col));
+        for (int c : {6, 7}) {
+            auto a = CellNumber(*this, 2, c);
+            auto b = CellNumber(*this, 3, c);
+            if (a && b) SetCellValue(200, 4, c, NumberText(*a * *b));
+        }
+    } else if (row == 3 && col == 2) {
+        setField(15);
+        CopyToSameType(3);
+    } else if (row == 5 && col == 2) {
+        CopyToSameType(5);
+    }
+}
+
+void FrmMain::PropagateSixWalls(int row, int col) {
+    if (row == 2) {
+        auto length = [&](int c) { return CellNumber(*this, 2, c); };
+        if ((col == 2 || col == 5) && length(col + 1)) {
+            if (auto l = length(col))
+                SetCellValue(200, 2, col + 2, NumberText(*l - *length(col + 1)));
+        } else if ((col == 3 || col == 6) && length(col - 1)) {
+            if (auto l = length(col))
+                SetCellValue(200, 2, col + 1, NumberText(*length(col - 1) - *l));
+        }
+        if (col < 7) {
+            auto l2 = length(2), l4 = length(4), l5 = length(5), l7 = length(7);
+            if (l2 && l4 && l5 && l7) {
+                const std::string area = NumberText(*l2 * *l5 - *l7 * *l4);
+                SetCellValue(200, 4, 8, area);
+                SetCellValue(200, 4, 9, area);
+            }
+        }
+    } else if ((row == 3 || row == 5) && col == 2) {
+        CopyToSameType(row);
+    }
+}
+
+void FrmMain::PropagateEightWalls(int row, int col) {
+    if (row == 2) {
+        auto length = [&](int c) { return CellNumber(*this, 2, c); };
+        if (col >= 2 && col <= 4) {
+            auto l2 = length(2), l3 = length(3), l4 = length(4);
+            if (l2 && l3 && l4) SetCellValue(200, 2, 5, NumberText(*l2 - *l3 - *l4));
+        } else if (col >= 6 && col <= 8) {
+            auto l6 = length(6), l7 = length(7), l8 = length(8);
+            if (l6 && l7 && l8) SetCellValue(200, 2, 9, NumberText(*l6 - *l7 + *l8));
+        }
+        if (col < 10) {
+            auto l2 = length(2), l4 = length(4), l5 = length(5), l6 = length(6), l7 = length(7),
+                 l8 = length(8);
+            if (l2 && l4 && l5 && l6 && l7 && l8) {
+                const std::string area = NumberText(*l2 * *l6 - *l7 * *l4 - *l5 * (*l7 - *l8));
+                SetCellValue(200, 4, 10, area);
+                SetCellValue(200, 4, 11, area);
+            }
+        }
+    } else if ((row == 3 || row == 5) && col == 2) {
+        CopyToSameType(row);
+    }
+}
+
+} // namespace tw

@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: MIT
+// Drop-down lists: choosing an item commits it to its field (or grid cell) and runs what
+// depends on it; the keyboard moves through a list without committing until Enter.
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+#include <algorithm>
+
+namespace tw {
+
+namespace {
+
+struct ListRule {
+    int list;
+    int valueField; // receives the OPTIONVALUE item, 0 for text only
+    int next;       // focus after Enter, 0 for none
+};
+
+const ListRule kListRules[] = {{504, 514, 520}, {520, 530, 521}, {521, 531, 522}, {522, 0, 0},
+                               {523, 0, 540},   {540, 550, 541}, {541, 551, 542}, {542, 0, 0},
+                               {543, 0, 503},   {625, 0, 659},   {803, 0, 0},     {804, 0, 0}};
+
+} // namespace
+
+void FrmMain::OPTIONLIST_KeyDown(int n, int keyCode) {
+    LogWrite("keycode = " + std::to_string(keyCode));
+    if (keyCode == 13) {
+        EnterPressed = true;
+        if (ArrowNavigation) {
+            ArrowNavigation = false;
+            OPTIONLIST_Click(n);
+        }
+        EnterPressed = false;
+    } else if (keyCode == 38 || keyCode == 40) {
+        ArrowNavigation = true;
+    }
+}
+
+void FrmMain::OPTIONLIST_GotFocus(int n) {
+    LogWrite(">OPTIONLIST_GotFocus(" + std::to_string(n) + ")");
+    platform.DoEvents();
+    if (n < 200 || n > 299) {
+        HINTBOX.SetCaption(OPTIONLIST[n].Tag);
+        HINTBOX.Visible = true;
+    }
+    ArrowNavigation = false;
+}
+
+void FrmMain::OPTIONLIST_LostFocus(int n) {
+    OPTIONLIST[n].Visible = false;
+    HINTBOX.SetCaption("");
+    if (n >= 400 && TEXTBOX.Exists(n)) TEXTBOX[n].Visible = true;
+    for (auto& [i, line] : MLINE)
+        line.BorderColor = LineColour;
+}
+
+void FrmMain::ListButton_Click(int n) {
+    // A number field with a list of usual values opens it directly.
+    if (UpperCase(LABEL[n].Tag) == "NUMBER" && TEXTBOX[n].Visible &&
+        OPTIONLIST[n].ListCount() > 0) {
+        OpenDropDown(n);
+        return;
+    }
+    if (TEXTBOX[n].Visible) {
+        SetFocus(TEXTBOX[n].ref);
+        return;
+    }
+    OPTIONLIST[n].Visible = false;
+    TEXTBOX[n].Visible = true;
+}
+
+void FrmMain::OPTIONLIST_Click(int n) {
+    // A selection moved by the arrow keys waits for Enter (or a mouse click) to commit.
+    if (ArrowNavigation) return;
+    if (n < 800) {
+        JobModified = true;
+        BUTT[11].Visible = true;
+    }
+    CFRAME[2].Visible = true;
+    for (int g : {200, 300}) {
+        TabBack[g].Visible = false;
+        TabForward[g].Visible = false;
+    }
+    LogWrite(">OptionList_Click(" + std::to_string(n) + ")");
+    if (n >= 200 && n <= 299) {
+        WallCellListChosen(n);
+        return;
+    }
+    if (n >= 300 && n <= 399) {
+        ProductCellListChosen(n);
+        return;
+    }
+    const ListRule* rule = nullptr;
+    for (const ListRule& r : kListRules)
+        if (r.list == n) rule = &r;
+    if (!rule) return;
+
+    ListBox& list = OPTIONLIST[n];
+    const int position = list.ListIndex();
+    if (position < 0) return;
+    const std::string item = list.List(position);
+    TextBox& box = TEXTBOX[n];
+    list.Visible = false;
+    box.Visible = true;
+    box.SetText(item);
+    if (rule->valueField) {
+        ListBox& values = OPTIONVALUE[n];
+        if (position < values.ListCount()) TEXTBOX[rule->valueField].SetText(values.List(position));
+    }
+
+    switch (n) {
+    case 504:
+    case 520:
+    case 521:
+        SelectCondensingUnit();
+        SelectCooler();
+        UpdateBalancePoint();
+        break;
+    case 522:
+        UpdateBalancePoint();
+        break;
+    case 523:
+    case 543: {
+        const int grid = n == 523 ? 520 : 540;
+        TEXTBOX[n + 10].SetText(std::to_string(position));
+        float capacity = 0;
+        if (position < MSFlexGrid[grid].Rows()) {
+            try {
+                capacity = ToSingle(MSFlexGrid[grid].TextMatrix(position, 1));
+            } catch (const ConversionError&) {
+            }
+        }
+        SetFieldValue(n + 1, NumberText(capacity, 7));
+        if (n == 523) SelectCooler();
+        UpdateBalancePoint();
+        break;
+    }
+    case 540:
+    case 541:
+        SelectCooler();
+        UpdateBalancePoint();
+        break;
+    case 625:
+        if (!IsLoading) {
+            platform.DoEvents();
+            Calculate();
+        }
+        break;
+    case 803:
+        ChooseLanguage(item);
+        break;
+    case 804:
+        ChooseColourScheme(item);
+        break;
+    default:
+        break;
+    }
+    if (EnterPressed && rule->next) SetFocus(TEXTBOX[rule->next].ref);
+}
+
+void FrmMain::ChooseLanguage(const std::string& name) {
+    LogWrite(name);
+    platform.DoEvents();
+    platform.SetMousePointer(MousePointer::Hourglass);
+    SaveSetting("Language_File", name + "lng");
+    ReadResourceFile();
+    ReadTable(true, "TableC.Data", TableC);
+    ReadTable(true, "TableD.Data", TableD);
+    // A second read shows every caption again; the dimension fields keep following the box type.
+    ApplyRadioVisibility();
+    platform.SetMousePointer(MousePointer::Default);
+}
+
+void FrmMain::ChooseColourScheme(const std::string& name) {
+    LogWrite(name);
+    SaveSetting("Colour_File", name + "col");
+    platform.DoEvents();
+    platform.SetMousePointer(MousePointer::Hourglass);
+    ReadColourFile();
+    SaveSetting("Colour_File", name + "col");
+    Form_Resize();
+    platform.SetMousePointer(MousePointer::Default);
+}
+
+void FrmMain::WallCellListChosen(int n) {
+    ListBox& list = OPTIONLIST[n];
+    Grid& grid = MSFlexGrid[200];
+    list.Visible = false;
+    const int position = list.ListIndex();
+    if (position < 0) return;
+    const int row = grid.Row;
+    const int col = grid.Col;
+    grid.SetTextMatrix(row, col, list.List(position));
+    AutoSizeColumn(200, col);
+    CheckAddWallSection();
+    if (n == 206) {
+        // The construction brings its K-factor, and the first surface's choice is taken over
+        // by every surface of the same type.
+        SetCellValue(200, row + 1, col, TableD.Cell(2, position + 1));
+        if (col == 2) {
+            for (int c = 3; c < grid.Cols(); ++c) {
+                if (grid.TextMatrix(1, c) != grid.TextMatrix(1, 2)) continue;
+                grid.SetTextMatrix(6, c, grid.TextMatrix(6, 2));
+                grid.SetTextMatrix(7, c, grid.TextMatrix(7, 2));
+            }
+            AutoSizeTable(200);
+        }
+    }
+    grid.Row = row + 1 >= grid.Rows() - 1 ? 2 : row + 1;
+    grid.RowSel = grid.Row;
+    grid.ColSel = grid.Col;
+    MoveToCell(200, true);
+    Calculate();
+}
+
+void FrmMain::ProductCellListChosen(int n) {
+    ListBox& list = OPTIONLIST[n];
+    Grid& grid = MSFlexGrid[300];
+    list.Visible = false;
+    const int position = list.ListIndex();
+    if (position < 0) return;
+    CheckAddProductSection();
+    const int c = grid.Col;
+    const std::string chosen = list.List(position);
+    if (n == 301) {
+        if (GetCellValue(300, 0, c).empty()) SetCellValue(300, 0, c, std::to_string(c - 1));
+        grid.SetTextMatrix(grid.Row, c, chosen);
+        AutoSizeColumn(300, c);
+        platform.DoEvents();
+        if (c == 2 && chosen != TableC.Cell(1, 1)) SetCellValue(300, 0, c, std::to_string(c - 1));
+        for (int r = 7; r <= 12 && r < grid.Rows(); ++r)
+            grid.SetTextMatrix(r, c, "");
+        FillProductList(chosen, grid.ColWidth(c));
+        ListBox& products = OPTIONLIST[302];
+        if (products.ListCount() == 1) {
+            ArrowNavigation = true;
+            products.SetListIndex(0);
+            ArrowNavigation = false;
+            ProductChosen(c, products.List(0));
+        } else {
+            grid.Row = 2;
+            grid.RowSel = 2;
+        }
+    } else if (n == 302) {
+        ProductChosen(c, chosen);
+    }
+    MoveToCell(300, true);
+    Calculate();
+}
+
+void FrmMain::FillProductList(const std::string& group, int minimumWidth) {
+    ListBox& products = OPTIONLIST[302];
+    products.Clear();
+    bool matched = false;
+    for (int r = 1; r <= TableC.Rows(); ++r) {
+        if (TableC.Cell(1, r) == group) {
+            products.AddItem(TableC.Cell(2, r));
+            matched = true;
+        } else if (matched) {
+            break;
+        }
+    }
+    int width = minimumWidth;
+    for (const auto& name : products.Items()) {
+        SIZER.SetCaption(name + "SS");
+        width = std::max(width, SIZER.Width);
+    }
+    products.Width = width;
+    products.Height = (products.ListCount() + 1) * SIZER.Height;
+    if (products.Height >= FRAME[0].Height) products.Height = FRAME[0].Height;
+}
+
+void FrmMain::ProductChosen(int c, const std::string& name) {
+    Grid& grid = MSFlexGrid[300];
+    grid.SetTextMatrix(2, c, name);
+    AutoSizeColumn(300, c);
+    platform.DoEvents();
+    bool matched = false;
+    for (int r = 1; r <= TableC.Rows(); ++r) {
+        if (TableC.Cell(1, r) == grid.TextMatrix(1, c) && TableC.Cell(2, r) == name) {
+            SetCellValue(300, 10, c, TableC.Cell(3, r));
+            SetCellValue(300, 7, c, TableC.Cell(4, r));
+            SetCellValue(300, 8, c, TableC.Cell(5, r));
+            SetCellValue(300, 9, c, TableC.Cell(6, r));
+            SetCellValue(300, 11, c, TableC.Cell(7, r));
+            SetCellValue(300, 12, c, "1");
+            matched = true;
+        } else if (matched) {
+            break;
+        }
+    }
+    GridNavigating[300] = true;
+    grid.Row = 3;
+    grid.RowSel = 3;
+    GridNavigating[300] = false;
+}
+
+} // namespace tw
