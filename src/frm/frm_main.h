@@ -181,6 +181,8 @@ public:
     void SelectFocus(int page);
     // Shows the page of a page button (0, 2 to 8) with its shadow and colour.
     void ShowPage(int button);
+    void ClearProducts();
+    void DeleteProduct();
 
     // --- Field values and text fields ----------------------------------------------------
     std::string GetFieldValue(int n);
@@ -214,9 +216,62 @@ public:
 
     // --- Option lists, option buttons, navigation, grids (page handling) -------------------
     void OPTIONLIST_Click(int n);
+    void OPTIONLIST_KeyDown(int n, int keyCode);
+    void OPTIONLIST_GotFocus(int n);
+    void OPTIONLIST_LostFocus(int n);
+    void ListButton_Click(int n);
+    void ChooseLanguage(const std::string& name);
+    void ChooseColourScheme(const std::string& name);
+    void WallCellListChosen(int n);
+    void ProductCellListChosen(int n);
+    // List 302 rebuilt with the products of a group, at least as wide as the cell.
+    void FillProductList(const std::string& group, int minimumWidth);
+    // A product chosen for column c: its data from TableC into the column.
+    void ProductChosen(int c, const std::string& name);
     void RADIO_Click(int n);
+    void RADIO_GotFocus(int n);
+    // The fields, drawings, frames and grid that follow the box type and infiltration method.
+    void ApplyRadioVisibility();
+    void MarkJobModified();
+    void LayoutBoxGrid(int n);
+    void LayoutFreeSurfaceList();
+    void SurfaceGridOff();
     void AutoSizeTable(int grid);
     void AutoSizeColumn(int grid, int col);
+    void MSFlexGrid_Click(int grid);
+    void MSFlexGrid_Scroll(int grid);
+    void MSFlexText_GotFocus(int grid);
+    void MSFlexText_KeyDown(int grid, int keyCode, int shift);
+    void MSFlexText_KeyPress(int grid, int& keyAscii);
+    void MSFlexText_Change(int grid);
+    void MSFlexText_LostFocus(int grid);
+    void CopyToSameType(int row);
+    void PropagateFourWalls(int row, int col);
+    void PropagateSixWalls(int row, int col);
+    void PropagateEightWalls(int row, int col);
+    void MoveToCell(int grid, bool fromList);
+    void TabTrap_GotFocus(int grid, bool forward);
+    void Arrow_Click(ControlRef arrow);
+    void Arrow_Focus(ControlRef arrow, bool gained);
+    void Form_KeyPress(int keyAscii);
+    void Form_Click();
+    void FRAME_KeyPress(int page, int keyAscii);
+    void Timer1_Timer();
+    bool ArrowNavigation = false;
+    bool EnterPressed = false;
+    // Set while MoveToCell fills the editor, so that showing a cell never counts as an edit.
+    bool EditorLoading = false;
+    // Set while the input check recolours cells; grid events wait.
+    bool GridBusy = false;
+    std::map<int, bool> GridNavigating;
+    std::map<int, std::pair<int, int>> LastCell;
+    std::map<int, int> EditorRow;
+    std::map<int, int> EditorCol;
+    int BannerLines = 0;
+    int BannerOffset = 0;
+    int BannerDelay = 0;
+    int BannerFlash = 0;
+    Colour PageBorderColour = Rgb(128, 128, 128);
 
     // --- Load calculation -----------------------------------------------------------------
     void Calculate();
