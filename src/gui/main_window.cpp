@@ -18,6 +18,7 @@
 #include <QPixmapCache>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -139,6 +140,11 @@ void MainWindow::CreateWidgets() {
         w->setMouseTracking(true);
         bindings_[c.ref] = Binding{c.ref, w, {}};
         refs_[w] = c.ref;
+        // Lists and grids receive the mouse in their viewport.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+            area->viewport()->installEventFilter(this);
+            refs_[area->viewport()] = c.ref;
+        }
     });
     // Parents once every widget exists, so containers may come in any order.
     for (auto& [ref, b] : bindings_) {
@@ -189,6 +195,11 @@ QWidget* MainWindow::CreateWidget(Control& c) {
                     model.SetListIndex(row);
             });
         });
+        // The keyboard moves the selection; the handlers decide whether that commits.
+        connect(list, &QListWidget::currentRowChanged, this, [this, ref](int row) {
+            if (syncing_ || listMousePress_ || row < 0) return;
+            Dispatch([this, ref, row] { static_cast<ListBox&>(frm_.Get(ref)).SetListIndex(row); });
+        });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [dispatch, this, ref](QListWidgetItem*) {
                     dispatch([this, ref] { frm_.Raise(EventType::DblClick, ref); });
@@ -218,6 +229,11 @@ QWidget* MainWindow::CreateWidget(Control& c) {
         table->verticalHeader()->hide();
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
+        auto scrolled = [this, ref](int) {
+            if (!syncing_) Dispatch([this, ref] { frm_.Raise(EventType::Scroll, ref); });
+        };
+        connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+        connect(table->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
         connect(table, &QTableWidget::cellClicked, this, [this, ref](int row, int col) {
             Dispatch([this, ref, row, col] {
                 auto& grid = static_cast<Grid&>(frm_.Get(ref));
@@ -618,7 +634,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         RaiseUser(e);
         break;
     }
+    case QEvent::MouseButtonPress:
+        if (qobject_cast<QListWidget*>(b.widget)) {
+            listMousePress_ = true;
+            RaiseUser(Event{EventType::MouseDown, ref});
+        }
+        break;
     case QEvent::MouseButtonRelease:
+        listMousePress_ = false;
         if (qobject_cast<QLabel*>(b.widget) || qobject_cast<QLineEdit*>(b.widget))
             RaiseUser(Event{EventType::Click, ref});
         break;

@@ -64,6 +64,7 @@ private:
     QTimer timer_;
     bool syncing_ = false;
     bool closing_ = false;
+    bool listMousePress_ = false;
     int exitCode_ = 0;
 };
 
