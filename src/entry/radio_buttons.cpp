@@ -38,7 +38,7 @@ void FrmMain::RADIO_Click(int n) {
     LogWrite(">RADIO_Click(" + std::to_string(n) + ")");
     for (int i = 0; i < 3; ++i)
         Geometry[i].Visible = RADIO[200 + i].Value();
-    if (n >= 200 && n <= 204) {
+    if ((n >= 200 && n <= 204) || (n >= 600 && n <= 602)) {
         if (n <= 203) {
             CFRAME[200].Visible = false;
             CFRAME[4].Visible = true;
@@ -46,7 +46,7 @@ void FrmMain::RADIO_Click(int n) {
             SHADOW[17].Visible = true;
             if (IsLoading) MSFlexGrid[200].Visible = true;
         }
-        // The box type decides which dimension fields, drawings and frames show.
+        // The box type and the infiltration method decide which fields, drawings and frames show.
         ApplyRadioVisibility();
     }
     if (IsLoading) return;
