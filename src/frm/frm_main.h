@@ -285,6 +285,28 @@ public:
     void CalculateMiscLoad();
     void CheckAddWallSection();
     void CheckAddProductSection();
+    // Table look-ups with their log lines and messages (kernels in calc/look_ups.h).
+    float LookUpA(float x, float t);
+    float LookUpB(int n, float t);
+    float LookUpE(float x, bool second, bool third);
+    float LookUpF(float x, long column);
+    void LookUpK(float x, float t, int& count, float& value);
+    // A resource constant; 0 when the resource file does not define it.
+    float Constant(const std::string& key) const;
+    // The user typed over the computed value: the field's label shows the override colour.
+    bool IsUserEntered(int n);
+    // A field's stored value as a double; 0 when it is not a number.
+    double FieldDouble(int n);
+    // Writes a computed number into a field; a value that is not finite is not written.
+    void WriteResult(int n, double value, int digits = 15);
+    // The door-protection factor of the last infiltration calculation.
+    float DoorProtectionFactor = 0;
+    // The input check: number of errors, their texts (each ending in CR LF), the first one.
+    int InputErrorCount = 0;
+    std::string InputErrorText;
+    std::string FirstInputError;
+    // Scroll position of the warning banner; the input check starts it again at 0.
+    int BannerScroll = 0;
 
     // --- Equipment selection --------------------------------------------------------------
     void SelectCondensingUnit();

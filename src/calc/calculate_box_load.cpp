@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// The box (transmission) load from the surface grid: areas, the room volume of a
+// rectangular room, each surface's load and the room's total.
+#include "calc/box_load.h"
+#include "calc/look_ups.h"
+#include "frm/frm_main.h"
+#include "shell/numbers.h"
+
+#include <cmath>
+
+namespace tw {
+
+namespace {
+
+// Surface-grid rows.
+constexpr int kType = 1, kLength = 2, kHeight = 3, kArea = 4, kThickness = 5, kKFactor = 7,
+              kOuterTemp = 8, kLoad = 9;
+
+} // namespace
+
+void FrmMain::CalculateBoxLoad() {
+    LogWrite(">CalculateBoxLoad()");
+    Grid& grid = MSFlexGrid[200];
+    const int lastCol = grid.Cols() - 1;
+
+    // Areas from the shown texts, so they come out in the units shown.
+    auto updateArea = [&](int c) {
+        const std::string& length = grid.TextMatrix(kLength, c);
+        const std::string& height = grid.TextMatrix(kHeight, c);
+        if (IsNumeric(length) && IsNumeric(height))
+            grid.SetTextMatrix(
+                kArea, c,
+                NumberText(CellNumber(length, Decimal()) * CellNumber(height, Decimal())));
+    };
+    for (int c = 2; c <= lastCol; ++c)
+        updateArea(c);
+
+    // Volume of a rectangular room: floor area × mean wall height.
+    int walls = RADIO[200].Value() ? 4 : RADIO[201].Value() ? 6 : RADIO[202].Value() ? 8 : 0;
+    if (walls > 0 && !IsUserEntered(213) && lastCol >= walls + 2) {
+        bool numeric = IsNumeric(grid.TextMatrix(kArea, walls + 2));
+        std::vector<double> heights;
+        for (int c = 2; c <= walls + 1 && numeric; ++c) {
+            numeric = IsNumeric(grid.TextMatrix(kHeight, c));
+            heights.push_back(CellNumber(grid.TextMatrix(kHeight, c), Decimal()));
+        }
+        if (numeric) {
+            float volume =
+                RoomVolume(CellNumber(grid.TextMatrix(kArea, walls + 2), Decimal()), heights);
+            TEXTBOX[213].SetText(FormatSingle(volume, Decimal()));
+        }
+    }
+
+    // Surface loads, in the internal units.
+    ListBox& types = OPTIONLIST[201];
+    std::vector<SurfaceInput> surfaces;
+    for (int c = 2; c <= lastCol; ++c) {
+        updateArea(c);
+        SurfaceInput s;
+        std::string cells[4];
+        const int rows[4] = {kArea, kThickness, kKFactor, kOuterTemp};
+        s.usable = true;
+        for (int i = 0; i < 4; ++i) {
+            cells[i] = GetCellValue(200, rows[i], c);
+            s.usable = s.usable && IsNumeric(cells[i]);
+        }
+        s.area = CellNumber(cells[0], Decimal());
+        s.thickness = CellNumber(cells[1], Decimal());
+        s.kFactor = CellNumber(cells[2], Decimal());
+        s.outerTemp = CellNumber(cells[3], Decimal());
+        const std::string& type = grid.TextMatrix(kType, c);
+        s.ownTemperature = false;
+        for (int i = 0; i < 4 && i < types.ListCount(); ++i)
+            if (type == types.List(i)) s.ownTemperature = true;
+        surfaces.push_back(s);
+    }
+    const double runTime = FieldDouble(12);
+    BoxLoadResult result = BoxLoad(surfaces, FieldDouble(103), runTime);
+    for (int c = 2; c <= lastCol; ++c) {
+        const std::size_t i = static_cast<std::size_t>(c - 2);
+        const double hourly = i < result.hourly.size() ? result.hourly[i] : 0.0;
+        SetCellValue(200, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
+    }
+    if (!IsUserEntered(214) && result.totalHourly) WriteResult(214, *result.totalHourly);
+}
+
+void FrmMain::CheckAddWallSection() {
+    LogWrite(">CheckAddWallSection");
+    if (!RADIO[203].Value()) return;
+    Grid& grid = MSFlexGrid[200];
+    if (grid.Col != grid.Cols() - 1) return;
+    grid.SetCols(grid.Cols() + 1);
+    grid.SetTextMatrix(0, grid.Cols() - 1, std::to_string(grid.Cols() - 2));
+}
+
+void FrmMain::WriteResult(int n, double value, int digits) {
+    if (std::isfinite(value)) SetFieldValue(n, NumberText(value, digits));
+}
+
+double FrmMain::FieldDouble(int n) {
+    return CellNumber(GetFieldValue(n), Decimal());
+}
+
+} // namespace tw

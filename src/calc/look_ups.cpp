@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "calc/look_ups.h"
+
+#include "shell/numbers.h"
+
+#include <cmath>
+
+namespace tw {
+
+namespace {
+
+float Number(const DataTable& table, int column, int row, char decimal) {
+    return static_cast<float>(CellNumber(table.Cell(column, row), decimal));
+}
+
+// value × x / key, or 0 where the key is 0 (a table without rows, or a first key of 0).
+float ThroughOrigin(float value, float x, float key) {
+    if (key == 0.0f) return 0.0f;
+    float result = value * x / key;
+    return std::isfinite(result) ? result : 0.0f;
+}
+
+} // namespace
+
+double CellNumber(const std::string& text, char decimal) {
+    auto value = ParseNumber(NormalizeDecimal(text, decimal), decimal);
+    return value ? *value : 0.0;
+}
+
+SearchResult InterpolatingSearch(const DataTable& table, float x, int column, char decimal,
+                                 bool zeroIsAKey) {
+    SearchResult result;
+    bool haveLower = false, haveUpper = false;
+    float lowerKey = 0, lowerValue = 0, upperKey = 0, upperValue = 0;
+    for (int r = 1; r <= table.Rows(); ++r) {
+        const float key = Number(table, 1, r, decimal);
+        const float value = Number(table, column, r, decimal);
+        if (key == x) {
+            result.inRange = true;
+            result.value = value;
+            result.lowerFound = haveLower;
+            return result;
+        }
+        if (key > x) {
+            haveUpper = true;
+            upperKey = key;
+            upperValue = value;
+            break;
+        }
+        haveLower = true;
+        lowerKey = key;
+        lowerValue = value;
+    }
+    if (!zeroIsAKey) {
+        haveLower = haveLower && lowerKey != 0.0f;
+        haveUpper = haveUpper && upperKey != 0.0f;
+    }
+    result.lowerFound = haveLower;
+    if (haveLower && haveUpper) {
+        result.inRange = true;
+        result.value =
+            lowerValue + (x - lowerKey) * (upperValue - lowerValue) / (upperKey - lowerKey);
+    }
+    return result;
+}
+
+float TableALookUp(const DataTable& table, float volume, float roomTemp, char decimal) {
+    const int column = roomTemp >= 32.0f ? 2 : 3;
+    SearchResult found = InterpolatingSearch(table, volume, column, decimal);
+    if (found.inRange) return found.value;
+    const int rows = table.Rows();
+    if (rows < 1) return 0.0f;
+    return Number(table, column, found.lowerFound ? rows : 1, decimal);
+}
+
+GlassDoorLookUp TableBLookUp(const DataTable& table, int doors, float roomTemp, char decimal) {
+    GlassDoorLookUp result;
+    if (doors < 1) return result;
+    const int column = roomTemp >= 32.0f ? 2 : 3;
+    for (int r = 1; r <= table.Rows(); ++r) {
+        if (Number(table, 1, r, decimal) == static_cast<float>(doors)) {
+            result.value = Number(table, column, r, decimal);
+            return result;
+        }
+    }
+    result.missing = true;
+    result.value = table.Rows() >= 1 ? Number(table, column, table.Rows(), decimal) : 0.0f;
+    return result;
+}
+
+MotorHeatLookUp TableELookUp(const DataTable& table, float power, bool second, bool third,
+                             char decimal) {
+    MotorHeatLookUp result;
+    if (power <= 0.0f) return result;
+    const int column = third ? 4 : second ? 3 : 2;
+    SearchResult found = InterpolatingSearch(table, power, column, decimal);
+    if (found.inRange) {
+        result.value = found.value;
+        return result;
+    }
+    result.outOfRange = true;
+    const int row = found.lowerFound ? table.Rows() : 1;
+    result.value =
+        ThroughOrigin(Number(table, column, row, decimal), power, Number(table, 1, row, decimal));
+    return result;
+}
+
+float TableFLookUp(const DataTable& table, float temperature, int column, char decimal) {
+    if (Number(table, 1, 1, decimal) > temperature) return 0.0f;
+    SearchResult found = InterpolatingSearch(table, temperature, column, decimal, true);
+    if (found.inRange) return found.value;
+    const int row = found.lowerFound ? table.Rows() : 1;
+    return ThroughOrigin(Number(table, column, row, decimal), temperature,
+                         Number(table, 1, row, decimal));
+}
+
+MotorDefaults TableKLookUp(const DataTable& table, float volume, float roomTemp, float motorTemp,
+                           char decimal) {
+    MotorDefaults result;
+    const int rows = table.Rows();
+    if (rows < 1) return result;
+    int chosen = rows;
+    for (int r = 1; r <= rows - 1; ++r) {
+        if (Number(table, 1, r, decimal) > volume) {
+            chosen = r == 1 ? 1 : r - 1;
+            break;
+        }
+    }
+    const bool warm = roomTemp >= motorTemp;
+    const float count = Number(table, warm ? 4 : 2, chosen, decimal);
+    result.count = static_cast<int>(RoundHalfEven(count));
+    result.power = Number(table, warm ? 5 : 3, chosen, decimal);
+    return result;
+}
+
+} // namespace tw

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// The window's table look-ups: each writes its log line, asks the table kernel and shows the
+// table's message when a value had to be made up.
+#include "calc/look_ups.h"
+#include "frm/frm_main.h"
+#include "shell/numbers.h"
+
+namespace tw {
+
+float FrmMain::LookUpA(float x, float t) {
+    LogWrite(">LookUpA(" + FormatSingle(x, Decimal()) + "' " + FormatSingle(t, Decimal()) + ")");
+    return TableALookUp(TableA, x, t, Decimal());
+}
+
+float FrmMain::LookUpB(int n, float t) {
+    LogWrite(">LookUpB(" + std::to_string(n) + "' " + FormatSingle(t, Decimal()) + ")");
+    GlassDoorLookUp found = TableBLookUp(TableB, n, t, Decimal());
+    if (found.missing) MessageError(5);
+    return found.value;
+}
+
+float FrmMain::LookUpE(float x, bool second, bool third) {
+    LogWrite(">LookUpE(" + FormatSingle(x, Decimal()) + "' " + BoolText(second) + ", " +
+             BoolText(third) + ")");
+    MotorHeatLookUp found = TableELookUp(TableE, x, second, third, Decimal());
+    if (found.outOfRange) MessageError(6);
+    return found.value;
+}
+
+float FrmMain::LookUpF(float x, long column) {
+    LogWrite(">LookUpF(" + FormatSingle(x, Decimal()) + "' " + std::to_string(column) + ")");
+    return TableFLookUp(TableF, x, static_cast<int>(column), Decimal());
+}
+
+void FrmMain::LookUpK(float x, float t, int& count, float& value) {
+    LogWrite(">LookUpK(" + FormatSingle(x, Decimal()) + " , " + FormatSingle(t, Decimal()) + ")");
+    MotorDefaults found = TableKLookUp(TableK, x, t, Constant("MOTORTEMP"), Decimal());
+    count = found.count;
+    value = found.power;
+}
+
+float FrmMain::Constant(const std::string& key) const {
+    auto it = Constants.find(key);
+    return it == Constants.end() ? 0.0f : it->second;
+}
+
+bool FrmMain::IsUserEntered(int n) {
+    return LABEL[n].ForeColor == OverrideColour;
+}
+
+} // namespace tw
