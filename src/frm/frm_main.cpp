@@ -135,6 +135,12 @@ void FrmMain::OnEvent(const Event& e) {
     case ArrayId::Timer1:
         if (t == EventType::Timer) Timer1_Timer();
         break;
+    case ArrayId::FileHistoryList:
+        if (t == EventType::DblClick)
+            FileHistoryList_DblClick();
+        else if (t == EventType::KeyPress && e.keyAscii)
+            FileHistoryList_KeyPress(*e.keyAscii);
+        break;
     default:
         break;
     }

@@ -327,6 +327,26 @@ public:
     // Loads a job file into the window; false when it could not be read.
     bool JobFileLoad(const std::string& path, bool isTemplate);
 
+    // --- Job files -----------------------------------------------------------------------
+    // Writes the job to path through a temporary file renamed over it; false (after error
+    // message 3) when that failed, and a file already at path is then left as it was.
+    bool JobFileSave(const std::string& path);
+    // 1 when a field's unit label (a grid row's unit cell) shows the internal unit of its
+    // kind, 2 when it shows the other one, 0 without a unit kind.
+    int FieldUnitSystem(int n);
+    int GridRowUnitSystem(int grid, int row);
+    // The recent job files, newest first, as FileHistoryList shows them, and one free slot.
+    std::vector<std::string> FileHistory;
+    void LoadFileHistory();
+    void SaveFileHistory();
+    void FileHistoryList_DblClick();
+    void FileHistoryList_KeyPress(int& keyAscii);
+    // Menu commands on the job: the job page (1), open (10), save (11), new job (19).
+    void ShowJobPage();
+    void OpenJob();
+    void SaveJob();
+    void NewJob();
+
     // Every event of the window comes here and goes to its handler.
     void OnEvent(const Event& e);
 

@@ -4,8 +4,11 @@
 #include "gui/qt_text.h"
 #include "platform/version.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
@@ -79,6 +82,45 @@ int QtPlatform::OpenDocument(const std::string& target) {
     QString t = Q(target);
     QUrl url = QFileInfo::exists(t) ? QUrl::fromLocalFile(t) : QUrl(t);
     return QDesktopServices::openUrl(url) ? 42 : 2;
+}
+
+std::string QtPlatform::FileDialog(const FileDialogRequest& request) {
+    // The classic filter "Job Files (*.wic)|*.wic" becomes Qt's "Job Files (*.wic)"; the
+    // suffix of the chosen filter is added to a name typed without one.
+    QStringList parts = Q(request.filter).split('|');
+    QStringList filters;
+    QStringList suffixes;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        QString name = parts[i];
+        if (!name.contains('(')) name += " (" + patterns + ")";
+        filters << name;
+        QString first = patterns.section(' ', 0, 0);
+        suffixes << (first.startsWith("*.") && first.indexOf('*', 2) < 0 ? first.mid(2) : QString());
+    }
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (request.save && !(request.flags & 2)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.initialFolder.empty()) dialog.setDirectory(Q(request.initialFolder));
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        int index = std::clamp(request.filterIndex, 1, static_cast<int>(filters.size())) - 1;
+        dialog.selectNameFilter(filters[index]);
+        dialog.setDefaultSuffix(suffixes[index]);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, filters, suffixes](const QString& chosen) {
+                             int i = static_cast<int>(filters.indexOf(chosen));
+                             if (i >= 0) dialog.setDefaultSuffix(suffixes[i]);
+                         });
+    }
+    if (!request.fileName.empty()) dialog.selectFile(Q(request.fileName));
+    bool restore = hourglass_;
+    if (restore) QApplication::restoreOverrideCursor();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (restore) QApplication::setOverrideCursor(Qt::WaitCursor);
+    return chosen ? S(dialog.selectedFiles().first()) : std::string();
 }
 
 void QtPlatform::DoEvents() {

@@ -21,6 +21,7 @@ public:
     int MessageBox(const std::string& title, const std::string& prompt, int buttons) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     int OpenDocument(const std::string& target) override;
+    std::string FileDialog(const FileDialogRequest& request) override;
     void DoEvents() override;
     void SetMousePointer(MousePointer pointer) override;
     ScreenInfo Screen() override;

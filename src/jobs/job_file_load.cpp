@@ -1,15 +1,291 @@
 // SPDX-License-Identifier: MIT
-// Opening a job file at start-up.
+// Loading a job file (or the template job) into the window: each line is one record of five
+// fields; the records put back the fields' values and units, the option buttons, the grid sizes
+// and cells. Afterwards the first product, the visibility that follows the option buttons and
+// the caption are put right, and a job file becomes the current job.
 #include "frm/frm_main.h"
+#include "jobs/job_notation.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
 #include "shell/text_file.h"
+
+#include <array>
+#include <climits>
+#include <cmath>
+#include <filesystem>
+#include <optional>
 
 namespace tw {
 
+namespace {
+
+// Why a load stops, with the classic error number and description for the log.
+struct LoadError {
+    int number;
+    std::string description;
+};
+
+// Grid sizes beyond these are damage, not a job: a grid this large would only exhaust memory.
+constexpr int kMaxGridLines = 10000;
+constexpr long long kMaxGridCells = 350000;
+
+const std::string& Entry(const std::vector<std::string>& table, std::size_t i) {
+    static const std::string none;
+    return i < table.size() ? table[i] : none;
+}
+
+// The five-field records of the file; a record is one line of exactly five fields.
+std::vector<std::array<std::string, 5>> ReadRecords(const std::string& bytes) {
+    const std::vector<NotationField> fields = ReadNotationFields(AnsiToUtf8(bytes));
+    if (fields.empty()) throw LoadError{62, "Input past end of file"};
+    std::vector<std::array<std::string, 5>> records;
+    for (std::size_t i = 0; i < fields.size(); i += 5) {
+        if (i + 5 > fields.size()) throw LoadError{62, "Input past end of file"};
+        std::array<std::string, 5> record;
+        for (std::size_t k = 0; k < 5; ++k) {
+            const NotationField& f = fields[i + k];
+            const bool last = k == 4;
+            if (!f.closed || (f.end == NotationField::End::Comma) == last)
+                throw LoadError{62, "Bad record on line " + std::to_string(fields[i].line)};
+            record[k] = f.text;
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+class JobReader {
+public:
+    JobReader(FrmMain& w, bool isTemplate) : w_(w), template_(isTemplate) {}
+
+    void Apply(std::array<std::string, 5> f) {
+        f[2] = RestoreQuotes(f[2]);
+        f[3] = RestoreQuotes(f[3]);
+        if (IsNumber(f[1])) n_ = Whole(f[1]);
+        // The template takes the user's own details as last entered, not its own.
+        if (template_ && n_ >= 700 && n_ <= 799) {
+            f[2] = w_.GetSetting("TextBox" + std::to_string(n_), "");
+            f[3] = f[2];
+        }
+        const char kind = f[0].empty() ? '\0' : f[0][0];
+        // The settings page belongs to the user: its fields are not part of a job, and the
+        // template leaves the user's unit systems alone.
+        if ((kind == 'C' || kind == 'T' || kind == 'U') && n_ >= 800 && n_ <= 899) return;
+        if (kind == 'R' && template_ && n_ >= 840 && n_ <= 847) return;
+        if (kind == 'U')
+            Unit(f[3]);
+        else if (kind == 'T')
+            Text(f[2], f[3], f[4]);
+        else if (kind == 'R')
+            Radio(f[3], f[4]);
+        else if (kind == 'G')
+            GridSize(f[2], f[3]);
+        else if (kind >= '0' && kind <= '9')
+            Cell(Whole(f[0]), Whole(f[1]), Whole(f[2]), f[3], f[4]);
+        // "#" header, "*" information, "C" captions and anything else: nothing to apply.
+    }
+
+private:
+    // A step on a control the window does not have is skipped; the record goes on.
+    template <class Step> void Try(Step step) {
+        try {
+            step();
+        } catch (const NoSuchControl&) {
+        }
+    }
+
+    bool IsNumber(const std::string& text) const {
+        return w_.IsNumeric(w_.NormalizeDecimal(text));
+    }
+
+    int Whole(const std::string& text) const {
+        auto value = ParseNumber(w_.NormalizeDecimal(text), w_.Decimal());
+        if (!value) throw LoadError{13, "Type mismatch: '" + text + "'"};
+        const double rounded = RoundHalfEven(*value);
+        if (rounded < INT_MIN || rounded > INT_MAX) throw LoadError{6, "Overflow: '" + text + "'"};
+        return static_cast<int>(rounded);
+    }
+
+    // 1 or 2 when the text names a unit system, else 0.
+    int UnitSystem(const std::string& text) const {
+        if (!IsNumber(text)) return 0;
+        const int system = Whole(text);
+        return system == 1 || system == 2 ? system : 0;
+    }
+
+    void Unit(const std::string& system) {
+        Try([&] {
+            Label& unit = w_.UNITS[n_];
+            if (UpperCase(unit.Tag) == "NONE") return;
+            const int s = UnitSystem(system);
+            if (s) unit.SetCaption(w_.UnitText(unit.Tag, s == 2));
+        });
+    }
+
+    void Text(const std::string& stored, const std::string& shown, const std::string& mark) {
+        Try([&] { w_.TEXTBOX[n_].Tag = w_.NormalizeDecimal(stored); });
+        Try([&] { w_.TEXTBOX[n_].SetText(w_.NormalizeDecimal(shown)); });
+        const Colour colour = mark == "#TRUE#" ? w_.OverrideColour : w_.NormalLabelColour();
+        Try([&] { w_.UNITS[n_].ForeColor = colour; });
+        Try([&] { w_.LABEL[n_].ForeColor = colour; });
+        if (stored != "SELECTLIST" || !IsNumber(shown)) return;
+        Try([&] {
+            ListBox& list = w_.OPTIONLIST[n_];
+            const double position = *ParseNumber(w_.NormalizeDecimal(shown), w_.Decimal());
+            if (position > -1 && position < list.ListCount()) list.SetListIndex(Whole(shown));
+        });
+    }
+
+    void Radio(const std::string& value, const std::string& mark) {
+        Try([&] { w_.RADIO[n_].SetValue(value == "#TRUE#"); });
+        Try([&] {
+            const Colour colour =
+                UpperCase(mark) == "TRUE" ? w_.OverrideColour : w_.NormalLabelColour();
+            w_.Get(w_.RADIO[n_].container).ForeColor = colour;
+        });
+    }
+
+    void GridSize(const std::string& rows, const std::string& cols) {
+        Try([&] {
+            Grid& grid = w_.MSFlexGrid[n_];
+            const int r = Whole(rows);
+            const int c = Whole(cols);
+            if (r < 0 || c < 0 || r > kMaxGridLines || c > kMaxGridLines ||
+                static_cast<long long>(r) * c > kMaxGridCells)
+                throw LoadError{380, "Invalid grid size " + rows + " x " + cols};
+            grid.SetRows(r);
+            grid.SetCols(c);
+        });
+    }
+
+    void Cell(int g, int r, int c, const std::string& text, const std::string& mark) {
+        Try([&] {
+            Grid& grid = w_.MSFlexGrid[g];
+            GridCell& cell = grid.Cell(r, c);
+            if (c > 1 || g >= 500) {
+                cell.text = w_.NormalizeDecimal(text);
+            } else if (c == 1) {
+                // The row's unit comes back as the label of its unit system.
+                if (const int s = UnitSystem(text)) cell.text = w_.UnitText(w_.RowUnitKind(g, r), s == 2);
+            }
+            // Column 0 holds the row captions of the resource file; the file's are not used.
+            grid.Row = r;
+            grid.Col = c;
+            // The program marks a typed-over cell in its background, as the grid editor does.
+            cell.fore = grid.ForeColor;
+            if (UpperCase(mark) == "TRUE")
+                cell.back = w_.OverrideColour;
+            else if (cell.back == w_.OverrideColour)
+                cell.back = w_.TextBackColour;
+        });
+    }
+
+    FrmMain& w_;
+    const bool template_;
+    int n_ = 0;
+};
+
+// Runs a step that belongs to the load: whatever it changes, the job counts as unchanged.
+template <class Step> void AsPartOfTheLoad(FrmMain& w, Step step) {
+    const bool modified = w.JobModified;
+    const bool saveShown = w.BUTT[11].Visible;
+    const bool jobShown = w.CFRAME[2].Visible;
+    step();
+    w.JobModified = modified;
+    w.BUTT[11].Visible = saveShown;
+    w.CFRAME[2].Visible = jobShown;
+}
+
+bool LoadFailed(FrmMain& w, const std::string& reason) {
+    w.LogWrite("*** JobFilePrint *** " + reason);
+    w.MessageError(16);
+    w.IsLoading = false;
+    return false;
+}
+
+// A job without a door protection of its own gets the average strip curtains: every entry
+// whose value is AVERAGECURTAINS is chosen in turn, the last one stays. Part of the load, so
+// the choice neither recalculates nor counts as a change.
+void SelectAverageCurtains(FrmMain& w) {
+    if (!w.OPTIONLIST.Exists(625) || w.OPTIONLIST[625].ListIndex() >= 0) return;
+    ListBox& list = w.OPTIONLIST[625];
+    const ListBox& values = w.OPTIONVALUE[625];
+    auto average = w.Constants.find("AVERAGECURTAINS");
+    const float wanted = average == w.Constants.end() ? 0.0f : average->second;
+    AsPartOfTheLoad(w, [&] {
+        w.IsLoading = true;
+        for (int i = 0; i < values.ListCount() && i < list.ListCount(); ++i) {
+            auto value = ParseNumber(w.NormalizeDecimal(values.List(i)), w.Decimal());
+            if (value && static_cast<float>(*value) == wanted) list.SetListIndex(i);
+        }
+        const int chosen = list.ListIndex();
+        w.TEXTBOX[625].SetText(chosen >= 0 ? list.List(chosen) : std::string());
+        w.IsLoading = false;
+    });
+}
+
+} // namespace
+
 bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     LogWrite(">JobFileLoad(" + path + ", " + (isTemplate ? "True" : "False") + ")");
-    // The job's records are applied to the window by the job-file reader; here the file must
-    // at least be there and readable, or the caller falls back to the template.
-    return static_cast<bool>(OpenTextFile(path));
+    // The kind of file follows from its extension alone.
+    const bool templateFile = LowerCase(Right(path, 4)) != "." + JobFileExtension;
+    IsLoading = true;
+    try {
+        std::optional<std::string> bytes;
+        if (RegularFileExists(path)) bytes = ReadFileBytes(path);
+        if (!bytes) throw LoadError{53, "File not found: " + path};
+        if (OPTIONLIST.Exists(625)) OPTIONLIST[625].SetListIndex(-1);
+        JobReader reader(*this, templateFile);
+        for (const auto& record : ReadRecords(*bytes))
+            reader.Apply(record);
+
+        // A first product column without a number is the default product.
+        const std::string& first = MSFlexGrid[300].TextMatrix(0, 2);
+        if (first.empty() || !IsNumeric(first)) SetCellValue(300, 0, 2, Entry(StringTable, 11));
+    } catch (const LoadError& e) {
+        return LoadFailed(*this, std::to_string(e.number) + ", " + e.description);
+    } catch (const SubscriptOutOfRange& e) {
+        return LoadFailed(*this, "9, " + std::string(e.what()));
+    } catch (const std::exception& e) {
+        return LoadFailed(*this, "5, " + std::string(e.what()));
+    }
+
+    IsLoading = false;
+    JobModified = false;
+    BannerActive = false;
+    AutoSizeTable(200);
+    AutoSizeTable(300);
+
+    // What the option buttons govern: dimension fields, drawings, method frames, the grid.
+    ApplyRadioVisibility();
+    MSFlexGrid[200].FixedRows = RADIO[203].Value() ? 1 : 2;
+    // A new job shows its values in the units the user chose on the settings page.
+    if (templateFile)
+        AsPartOfTheLoad(*this, [this] {
+            for (int n : {840, 842, 844, 846})
+                ApplyUnitSystem(n);
+        });
+
+    if (LowerCase(Right(path, 3)) == JobFileExtension) {
+        std::error_code ec;
+        std::filesystem::path full = std::filesystem::absolute(path, ec);
+        const std::string job = ec ? path : full.string();
+        HINTBOX.SetCaption(Entry(StringTable, 6));
+        CFRAME[2].Visible = true;
+        CurrentJobFile = job;
+        SaveFileHistory();
+        Window.Caption = BaseCaption + "    \"" + job + "\"";
+        BUTT_Click(0);
+    } else {
+        HINTBOX.SetCaption("");
+        CFRAME[2].Visible = false;
+        CurrentJobFile.clear();
+        Window.Caption = BaseCaption;
+    }
+
+    SelectAverageCurtains(*this);
+    return true;
 }
 
 } // namespace tw

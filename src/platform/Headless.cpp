@@ -33,6 +33,14 @@ int Headless::MessageBox(const std::string& title, const std::string& prompt, in
     return answer;
 }
 
+std::string Headless::FileDialog(const FileDialogRequest& request) {
+    dialogs_.push_back(request);
+    if (fileNames_.empty()) return std::string();
+    std::string path = fileNames_.front();
+    fileNames_.pop_front();
+    return path;
+}
+
 bool Headless::StartProgram(const std::string& program, const std::vector<std::string>& args) {
     started_.push_back({program, args});
     return true;

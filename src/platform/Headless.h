@@ -34,6 +34,7 @@ public:
     int MessageBox(const std::string& title, const std::string& prompt, int buttons) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     int OpenDocument(const std::string& target) override;
+    std::string FileDialog(const FileDialogRequest& request) override;
     void DoEvents() override {}
     void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
     ScreenInfo Screen() override { return screen_; }
@@ -44,6 +45,9 @@ public:
 
     // Test and batch controls.
     void QueueAnswer(int code) { answers_.push_back(code); }
+    // The path the next file dialog returns ("" cancels it); without one the dialog is cancelled.
+    void QueueFileName(const std::string& path) { fileNames_.push_back(path); }
+    const std::vector<FileDialogRequest>& FileDialogs() const { return dialogs_; }
     void SetDecimalSeparator(char c) { decimal_ = c; }
     void SetScreen(const ScreenInfo& s) { screen_ = s; }
     const std::vector<ShownMessage>& Messages() const { return messages_; }
@@ -56,6 +60,8 @@ private:
     std::string installFolder_;
     IniSettings settings_;
     std::deque<int> answers_;
+    std::deque<std::string> fileNames_;
+    std::vector<FileDialogRequest> dialogs_;
     std::vector<ShownMessage> messages_;
     std::vector<StartedProgram> started_;
     std::vector<std::string> opened_;

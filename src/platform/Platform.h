@@ -36,6 +36,18 @@ struct Font {
     bool bold = false;
 };
 
+// An open or save dialog for files. The filter is written as description|pattern pairs,
+// "Job Files (*.wic)|*.wic|Bitmaps (*.bmp)|*.bmp"; the filter index counts from 1.
+struct FileDialogRequest {
+    bool save = false;
+    std::string fileName;
+    std::string initialFolder;
+    std::string filter;
+    int filterIndex = 1;
+    // 2: ask before overwriting an existing file; 4: no read-only box.
+    int flags = 0;
+};
+
 struct ScreenInfo {
     int widthTwips = 1920 * 15;
     int heightTwips = 1080 * 15;
@@ -61,6 +73,12 @@ public:
     // Opens a document or web address with the desktop's handler; returns a response code
     // greater than 32 on success, as the shell does.
     virtual int OpenDocument(const std::string& target) = 0;
+
+    // Shows an open or save dialog; the chosen full path, or "" when the user cancelled.
+    virtual std::string FileDialog(const FileDialogRequest& request) {
+        (void)request;
+        return std::string();
+    }
 
     // Lets pending window events run; nothing to do without a window.
     virtual void DoEvents() = 0;

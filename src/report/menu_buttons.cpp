@@ -40,6 +40,14 @@ void FrmMain::BUTT_Click(int index) {
         ClearProducts();
     } else if (index == 21) {
         DeleteProduct();
+    } else if (index == 1) {
+        ShowJobPage();
+    } else if (index == 10) {
+        OpenJob();
+    } else if (index == 11) {
+        SaveJob();
+    } else if (index == 19) {
+        NewJob();
     } else if (index == 9) {
         if (!JobModified ||
             MessageBox(MessageTable[13][0], MessageTable[13][1], mb::YesNo) == mb::Yes)

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+// Saving a job: every text field with its unit, every option button and every grid cell as one
+// line of the job notation each. The file is written whole beside the target and renamed over
+// it, so a failed save never leaves a half-written job where a good one was.
+#include "frm/frm_main.h"
+#include "jobs/job_notation.h"
+#include "shell/ansi.h"
+#include "shell/text_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+namespace tw {
+
+namespace {
+
+const char* MarkText(bool overridden) {
+    return overridden ? "True" : "False";
+}
+
+class JobWriter {
+public:
+    explicit JobWriter(FrmMain& w) : w_(w) {}
+
+    std::string Text(const std::string& path) {
+        Line({NotationText("# "), NotationText("Tarnwell"), Version(0), Version(1), Version(2)});
+        std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        Line({NotationText("* "), NotationText(path),
+              NotationDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
+              NotationTime(local.tm_hour, local.tm_min, local.tm_sec), NotationText("")});
+        Fields();
+        Radios();
+        Grids();
+        return text_;
+    }
+
+private:
+    void Line(const std::vector<NotationValue>& fields) {
+        text_ += Utf8ToAnsi(WriteNotationLine(fields));
+        text_ += "\r\n";
+    }
+
+    NotationValue Version(std::size_t i) const {
+        return NotationWhole(i < w_.Version.size() ? w_.Version[i] : 0);
+    }
+
+    // Fields 720 and 721 and the settings page (800s) belong to the user, not to the job.
+    void Fields() {
+        for (auto& [n, unit] : w_.UNITS) {
+            if (n == 720 || n == 721 || (n >= 800 && n <= 899)) continue;
+            const Label& label = w_.LABEL[n];
+            Line({NotationText("C"), NotationWhole(n), NotationText(HideQuotes(label.Tag)),
+                  NotationText(HideQuotes(label.Caption())), NotationText("")});
+            const NotationValue mark = NotationTruth(label.ForeColor == w_.OverrideColour);
+            if (UpperCase(label.Tag) == "SELECTLIST") {
+                Line({NotationText("T"), NotationWhole(n), NotationText("SELECTLIST"),
+                      NotationWhole(w_.OPTIONLIST[n].ListIndex()), mark});
+            } else {
+                const TextBox& box = w_.TEXTBOX[n];
+                Line({NotationText("T"), NotationWhole(n), NotationText(HideQuotes(box.Tag)),
+                      NotationText(HideQuotes(box.Text())), mark});
+            }
+            Line({NotationText("U"), NotationWhole(n), NotationText(HideQuotes(unit.Tag)),
+                  NotationWhole(w_.FieldUnitSystem(n)), NotationText("")});
+        }
+    }
+
+    void Radios() {
+        for (auto& [n, radio] : w_.RADIO) {
+            const bool overridden = w_.Get(radio.container).ForeColor == w_.OverrideColour;
+            Line({NotationText("R"), NotationWhole(n), NotationText(HideQuotes(radio.Caption)),
+                  NotationTruth(radio.Value()), NotationText(MarkText(overridden))});
+        }
+    }
+
+    // Column by column; column 1 of the input grids holds the row's unit, written as its
+    // unit system.
+    void Grids() {
+        for (auto& [g, grid] : w_.MSFlexGrid) {
+            Line({NotationText("G"), NotationWhole(g), NotationWhole(grid.Rows()),
+                  NotationWhole(grid.Cols()), NotationText("")});
+            for (int c = 0; c < grid.Cols(); ++c) {
+                for (int r = 0; r < grid.Rows(); ++r) {
+                    if (c == 1 && g < 500) {
+                        Line({NotationWhole(g), NotationWhole(r), NotationWhole(1),
+                              NotationWhole(w_.GridRowUnitSystem(g, r)), NotationText("")});
+                        continue;
+                    }
+                    const GridCell& cell = grid.Cell(r, c);
+                    Line({NotationWhole(g), NotationWhole(r), NotationWhole(c),
+                          NotationText(HideQuotes(cell.text)),
+                          NotationText(MarkText(CellOverridden(cell)))});
+                }
+            }
+        }
+    }
+
+    // A typed-over cell shows the override colour in its text or, as the grid editor marks
+    // the outer temperatures, in its background.
+    bool CellOverridden(const GridCell& cell) const {
+        return cell.fore == w_.OverrideColour || cell.back == w_.OverrideColour;
+    }
+
+    FrmMain& w_;
+    std::string text_;
+};
+
+int UnitSystemOf(const FrmMain& w, const std::string& kind, const std::string& shown) {
+    const int u = w.FindUnit(kind);
+    if (u < 0) return 0;
+    return shown == w.UnitTable[static_cast<std::size_t>(u)][2] ? 1 : 2;
+}
+
+} // namespace
+
+int FrmMain::FieldUnitSystem(int n) {
+    return UnitSystemOf(*this, UNITS[n].Tag, UNITS[n].Caption());
+}
+
+int FrmMain::GridRowUnitSystem(int grid, int row) {
+    return UnitSystemOf(*this, RowUnitKind(grid, row), MSFlexGrid[grid].TextMatrix(row, 1));
+}
+
+bool FrmMain::JobFileSave(const std::string& path) {
+    LogWrite(">JobFileSave");
+    std::string text;
+    std::string failure;
+    try {
+        text = JobWriter(*this).Text(path);
+        errno = 0;
+        if (!WriteFileAtomically(path, text)) {
+            const int error = errno ? errno : EIO;
+            failure = std::to_string(error) + ", " + std::strerror(error);
+        }
+    } catch (const std::exception& e) {
+        failure = "0, " + std::string(e.what());
+    }
+    if (!failure.empty()) {
+        LogWrite("*** JobFileSave *** " + failure);
+        MessageError(3);
+        return false;
+    }
+    HINTBOX.SetCaption(StringTable.size() > 7 ? StringTable[7] : std::string());
+    HINTBOX.Visible = true;
+    JobModified = false;
+    CurrentJobFile = path;
+    SaveFileHistory();
+    return true;
+}
+
+} // namespace tw
