@@ -120,6 +120,44 @@ inline void EnterTypicalCooler(FrmMain& w) {
     w.Calculate();
 }
 
+// A job as a user makes it: another box type, other units, a typed-over result, a typed outer
+// temperature, list choices, several products and quotes in texts.
+inline void ChangeTheJob(FrmMain& w, int boxType) {
+    if (boxType == 204) {
+        w.BUTT_Click(2);
+        w.BUTT_Click(17);
+    } else {
+        w.BUTT_Click(2);
+        w.RADIO[boxType].SetValue(true);
+    }
+    if (boxType == 201) {
+        TypeCell(w, 200, 2, 2, "30");
+        TypeCell(w, 200, 2, 3, "12");
+        TypeCell(w, 200, 3, 2, "9");
+        TypeCell(w, 200, 8, 4, "70");
+    }
+    if (boxType == 203) {
+        TypeCell(w, 200, 2, 2, "12");
+    }
+    TypeInto(w, 0, "Store \"North\" 2");
+    TypeInto(w, 1, "O\"Brien & Sons, Ltd.");
+    w.UNITS_Click(103);
+    w.UNITS_Click(13);
+    w.BUTT_Click(8);
+    w.RADIO[845].SetValue(true);
+    TypeInto(w, 503, "12000");
+    w.BUTT_Click(5);
+    w.RADIO[501].SetValue(true);
+    Choose(w, 504, "R449A");
+    w.BUTT_Click(6);
+    w.RADIO[601].SetValue(true);
+    Choose(w, 625, "Air curtain");
+    SetProduct(w, 3, "Fruit", "Pears", "800");
+    SetProduct(w, 4, "Fruit", "Apples", "250.5");
+    w.MSFlexGrid[300].SetCols(6);
+    w.SetCellValue(300, 0, 5, "4");
+}
+
 // What a job file carries over, as the user sees it: values, shown texts, list selections,
 // unit labels, option buttons, the override marks, grid sizes and cells.
 struct JobState {
