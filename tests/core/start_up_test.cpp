@@ -3,10 +3,9 @@
 // the window's size and place, and closing with unsaved changes.
 #include "support/installation.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -155,8 +154,9 @@ TEST(StartUp, StateAfterTheLoadEvent) {
     }
     for (auto& [i, page] : window->FRAME)
         EXPECT_FALSE(page.Visible) << "FRAME " << i;
+    // The room drawings follow the box type of the job loaded at start.
     for (auto& [i, picture] : window->Geometry)
-        EXPECT_FALSE(picture.Visible) << "Geometry " << i;
+        EXPECT_EQ(picture.Visible, window->RADIO[200 + i].Value()) << "Geometry " << i;
     for (auto& [i, arrow] : window->TABFPIC)
         EXPECT_EQ(arrow.Picture, window->OpDataFolder + window->TABIMAGES.Images[4]);
     for (auto& [i, arrow] : window->TABBPIC)
@@ -285,8 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentCase{"/log", 1, true},
                       // Another extension, or a four-letter one, is not a job file.
                       ArgumentCase{"notes.txt", 1, false}, ArgumentCase{"cold.wicx", 1, false},
-                      ArgumentCase{"cold.fil", 1, false},
-                      ArgumentCase{"a.txt\tb.txt", 2, false},
+                      ArgumentCase{"cold.fil", 1, false}, ArgumentCase{"a.txt\tb.txt", 2, false},
                       ArgumentCase{"notes.txt /LOG", 2, true}));
 
 TEST(StartUp, AJobFileOnTheCommandLineIsOpenedThenLoggingSwitchedOn) {
@@ -322,8 +321,8 @@ TEST(StartUp, OnlyTheFirstJobFileIsExamined) {
     DressMinimal(installation);
     const std::string job = WriteJobFile(installation, "a.wic");
     // After a job file no further argument is looked at for a job.
-    auto window = installation.Start(job + "\tnotes.txt\t" + installation.Folder().string() +
-                                     "/missing.wic");
+    auto window =
+        installation.Start(job + "\tnotes.txt\t" + installation.Folder().string() + "/missing.wic");
     EXPECT_EQ(window->CurrentJobFile, job);
     EXPECT_EQ(DefaultJobLoads(*window), 0);
     EXPECT_TRUE(installation.Machine().Messages().empty());
@@ -369,7 +368,8 @@ TEST(StartUp, TheWindowIsSizedAndCentred) {
     EXPECT_EQ(w.Height, frameHeight + 7200);
     EXPECT_EQ(w.Left, (screen.widthTwips - w.Width) / 2);
     EXPECT_EQ(w.Top, (screen.heightTwips - w.Height) / 2);
-    EXPECT_TRUE(Logged(*window, "     " + std::to_string(w.Width) + " " + std::to_string(w.Height)));
+    EXPECT_TRUE(
+        Logged(*window, "     " + std::to_string(w.Width) + " " + std::to_string(w.Height)));
     EXPECT_FALSE(window->ResizeLock);
 }
 

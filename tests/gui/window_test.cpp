@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// The real window under the offscreen platform: keys typed into real widgets reach the
+// model's handlers, and the widgets show what the model holds.
+#include "gui/main_window.h"
+#include "gui/qt_platform.h"
+#include "support/installation.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+// The real machine, but with the scratch installation, its own settings and no modal boxes.
+class QtPlatformForTest : public QtPlatform {
+public:
+    explicit QtPlatformForTest(test::Installation& install)
+        : folder_(install.Folder().string()), settings_(install.ConfigFolder()) {}
+    std::string ExecutableFolder() override { return folder_; }
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& fallback) override {
+        return settings_.Get(app, section, key, fallback);
+    }
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        settings_.Save(app, section, key, value);
+    }
+    int MessageBox(const std::string&, const std::string&, int buttons) override {
+        return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
+    }
+
+private:
+    std::string folder_;
+    IniSettings settings_;
+};
+
+class RealWindow : public ::testing::Test {
+protected:
+    test::Installation install;
+    QtPlatformForTest platform{install};
+    FrmMain frm{platform};
+    MainWindow window{frm, platform};
+
+    void SetUp() override {
+        frm.Form_Load("");
+        window.ApplyWindowGeometry();
+        window.Sync();
+        window.show();
+        QApplication::processEvents();
+    }
+    void Click(int button) {
+        window.Dispatch([&] { frm.BUTT_Click(button); });
+        QApplication::processEvents();
+    }
+    QLineEdit* Edit(ControlRef ref) { return qobject_cast<QLineEdit*>(window.WidgetOf(ref)); }
+};
+
+TEST_F(RealWindow, TypingIntoATextBoxStoresTheValueAndUpdatesLinkedFields) {
+    Click(0);
+    QLineEdit* room = Edit(frm.TEXTBOX[103].ref);
+    ASSERT_NE(room, nullptr);
+    room->setFocus();
+    QApplication::processEvents();
+    room->selectAll();
+    QTest::keyClicks(room, "3x5");
+    EXPECT_EQ(room->text(), QStringLiteral("35"));
+    EXPECT_EQ(frm.GetFieldValue(103), "35");
+    EXPECT_EQ(frm.GetFieldValue(501), "35");
+    EXPECT_EQ(frm.GetFieldValue(12), "16");
+    QTest::keyClick(room, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), room);
+
+    // A typed-over result carries the user's colour on its label.
+    QLineEdit* runTime = Edit(frm.TEXTBOX[12].ref);
+    runTime->setFocus();
+    QApplication::processEvents();
+    runTime->selectAll();
+    QTest::keyClicks(runTime, "18");
+    EXPECT_EQ(frm.LABEL[12].ForeColor, frm.OverrideColour);
+    auto* label = qobject_cast<QLabel*>(window.WidgetOf(frm.LABEL[12].ref));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF,
+              static_cast<QRgb>(((frm.OverrideColour & 0xFF) << 16) |
+                                (frm.OverrideColour & 0xFF00) |
+                                ((frm.OverrideColour >> 16) & 0xFF)));
+}
+
+TEST_F(RealWindow, LengthsTypedIntoTheSixWallGridGiveTheFloorAreaAndTheBoxLoad) {
+    Click(2);
+    window.Dispatch([&] { frm.RADIO[201].SetValue(true); });
+    auto* table = qobject_cast<QTableWidget*>(window.WidgetOf(frm.MSFlexGrid[200].ref));
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columnCount(), 10);
+    auto typeCell = [&](int row, int col, const char* text) {
+        QRect cell = table->visualRect(table->model()->index(row, col));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QApplication::processEvents();
+        QLineEdit* editor = Edit(frm.MSFlexText[200].ref);
+        ASSERT_TRUE(editor->isVisible()) << row << "," << col;
+        QTest::keyClicks(editor, text);
+        QApplication::processEvents();
+    };
+    const std::string loadBefore = frm.GetFieldValue(214);
+    typeCell(2, 2, "30");
+    typeCell(2, 3, "20");
+    typeCell(2, 5, "25");
+    typeCell(2, 6, "15");
+    typeCell(3, 2, "10");
+    EXPECT_EQ(frm.GetCellValue(200, 2, 4), "10");
+    EXPECT_EQ(frm.GetCellValue(200, 4, 8), "650");
+    EXPECT_EQ(table->item(4, 8)->text(), QStringLiteral("650"));
+    EXPECT_NE(frm.GetFieldValue(214), loadBefore);
+}
+
+} // namespace
+} // namespace tw
