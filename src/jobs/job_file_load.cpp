@@ -254,6 +254,13 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     IsLoading = false;
     JobModified = false;
     BannerActive = false;
+    // The warnings of the previous job no longer apply.
+    InputErrorCount = 0;
+    InputErrorText.clear();
+    FirstInputError.clear();
+    BannerScroll = 0;
+    EFRAME.Visible = false;
+    Timer1.Enabled = false;
     AutoSizeTable(200);
     AutoSizeTable(300);
 
