@@ -28,6 +28,7 @@ void FrmMain::ApplyRadioVisibility() {
     CFRAME[4].Visible = !gridOff;
     BUTT[17].Visible = !gridOff;
     SHADOW[17].Visible = !gridOff;
+    ShowCondensingTemperature();
 }
 
 void FrmMain::RADIO_GotFocus(int n) {

@@ -172,11 +172,16 @@ void FrmMain::ApplyCondensingUnitType() {
         if (item < codes.ListCount()) SetFieldValue(510, codes.List(item));
         IsLoading = false;
     }
-    const bool condensingTemperature = c == "C";
-    LABEL[525].Visible = condensingTemperature;
-    TEXTBOX[525].Visible = condensingTemperature;
-    UNITS[525].Visible = condensingTemperature;
-    MLINE[525].Visible = condensingTemperature;
+    ShowCondensingTemperature();
+}
+
+void FrmMain::ShowCondensingTemperature() {
+    // Field 525 is asked for only when the unit type rates by condensing temperature.
+    const bool shown = UpperCase(Mid(GetFieldValue(530), 2, 1)) == "C";
+    LABEL[525].Visible = shown && !LABEL[525].Caption().empty();
+    TEXTBOX[525].Visible = shown;
+    UNITS[525].Visible = shown && !UNITS[525].Caption().empty();
+    MLINE[525].Visible = shown;
 }
 
 bool FrmMain::ApplyDependencies(int n, bool typing) {

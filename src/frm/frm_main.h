@@ -202,6 +202,7 @@ public:
     bool ApplyDependencies(int n, bool typing);
     // The radio pair and field 525 that follow the condensing-unit type code (field 530).
     void ApplyCondensingUnitType();
+    void ShowCondensingTemperature();
     void UpdateSurfaceTemperatures();
     void UpdateProductTemperatures();
     // Switches every unit label of the kinds of a unit-system pair (840 to 847).

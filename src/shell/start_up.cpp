@@ -36,8 +36,12 @@ void FrmMain::Form_Load(const std::string& commandLine) {
     }
     for (auto& [i, page] : FRAME)
         page.Visible = false;
-    for (auto& [i, picture] : Geometry)
+    for (auto& [i, picture] : Geometry) {
         picture.Visible = false;
+        picture.Picture = OpDataFolder + picture.Picture;
+    }
+    for (auto& [i, link] : SPECLINK)
+        link.Picture = OpDataFolder + link.Picture;
 
     // 12. Page arrows without focus, menu colours.
     for (auto& [i, arrow] : TABFPIC)

@@ -72,8 +72,13 @@ void AddField(Form& f, const Column& col, int row, const FieldRow& spec) {
     label.Tag = TypeName(spec.kind);
     label.Transparent = true;
 
+    const bool isList =
+        spec.kind == Kind::List || spec.kind == Kind::DataList || spec.kind == Kind::SelectList;
+    const bool hasButton = isList || n == 522 || n == 542;
+    // The list button sits at the right end of the field, beside the text.
+    const int boxWidth = hasButton ? col.boxWidth - 255 : col.boxWidth;
     TextBox& box = f.TEXTBOX.Create(n, &f);
-    Place(box, col.container, col.left + col.labelWidth, y, col.boxWidth, kFieldHeight);
+    Place(box, col.container, col.left + col.labelWidth, y, boxWidth, kFieldHeight);
     box.Visible = !spec.hidden;
     if (spec.kind == Kind::Number) box.Alignment = static_cast<int>(Alignment::Right);
 
@@ -89,9 +94,7 @@ void AddField(Form& f, const Column& col, int row, const FieldRow& spec) {
     line.IsLine = true;
     line.Visible = !spec.hidden;
 
-    bool isList =
-        spec.kind == Kind::List || spec.kind == Kind::DataList || spec.kind == Kind::SelectList;
-    if (isList || n == 522 || n == 542) {
+    if (hasButton) {
         CommandButton& button = f.ListButton.Create(n, &f);
         Place(button, col.container, col.left + col.labelWidth + col.boxWidth - 240, y + 15, 225,
               kFieldHeight - 30);
