@@ -30,33 +30,34 @@ double CellNumber(const std::string& text, char decimal) {
 SearchResult InterpolatingSearch(const DataTable& table, float x, int column, char decimal,
                                  bool zeroIsAKey) {
     SearchResult result;
-    bool haveLower = false, haveUpper = false;
-    float lowerKey = 0, lowerValue = 0, upperKey = 0, upperValue = 0;
+    // Only keys are read on the way; values only of the rows that count.
+    int lowerRow = 0, upperRow = 0;
+    float lowerKey = 0, upperKey = 0;
     for (int r = 1; r <= table.Rows(); ++r) {
         const float key = Number(table, 1, r, decimal);
-        const float value = Number(table, column, r, decimal);
         if (key == x) {
             result.inRange = true;
-            result.value = value;
-            result.lowerFound = haveLower;
+            result.value = Number(table, column, r, decimal);
+            result.lowerFound = lowerRow > 0;
             return result;
         }
         if (key > x) {
-            haveUpper = true;
+            upperRow = r;
             upperKey = key;
-            upperValue = value;
             break;
         }
-        haveLower = true;
+        lowerRow = r;
         lowerKey = key;
-        lowerValue = value;
     }
+    bool haveLower = lowerRow > 0, haveUpper = upperRow > 0;
     if (!zeroIsAKey) {
         haveLower = haveLower && lowerKey != 0.0f;
         haveUpper = haveUpper && upperKey != 0.0f;
     }
     result.lowerFound = haveLower;
     if (haveLower && haveUpper) {
+        const float lowerValue = Number(table, column, lowerRow, decimal);
+        const float upperValue = Number(table, column, upperRow, decimal);
         result.inRange = true;
         result.value =
             lowerValue + (x - lowerKey) * (upperValue - lowerValue) / (upperKey - lowerKey);
