@@ -11,7 +11,6 @@
 
 #include <array>
 #include <climits>
-#include <cmath>
 #include <filesystem>
 #include <optional>
 
