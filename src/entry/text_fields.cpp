@@ -153,6 +153,8 @@ void FrmMain::TEXTBOX_Change(int n) {
             FieldHasUnits(n) ? StoredFromTyped(entered, FieldShownUnit(n), Decimal()) : entered;
         if (!IsCalculating) {
             recalculate = ApplyDependencies(n, typing);
+            // The linked copies are done; results the calculation writes must be stored.
+            IsPropagating = false;
             if (recalculate) Calculate();
         }
     }

@@ -268,8 +268,6 @@ public:
     std::map<int, std::pair<int, int>> LastCell;
     std::map<int, int> EditorRow;
     std::map<int, int> EditorCol;
-    int BannerLines = 0;
-    int BannerOffset = 0;
     int BannerDelay = 0;
     int BannerFlash = 0;
     Colour PageBorderColour = Rgb(128, 128, 128);

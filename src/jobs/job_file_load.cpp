@@ -273,6 +273,12 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
                 ApplyUnitSystem(n);
         });
 
+    // The focused field now shows the job's own text: leaving it is no edit of the user's.
+    if (HasFocus() && ActiveControl().array == ArrayId::TEXTBOX) {
+        LastText = TEXTBOX[ActiveControl().index].Text();
+        FocusValue = TEXTBOX[ActiveControl().index].Tag;
+    }
+
     if (LowerCase(Right(path, 3)) == JobFileExtension) {
         std::error_code ec;
         std::filesystem::path full = std::filesystem::absolute(path, ec);

@@ -27,6 +27,8 @@ void FrmMain::BUTT_Click(int index) {
         if (active.array == ArrayId::OPTIONLIST) {
             OPTIONLIST[active.index].Visible = false;
             if (TEXTBOX.Exists(active.index)) TEXTBOX[active.index].Visible = true;
+        } else if (active.array == ArrayId::TEXTBOX) {
+            TEXTBOX_LostFocus(active.index);
         } else if (active.array == ArrayId::MSFlexText) {
             MSFlexText[active.index].Visible = false;
         }

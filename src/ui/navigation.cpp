@@ -159,13 +159,13 @@ void FrmMain::Timer1_Timer() {
         ESUBFRAME.BackColor = c;
         EFRAME.BackColor = c;
     }
-    // More than one warning: the lines scroll up one pixel a tick, pausing on each line and
-    // starting again after the last.
-    if (BannerLines > 1 && BannerLineHeight > 0) {
-        BannerOffset += platform.Screen().twipsPerPixelY;
-        if (BannerOffset >= BannerLines * BannerLineHeight) BannerOffset = 0;
-        if (BannerOffset % BannerLineHeight == 0) BannerDelay = 10;
-        EBANNER.Top = -BannerOffset;
+    // More than one warning: the lines scroll up one pixel a tick, pausing on each line. The
+    // banner repeats its first line after the last, so returning to the top shows no jump.
+    if (InputErrorCount > 1 && BannerLineHeight > 0) {
+        BannerScroll += platform.Screen().twipsPerPixelY;
+        if (BannerScroll >= InputErrorCount * BannerLineHeight) BannerScroll = 0;
+        if (BannerScroll % BannerLineHeight == 0) BannerDelay = 10;
+        EBANNER.Top = -BannerScroll;
     }
 }
 

@@ -358,33 +358,33 @@ void AddMiscPage(Form& f) {
 // Page 6: equipment selection.
 void AddSelectionPage(Form& f) {
     ControlRef p = Page(6);
-    AddColumn(f, {p, 120, 480, 1900, 1100, 690},
+    AddColumn(f, {p, 120, 480, 1900, 1100, 700},
               {{506, Kind::Number, "PERCENT"},
                {503, Kind::Number, "LOADH"},
                {501, Kind::Number, "TEMPERATURE"},
                {502, Kind::Number, "TEMPDIFF"},
                {500, Kind::Number, "TEMPERATURE"},
-               {504, Kind::List, "NONE"},
-               {520, Kind::List, "NONE"},
                {525, Kind::Number, "TEMPERATURE"},
-               {521, Kind::List, "NONE"},
                {522, Kind::Number, "NONE"}});
-    AddSubFrame(f, 501, p, 3930, 480 + 8 * kRowPitch, 3570, 840);
-    AddRadios(f, Sub(501), {500, 501}, 120, 270, 3330);
-    AddColumn(f, {p, 3930, 480, 1900, 1100, 570},
-              {{540, Kind::List, "NONE"},
-               {541, Kind::List, "NONE"},
-               {542, Kind::Number, "NONE"},
+    AddColumn(f, {p, 3840, 480, 1900, 1200, 680},
+              {{542, Kind::Number, "NONE"},
                {524, Kind::Number, "LOADH"},
                {544, Kind::Number, "LOADH"},
                {560, Kind::Number, "LOADH"},
                {561, Kind::Number, "TEMPERATURE"},
                {562, Kind::Number, "TEMPDIFF"}});
+    AddSubFrame(f, 501, p, 3840, 480 + 6 * kRowPitch + 30, 3780, 840);
+    AddRadios(f, Sub(501), {500, 501}, 120, 270, 3540);
+    // The choices that make the product keys, with room for their full texts.
+    AddColumn(f, {p, 120, 480 + 9 * kRowPitch, 1750, 1950, 0},
+              {{504, Kind::List, "NONE"}, {520, Kind::List, "NONE"}, {521, Kind::List, "NONE"}});
+    AddColumn(f, {p, 3840, 480 + 9 * kRowPitch, 1750, 2030, 0},
+              {{540, Kind::List, "NONE"}, {541, Kind::List, "NONE"}});
     // The chosen products, with their names in full.
-    AddColumn(f, {p, 120, 480 + 11 * kRowPitch, 1900, 4980, 0},
+    AddColumn(f, {p, 120, 480 + 12 * kRowPitch + 60, 1750, 5250, 0},
               {{523, Kind::DataList, "NONE"}, {543, Kind::DataList, "NONE"}});
     // Codes behind the lists, and the chosen rows of the result grids.
-    AddColumn(f, {p, 120, 480 + 14 * kRowPitch, 1900, 1100, 690},
+    AddColumn(f, {p, 120, 480 + 16 * kRowPitch, 1300, 1400, 0},
               {{510, Kind::String, "NONE", true},
                {514, Kind::String, "NONE", true},
                {530, Kind::String, "NONE", true},
@@ -395,11 +395,11 @@ void AddSelectionPage(Form& f) {
                {553, Kind::String, "NONE", true}});
     for (int i = 0; i < 2; ++i) {
         PictureBox& link = f.SPECLINK.Create(i, &f);
-        Place(link, p, 120 + 1900 + 4980 + 90, 480 + (11 + i) * kRowPitch, 270, 270);
+        Place(link, p, 120 + 1750 + 5250 + 90, 480 + 12 * kRowPitch + 60 + i * kRowPitch, 270, 270);
         link.Picture = "speclink.png";
     }
     Label& catalogue = f.HYPERLINK.Create(590, &f);
-    Place(catalogue, p, 120, 480 + 13 * kRowPitch + 60, 5000, 255);
+    Place(catalogue, p, 120, 480 + 14 * kRowPitch + 120, 5000, 255);
     catalogue.Transparent = true;
     for (int g : {520, 540}) {
         Grid& grid = f.MSFlexGrid.Create(g, &f);
@@ -410,7 +410,6 @@ void AddSelectionPage(Form& f) {
         grid.FixedCols = 0;
         grid.Visible = false;
     }
-    f.MSFlexGrid[540].Top = 2880;
 }
 
 // Page 7: infiltration.
