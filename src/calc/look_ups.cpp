@@ -120,8 +120,10 @@ MotorDefaults TableKLookUp(const DataTable& table, float volume, float roomTemp,
     MotorDefaults result;
     const int rows = table.Rows();
     if (rows < 1) return result;
+    // The last row whose volume does not exceed the room's; every row is tested, so a room
+    // smaller than the last key never takes the motors of the largest rooms.
     int chosen = rows;
-    for (int r = 1; r <= rows - 1; ++r) {
+    for (int r = 1; r <= rows; ++r) {
         if (Number(table, 1, r, decimal) > volume) {
             chosen = r == 1 ? 1 : r - 1;
             break;

@@ -141,7 +141,7 @@ TEST(LookUps, MotorDefaultsStepByVolume) {
                           Case{700, 40, 1, 0.2f},     // between: the row below
                           Case{700, 31, 2, 0.125f},   // a freezer takes columns 2 and 3
                           Case{700, 32, 1, 0.2f},     // 32 °F is a cooler
-                          Case{1500, 40, 3, 0.4f},    // the last row is never tested
+                          Case{1500, 40, 2, 0.3f},    // below the last key: the row below
                           Case{9000, 40, 3, 0.4f}}) { // above every key: the last row
         MotorDefaults d = TableKLookUp(t, c.volume, c.temp, 32, '.');
         EXPECT_EQ(d.count, c.count) << "volume " << c.volume << " at " << c.temp;
