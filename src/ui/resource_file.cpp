@@ -226,7 +226,9 @@ void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
             BUTT[n].ToolTipText = value;
         } else if (property == "VISIBLE") {
             Label& button = BUTT[n];
-            SHADOW[n].Visible = visible;
+            // A menu-column shadow marks the open page, so showing a button leaves it as it is.
+            Label& shadow = SHADOW[n];
+            shadow.Visible = visible && (n > 14 || shadow.Visible);
             button.Visible = visible;
             if (visible) BringToFront(button.ref);
         }

@@ -143,6 +143,8 @@ void AddMenuButton(Form& f, int i, ControlRef container, int left, int top, int 
     Place(shadow, container, left, top, width, kMenuHeight);
     shadow.Alignment = static_cast<int>(Alignment::Left);
     shadow.FontBold = true;
+    // In the menu column a shadow shows only under the button of the open page.
+    shadow.Visible = container.array != ArrayId::Window;
     Label& button = f.BUTT.Create(i, &f);
     Place(button, container, left, top, width, kMenuHeight);
     button.Transparent = true;
