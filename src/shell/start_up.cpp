@@ -79,6 +79,9 @@ void FrmMain::SetUpFolders() {
     UpdatesFolder = InstallFolder + "Updates";
     DefaultJobFile = OpDataFolder + "default.fil";
     CatalogFolder = InstallFolder + "proddata/";
+
+    // 9. The recent job files.
+    LoadFileHistory();
 }
 
 void FrmMain::SizeAndPlaceWindow() {

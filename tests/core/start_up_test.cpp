@@ -417,3 +417,22 @@ TEST(StartUp, ClosingWithoutChangesOrByTheProgramAsksNothing) {
 
 } // namespace
 } // namespace tw::test
+
+namespace tw {
+namespace {
+
+TEST(StartUpHistory, TheRecentJobsAreListedFromTheStart) {
+    test::Installation install;
+    const std::string job = (install.Folder() / "store.wic").string();
+    install.WriteFile("store.wic", "");
+    {
+        auto w = install.NewWindow();
+        w->platform.SaveSetting("Glacivar", "tarnwell\\Tarnwell\\FileHistory", "0File", job);
+    }
+    auto w = install.Start();
+    ASSERT_EQ(w->FileHistoryList.ListCount(), 1);
+    EXPECT_EQ(w->FileHistoryList.List(0), job);
+}
+
+} // namespace
+} // namespace tw
