@@ -107,6 +107,7 @@ void Actions::Check(const Step& step) {
         break;
     }
     case K::Answer:
+    case K::Calculate:
     case K::Summary:
     case K::Banner:
     case K::Json:
@@ -146,6 +147,9 @@ void Actions::Perform(const Step& step) {
         break;
     case K::Save:
         Save(step);
+        break;
+    case K::Calculate:
+        w_.Calculate();
         break;
     default:
         break;

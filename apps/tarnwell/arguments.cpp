@@ -18,13 +18,21 @@ struct StepSpec {
 };
 
 const StepSpec kSteps[] = {
-    {"type", Step::Kind::Type, 2},       {"choose", Step::Kind::Choose, 2},
-    {"radio", Step::Kind::Radio, 1},     {"check", Step::Kind::Check, 2},
-    {"unit", Step::Kind::Unit, 1},       {"click-cell", Step::Kind::ClickCell, 3},
-    {"cell", Step::Kind::Cell, 4},       {"button", Step::Kind::Button, 1},
-    {"answer", Step::Kind::Answer, 1},   {"save", Step::Kind::Save, 1},
-    {"summary", Step::Kind::Summary, 0}, {"get", Step::Kind::Get, 1},
-    {"grid", Step::Kind::Grid, 1},       {"banner", Step::Kind::Banner, 0},
+    {"type", Step::Kind::Type, 2},
+    {"choose", Step::Kind::Choose, 2},
+    {"radio", Step::Kind::Radio, 1},
+    {"check", Step::Kind::Check, 2},
+    {"unit", Step::Kind::Unit, 1},
+    {"click-cell", Step::Kind::ClickCell, 3},
+    {"cell", Step::Kind::Cell, 4},
+    {"button", Step::Kind::Button, 1},
+    {"answer", Step::Kind::Answer, 1},
+    {"save", Step::Kind::Save, 1},
+    {"calculate", Step::Kind::Calculate, 0},
+    {"summary", Step::Kind::Summary, 0},
+    {"get", Step::Kind::Get, 1},
+    {"grid", Step::Kind::Grid, 1},
+    {"banner", Step::Kind::Banner, 0},
     {"json", Step::Kind::Json, 0},
 };
 
@@ -106,7 +114,7 @@ public:
                                          (*arity == 1 ? " argument" : " arguments"));
                     words.push_back(args[++i]);
                 }
-                AddStep(inv, name, words, arg, 0);
+                AddStep(inv, name, words, words.empty() ? arg : arg + " " + words[0], 0);
                 afterSteps = true;
             } else if (!command) {
                 if (arg != "calc")
@@ -216,6 +224,7 @@ Step ParseStep(const std::string& name, const std::vector<std::string>& words,
     case K::Get:
         step.numbers = FieldList(words[0], origin);
         break;
+    case K::Calculate:
     case K::Summary:
     case K::Banner:
     case K::Json:
@@ -262,6 +271,8 @@ Actions, applied in order
                       an unanswered message is acknowledged (OK or Yes) and an
                       unanswered file dialog cancelled, each noted on stderr
   --save PATH         save the job to PATH (*.wic)
+  --calculate         run the calculation as every edit does: the input check, the
+                      loads and the selection (a loaded job shows its saved results)
   --script FILE       read further steps from FILE, one a line, in the same words
                       without the dashes (type 103 35); "..." holds blanks, # starts
                       a comment

@@ -30,6 +30,7 @@ struct Step {
         Button,    // button
         Answer,    // text
         Save,      // text = path
+        Calculate, //
         // Outputs.
         Summary,
         Get,    // numbers
