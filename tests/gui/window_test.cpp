@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -114,6 +115,28 @@ TEST_F(RealWindow, LengthsTypedIntoTheSixWallGridGiveTheFloorAreaAndTheBoxLoad) 
     EXPECT_EQ(frm.GetCellValue(200, 4, 8), "650");
     EXPECT_EQ(table->item(4, 8)->text(), QStringLiteral("650"));
     EXPECT_NE(frm.GetFieldValue(214), loadBefore);
+}
+
+TEST_F(RealWindow, ChoosingALanguageAndAColourSchemeRedressesTheWindowAtOnce) {
+    Click(8);
+    auto* caption = qobject_cast<QLabel*>(window.WidgetOf(frm.LABEL[103].ref));
+    const QString english = caption->text();
+    QLineEdit* language = Edit(frm.TEXTBOX[803].ref);
+    language->setFocus();
+    QApplication::processEvents();
+    auto* list = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[803].ref));
+    ASSERT_TRUE(list->isVisible());
+    const auto found = list->findItems(QStringLiteral("deutsch."), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QRect item = list->visualItemRect(found.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QApplication::processEvents();
+    EXPECT_NE(caption->text(), english);
+    EXPECT_EQ(language->text(), QStringLiteral("deutsch."));
+
+    window.Dispatch([&] { frm.ChooseColourScheme("night."); });
+    const QColor background = window.WidgetOf(frm.FRAME[9].ref)->palette().color(QPalette::Window);
+    EXPECT_LT(background.lightness(), 128);
 }
 
 } // namespace
