@@ -302,6 +302,8 @@ void Actions::Cell(const Step& step) {
     const int g = step.numbers[0];
     const int row = step.numbers[1];
     const int col = step.numbers[2];
+    const auto last = w_.LastCell.find(g);
+    const bool openedLast = last != w_.LastCell.end() && last->second == std::make_pair(row, col);
     ClickCell(step);
     tw::Grid& grid = w_.MSFlexGrid[g];
     tw::TextBox& editor = w_.MSFlexText[g];
@@ -314,8 +316,7 @@ void Actions::Cell(const Step& step) {
                            std::to_string(g) + " " + std::to_string(row) + " " +
                            std::to_string(col) + ", then --choose " + std::to_string(active.index) +
                            " POS");
-        const auto last = w_.LastCell.find(g);
-        if (last != w_.LastCell.end() && last->second == std::make_pair(row, col))
+        if (openedLast)
             Fail(step, CellName(g, row, col) +
                            " did not open: the grid opens the cell it opened last only after "
                            "another cell was clicked");

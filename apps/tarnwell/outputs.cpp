@@ -190,7 +190,10 @@ std::string StateJson(tw::FrmMain& w) {
             j.String(list.List(list.ListIndex()));
         else
             j.Null();
-        j.Key("items").Number(list.ListCount());
+        j.Key("items").BeginArray();
+        for (const std::string& item : list.Items())
+            j.String(item);
+        j.EndArray();
         j.EndObject();
     }
     j.EndObject();
