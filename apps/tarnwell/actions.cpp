@@ -31,6 +31,12 @@ bool IsListField(const std::string& type) {
     return t == "LIST" || t == "DATALIST" || t == "SELECTLIST";
 }
 
+// A typed text starting with a minus over a text that holds one: the key filter would refuse
+// that minus, so a user deletes the old text first.
+bool StartsNegativeOver(const std::string& typed, const std::string& old) {
+    return !typed.empty() && typed[0] == '-' && old.find('-') != std::string::npos;
+}
+
 std::string CellName(int grid, int row, int col) {
     return "cell (" + std::to_string(row) + ", " + std::to_string(col) + ") of grid " +
            std::to_string(grid);
@@ -197,8 +203,10 @@ void Actions::Type(const Step& step) {
     // The typed text replaces the field's text, as after the focus selected it all.
     box.SelStart = 0;
     box.SelLength = static_cast<int>(box.Text().size());
-    // An empty text clears the field with Backspace.
-    if (step.text.empty() && !box.Text().empty()) w_.PressKey(box.ref, 8);
+    // An empty text clears the field with Backspace; so does a negative number typed over
+    // one, since the key filter takes a minus only into a text that holds none.
+    if (!box.Text().empty() && (step.text.empty() || StartsNegativeOver(step.text, box.Text())))
+        w_.PressKey(box.ref, 8);
     const std::string refused = TypeKeys(box.ref, step.text);
     // Tab leaves the field.
     if (w_.HasFocus() && w_.ActiveControl() == box.ref) w_.FocusNext();
@@ -324,7 +332,9 @@ void Actions::Cell(const Step& step) {
     }
     editor.SelStart = 0;
     editor.SelLength = static_cast<int>(editor.Text().size());
-    if (step.text.empty() && !editor.Text().empty()) w_.PressKey(editor.ref, 8);
+    if (!editor.Text().empty() &&
+        (step.text.empty() || StartsNegativeOver(step.text, editor.Text())))
+        w_.PressKey(editor.ref, 8);
     const std::string refused = TypeKeys(editor.ref, step.text);
     // Enter leaves the cell for the next one: the window and the editor see the key go down,
     // then its character.

@@ -297,6 +297,17 @@ TEST_F(Tarnwell, OutputsStandWhereTheyAreWritten) {
     EXPECT_EQ(grid[2][4], "18");
 }
 
+TEST_F(Tarnwell, NegativeNumbersReplaceNegativeOnes) {
+    // The key filter takes a minus only into a text without one, so the old number is
+    // deleted first, in a field and in a cell.
+    const JsonValue s = Json(
+        {"calc", Job("freezer.wic"), "--type", "103", "-20", "--cell", "300", "5", "2", "-25"});
+    EXPECT_EQ(Field(s, 103)["value"].text, "-20");
+    EXPECT_EQ(Cell(s, 300, 5, 2), "-25");
+    // Typed over a positive number, the minus is taken at once.
+    EXPECT_EQ(Field(Json({"calc", "--type", "103", "-20"}), 103)["value"].text, "-20");
+}
+
 TEST_F(Tarnwell, DecimalComma) {
     const auto rows = Table(Output({"calc", "--decimal", ",", "--type", "103", "-2,5", "--type",
                                     "102", "90.5", "--get", "103,102"}));
