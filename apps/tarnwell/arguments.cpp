@@ -11,13 +11,13 @@ namespace tarnwell {
 
 namespace {
 
-struct StepSpec {
+struct StepRule {
     const char* name;
     Step::Kind kind;
     int arity;
 };
 
-const StepSpec kSteps[] = {
+const StepRule kSteps[] = {
     {"type", Step::Kind::Type, 2},
     {"choose", Step::Kind::Choose, 2},
     {"radio", Step::Kind::Radio, 1},
@@ -39,9 +39,9 @@ const StepSpec kSteps[] = {
 // Scripts may call scripts, but a script that calls itself must not run for ever.
 constexpr int kMaxScriptDepth = 8;
 
-const StepSpec* FindStep(const std::string& name) {
-    for (const StepSpec& spec : kSteps)
-        if (name == spec.name) return &spec;
+const StepRule* FindStep(const std::string& name) {
+    for (const StepRule& rule : kSteps)
+        if (name == rule.name) return &rule;
     return nullptr;
 }
 
@@ -169,23 +169,23 @@ private:
 
 std::optional<int> StepArity(const std::string& name) {
     if (name == "script") return 1;
-    const StepSpec* spec = FindStep(name);
-    if (!spec) return std::nullopt;
-    return spec->arity;
+    const StepRule* rule = FindStep(name);
+    if (!rule) return std::nullopt;
+    return rule->arity;
 }
 
 Step ParseStep(const std::string& name, const std::vector<std::string>& words,
                const std::string& origin) {
-    const StepSpec* spec = FindStep(name);
-    if (!spec) throw UsageError(origin + ": unknown step '" + name + "'");
-    if (static_cast<int>(words.size()) != spec->arity)
-        throw UsageError(origin + ": '" + name + "' takes " + std::to_string(spec->arity) +
+    const StepRule* rule = FindStep(name);
+    if (!rule) throw UsageError(origin + ": unknown step '" + name + "'");
+    if (static_cast<int>(words.size()) != rule->arity)
+        throw UsageError(origin + ": '" + name + "' takes " + std::to_string(rule->arity) +
                          " words");
     Step step;
-    step.kind = spec->kind;
+    step.kind = rule->kind;
     step.origin = origin;
     using K = Step::Kind;
-    switch (spec->kind) {
+    switch (rule->kind) {
     case K::Type:
         step.numbers = {Whole(words[0], "a field number", origin)};
         step.text = words[1];
@@ -212,7 +212,7 @@ Step ParseStep(const std::string& name, const std::vector<std::string>& words,
         step.numbers = {Whole(words[0], "a grid number", origin),
                         Position(words[1], "a row", origin),
                         Position(words[2], "a column", origin)};
-        if (spec->kind == K::Cell) step.text = words[3];
+        if (rule->kind == K::Cell) step.text = words[3];
         break;
     case K::Answer:
         step.text = words[0];
