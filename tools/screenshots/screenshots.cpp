@@ -42,5 +42,23 @@ int main(int argc, char** argv) {
         window.Dispatch([&] { frm.BUTT_Click(b); });
         shoot(QStringLiteral("page%1.png").arg(b + 1));
     }
+    // An open drop-down list, and the warning banner of a run time no room can have.
+    window.Dispatch([&] {
+        frm.BUTT_Click(5);
+        frm.SetFocus({tw::ArrayId::TEXTBOX, 504});
+    });
+    shoot(QStringLiteral("list.png"));
+    window.Dispatch([&] {
+        frm.BUTT_Click(0);
+        frm.SetFocus({tw::ArrayId::TEXTBOX, 12});
+        frm.TEXTBOX[12].SelStart = 0;
+        frm.TEXTBOX[12].SelLength = static_cast<int>(frm.TEXTBOX[12].Text().size());
+        frm.PressKey(frm.TEXTBOX[12].ref, '3');
+        frm.PressKey(frm.TEXTBOX[12].ref, '0');
+        frm.FocusNext();
+    });
+    for (int tick = 0; tick < 3; ++tick)
+        window.Dispatch([&] { frm.Timer1_Timer(); });
+    shoot(QStringLiteral("banner.png"));
     return 0;
 }
