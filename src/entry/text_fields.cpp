@@ -157,6 +157,9 @@ void FrmMain::TEXTBOX_Change(int n) {
             IsPropagating = false;
             if (recalculate) Calculate();
         }
+    } else {
+        // A list field stores the item it shows, so its value never belongs to an old choice.
+        box.Tag = entered;
     }
     IsPropagating = false;
     if (box.Text() != entered) TEXTBOX_Change(n);

@@ -221,6 +221,7 @@ TEST_F(OptionsAndGrids, ChosenCondensingUnitStoresItsRowAndCapacity) {
     EXPECT_EQ(w->GetFieldValue(533), "3");
     EXPECT_EQ(w->GetFieldValue(524), "12000");
     EXPECT_EQ(w->TEXTBOX[523].Text(), "Unit 3");
+    EXPECT_EQ(w->GetFieldValue(523), "Unit 3");
 }
 
 TEST_F(OptionsAndGrids, ArrowKeysMoveWithoutCommittingAndEnterCommitsAndMovesOn) {
