@@ -2,12 +2,12 @@
 // The diagnostic log: the ring of the last 1000 lines, the log file while logging is on, the
 // dump, and the Ctrl keys that drive them.
 #include "shell/log.h"
+#include "shell/text_file.h"
 #include "support/installation.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <random>
 #include <string>
@@ -24,8 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadFileBytes(path).value_or("");
 }
 
 // A log writing into a folder of its own.
@@ -85,13 +84,12 @@ TEST_F(Log, TheNextLineOverwritesTheOldest) {
 }
 
 TEST_F(Log, OnlyProcedureEntriesStandAtTheMargin) {
-    for (const char* text : {">ReadColourFile()", "/opt/tarnwell/opdata/default.col", "",
-                             " >not an entry", ">"})
+    for (const char* text :
+         {">ReadColourFile()", "/opt/tarnwell/opdata/default.col", "", " >not an entry", ">"})
         log_.LogWrite(text);
-    EXPECT_EQ(log_.DumpLines(),
-              (std::vector<std::string>{">ReadColourFile()",
-                                        "     /opt/tarnwell/opdata/default.col", "     ",
-                                        "      >not an entry", ">"}));
+    EXPECT_EQ(log_.DumpLines(), (std::vector<std::string>{">ReadColourFile()",
+                                                          "     /opt/tarnwell/opdata/default.col",
+                                                          "     ", "      >not an entry", ">"}));
 }
 
 TEST_F(Log, TheDumpIsRewrittenAsAWholeWithCrLf) {
@@ -112,10 +110,12 @@ TEST_F(Log, TheFileGetsLinesOnlyWhileLoggingIsOn) {
 
     log_.SetLogEnabled(true);
     log_.LogWrite(">on 1");
-    log_.LogWrite("20 \xC2\xB0" "F"); // written in the ANSI code page
+    log_.LogWrite("20 \xC2\xB0"
+                  "F"); // written in the ANSI code page
     log_.SetLogEnabled(false);
     log_.LogWrite(">after");
-    EXPECT_EQ(ReadBytes(file), ">on 1\r\n20 \xB0" "F\r\n");
+    EXPECT_EQ(ReadBytes(file), ">on 1\r\n20 \xB0"
+                               "F\r\n");
 
     // The ring keeps every line whatever the switch.
     EXPECT_EQ(log_.DumpLines().size(), 4u);
@@ -123,9 +123,7 @@ TEST_F(Log, TheFileGetsLinesOnlyWhileLoggingIsOn) {
 
 TEST_F(Log, TheFileIsAppendedToAcrossRuns) {
     const fs::path file = folder_ / "!!LogFile.txt";
-    {
-        std::ofstream(file, std::ios::binary) << "earlier run\r\n";
-    }
+    { std::ofstream(file, std::ios::binary) << "earlier run\r\n"; }
     log_.SetLogEnabled(true);
     log_.LogWrite(">now");
     EXPECT_EQ(ReadBytes(file), "earlier run\r\n>now\r\n");

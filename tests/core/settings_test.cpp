@@ -2,14 +2,14 @@
 // The per-user settings store: INI files under the configuration folder, one file per section
 // root, and the root taken from the name of the window's icon.
 #include "platform/ini_settings.h"
+#include "shell/text_file.h"
 #include "support/installation.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
 #include <random>
@@ -30,8 +30,7 @@ const char* const kSettings = "tarnwell\\Tarnwell\\Settings";
 const char* const kHistory = "tarnwell\\Tarnwell\\FileHistory";
 
 std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadFileBytes(path).value_or("");
 }
 
 class SettingsStore : public ::testing::Test {
