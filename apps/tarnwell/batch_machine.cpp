@@ -136,6 +136,22 @@ std::string BatchMachine::FileDialog(const tw::FileDialogRequest& request) {
     return reply.text;
 }
 
+std::string BatchMachine::InputBox(const std::string& prompt, const std::string&,
+                                   const std::string&) {
+    if (replies_.empty()) {
+        notes_.push_back("input \"" + OneLine(prompt) + "\": no answer given [cancelled]");
+        return std::string();
+    }
+    const Reply reply = replies_.front();
+    replies_.pop_front();
+    if (AnswerCode(reply.text) == tw::mb::Cancel) {
+        notes_.push_back("input \"" + OneLine(prompt) + "\" [cancelled]");
+        return std::string();
+    }
+    notes_.push_back("input \"" + OneLine(prompt) + "\": " + reply.text);
+    return reply.text;
+}
+
 std::vector<std::string> BatchMachine::TakeNotes() {
     std::vector<std::string> notes;
     notes.swap(notes_);

@@ -27,6 +27,8 @@ public:
 
     int MessageBox(const std::string& title, const std::string& prompt, int buttons) override;
     std::string FileDialog(const tw::FileDialogRequest& request) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
 
     // One line per dialog shown since the last call, for the user's standard error.
     std::vector<std::string> TakeNotes();

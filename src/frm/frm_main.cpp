@@ -132,6 +132,15 @@ void FrmMain::OnEvent(const Event& e) {
     case ArrayId::CFRAME:
         if (t == EventType::MouseMove) ResetButtonColours();
         break;
+    case ArrayId::SPECLINK:
+        if (t == EventType::Click) SPECLINK_Click(n);
+        break;
+    case ArrayId::HYPERLINK:
+        if (t == EventType::Click) HYPERLINK_Click(n);
+        break;
+    case ArrayId::ThumbNailLogo:
+        if (t == EventType::Click) ThumbNailLogo_Click();
+        break;
     case ArrayId::Timer1:
         if (t == EventType::Timer) Timer1_Timer();
         break;

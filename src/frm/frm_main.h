@@ -308,6 +308,13 @@ public:
     int BannerScroll = 0;
 
     // --- Equipment selection --------------------------------------------------------------
+    // Documents and addresses handed to the desktop.
+    void StartHyperlink(const std::string& target);
+    void SPECLINK_Click(int index);
+    void HYPERLINK_Click(int index);
+    void ThumbNailLogo_Click();
+    // A folder or document named relative to the installation, made absolute.
+    std::string InstallationPath(const std::string& path) const;
     void SelectCondensingUnit();
     void SelectCooler();
     void UpdateBalancePoint();

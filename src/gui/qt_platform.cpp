@@ -4,18 +4,19 @@
 #include "gui/qt_text.h"
 #include "platform/version.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 namespace tw {
 
@@ -97,7 +98,8 @@ std::string QtPlatform::FileDialog(const FileDialogRequest& request) {
         if (!name.contains('(')) name += " (" + patterns + ")";
         filters << name;
         QString first = patterns.section(' ', 0, 0);
-        suffixes << (first.startsWith("*.") && first.indexOf('*', 2) < 0 ? first.mid(2) : QString());
+        suffixes << (first.startsWith("*.") && first.indexOf('*', 2) < 0 ? first.mid(2)
+                                                                         : QString());
     }
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -121,6 +123,14 @@ std::string QtPlatform::FileDialog(const FileDialogRequest& request) {
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     if (restore) QApplication::setOverrideCursor(Qt::WaitCursor);
     return chosen ? S(dialog.selectedFiles().first()) : std::string();
+}
+
+std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), Q(title), Q(prompt),
+                                               QLineEdit::Normal, Q(defaultText), &ok);
+    return ok ? S(text) : std::string();
 }
 
 void QtPlatform::DoEvents() {

@@ -22,6 +22,8 @@ public:
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     int OpenDocument(const std::string& target) override;
     std::string FileDialog(const FileDialogRequest& request) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
     void DoEvents() override;
     void SetMousePointer(MousePointer pointer) override;
     ScreenInfo Screen() override;

@@ -41,6 +41,14 @@ std::string Headless::FileDialog(const FileDialogRequest& request) {
     return path;
 }
 
+std::string Headless::InputBox(const std::string& prompt, const std::string&, const std::string&) {
+    prompts_.push_back(prompt);
+    if (texts_.empty()) return std::string();
+    std::string text = texts_.front();
+    texts_.pop_front();
+    return text;
+}
+
 bool Headless::StartProgram(const std::string& program, const std::vector<std::string>& args) {
     started_.push_back({program, args});
     return true;

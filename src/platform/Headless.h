@@ -35,6 +35,8 @@ public:
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     int OpenDocument(const std::string& target) override;
     std::string FileDialog(const FileDialogRequest& request) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
     void DoEvents() override {}
     void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
     ScreenInfo Screen() override { return screen_; }
@@ -48,6 +50,9 @@ public:
     // The path the next file dialog returns ("" cancels it); without one the dialog is cancelled.
     void QueueFileName(const std::string& path) { fileNames_.push_back(path); }
     const std::vector<FileDialogRequest>& FileDialogs() const { return dialogs_; }
+    // The text the next input box returns ("" cancels it); without one it is cancelled.
+    void QueueText(const std::string& text) { texts_.push_back(text); }
+    const std::vector<std::string>& InputPrompts() const { return prompts_; }
     void SetDecimalSeparator(char c) { decimal_ = c; }
     void SetScreen(const ScreenInfo& s) { screen_ = s; }
     const std::vector<ShownMessage>& Messages() const { return messages_; }
@@ -62,6 +67,8 @@ private:
     std::deque<int> answers_;
     std::deque<std::string> fileNames_;
     std::vector<FileDialogRequest> dialogs_;
+    std::deque<std::string> texts_;
+    std::vector<std::string> prompts_;
     std::vector<ShownMessage> messages_;
     std::vector<StartedProgram> started_;
     std::vector<std::string> opened_;

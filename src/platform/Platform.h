@@ -75,6 +75,15 @@ public:
     virtual int OpenDocument(const std::string& target) = 0;
 
     // Shows an open or save dialog; the chosen full path, or "" when the user cancelled.
+    // Asks for one line of text; "" when cancelled.
+    virtual std::string InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+        (void)prompt;
+        (void)title;
+        (void)defaultText;
+        return std::string();
+    }
+
     virtual std::string FileDialog(const FileDialogRequest& request) {
         (void)request;
         return std::string();

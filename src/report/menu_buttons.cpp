@@ -36,6 +36,8 @@ void FrmMain::BUTT_Click(int index) {
 
     if (index == 0 || (index >= 2 && index <= 8)) {
         ShowPage(index);
+    } else if (index == 12) {
+        StartHyperlink(HelpFilePath);
     } else if (index == 17) {
         RADIO[204].SetValue(true);
     } else if (index == 18) {
