@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <algorithm>
 #include <string>
 
 namespace tw {
@@ -29,5 +30,14 @@ inline int Px(int twips) {
 }
 
 QFont ModelFont(float size, bool bold);
+
+// Positions in the model's texts count bytes; Qt counts UTF-16 units.
+inline int ToQtPosition(const std::string& text, int bytes) {
+    return QString::fromUtf8(text.data(), std::clamp(bytes, 0, static_cast<int>(text.size())))
+        .size();
+}
+inline int ToModelPosition(const QString& text, int position) {
+    return text.left(position).toUtf8().size();
+}
 
 } // namespace tw

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+// Bringing the widgets in line with the model: each control's state is compared with what was
+// applied last, and only the widgets whose control changed are touched.
+#include "gui/main_window.h"
+#include "gui/qt_text.h"
+#include "gui/shape_widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmapCache>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <algorithm>
+#include <sstream>
+
+namespace tw {
+
+namespace {
+
+void SetColours(QWidget* w, const Control& c, QPalette::ColorRole fore, QPalette::ColorRole back) {
+    QPalette p = w->palette();
+    p.setColor(fore, ToQColor(c.ForeColor));
+    p.setColor(back, ToQColor(c.BackColor));
+    w->setPalette(p);
+}
+
+QPixmap Picture(const std::string& path, int width, int height, bool stretch) {
+    QPixmap pixmap;
+    const QString key = Q(path);
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap.load(key);
+        QPixmapCache::insert(key, pixmap);
+    }
+    if (stretch && !pixmap.isNull() && width > 0 && height > 0)
+        return pixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return pixmap;
+}
+
+} // namespace
+
+void MainWindow::Sync() {
+    if (syncing_) return;
+    syncing_ = true;
+    std::vector<std::pair<int, QWidget*>> raised;
+    for (auto& [ref, b] : bindings_) {
+        Control& c = frm_.Get(ref);
+        Apply(b);
+        if (c.ZOrder != b.appliedZ) {
+            b.appliedZ = c.ZOrder;
+            raised.push_back({c.ZOrder, b.widget});
+        }
+    }
+    std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (auto& [z, w] : raised)
+        w->raise();
+    const std::string title = frm_.Window.Caption;
+    if (windowTitle() != Q(title)) setWindowTitle(Q(title));
+    SyncFocus();
+    update();
+    syncing_ = false;
+}
+
+void MainWindow::Apply(Binding& b) {
+    Control& c = frm_.Get(b.ref);
+    std::ostringstream key;
+    key << c.Left << ',' << c.Top << ',' << c.Width << ',' << c.Height << ',' << c.Visible
+        << c.Enabled << ',' << c.ForeColor << ',' << c.BackColor << ',' << c.Transparent << ','
+        << c.FontSize << c.FontBold << ',' << c.Alignment << ',' << c.ToolTipText << '\x1f'
+        << c.container.index << static_cast<int>(c.container.array) << '\x1f';
+    if (auto* l = dynamic_cast<Label*>(&c))
+        key << l->Caption() << l->WordWrap;
+    else if (auto* t = dynamic_cast<TextBox*>(&c))
+        key << t->Text() << t->Locked;
+    else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+        for (const auto& item : lb->Items())
+            key << item << '\x1e';
+        key << lb->ListIndex();
+    } else if (auto* r = dynamic_cast<OptionButton*>(&c))
+        key << r->Caption << r->Value();
+    else if (auto* ch = dynamic_cast<CheckBox*>(&c))
+        key << ch->Caption << ch->Value();
+    else if (auto* f = dynamic_cast<Frame*>(&c))
+        key << f->Caption;
+    else if (auto* pb = dynamic_cast<PictureBox*>(&c))
+        key << pb->Picture;
+    else if (auto* im = dynamic_cast<Image*>(&c))
+        key << im->Picture << im->Stretch;
+    else if (auto* cb = dynamic_cast<CommandButton*>(&c))
+        key << cb->Caption;
+    else if (auto* s = dynamic_cast<Shape*>(&c))
+        key << s->BorderColor << s->IsLine;
+    else if (auto* p = dynamic_cast<ProgressBarControl*>(&c))
+        key << p->Min << p->Max << p->Value;
+    else if (auto* g = dynamic_cast<Grid*>(&c)) {
+        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << g->BackColorFixed
+            << g->ForeColorFixed << g->GridColor;
+        for (int r = 0; r < g->Rows(); ++r) {
+            key << g->RowHeight(r) << ';';
+            for (int col = 0; col < g->Cols(); ++col) {
+                const GridCell& cell = g->Cell(r, col);
+                key << cell.text << '\x1e' << cell.fore << cell.back;
+            }
+        }
+        for (int col = 0; col < g->Cols(); ++col)
+            key << g->ColWidth(col) << ';';
+    }
+    std::string state = key.str();
+    if (state == b.applied) return;
+    b.applied = std::move(state);
+
+    QWidget* w = b.widget;
+    QWidget* parent = ParentOf(c);
+    if (w->parentWidget() != parent) w->setParent(parent);
+    w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), Px(c.Height));
+    w->setEnabled(c.Enabled);
+    w->setToolTip(Q(c.ToolTipText));
+    QFont font = ModelFont(c.FontSize, c.FontBold);
+    if (c.ref.array == ArrayId::HYPERLINK) font.setUnderline(true);
+    w->setFont(font);
+    const Qt::Alignment align = c.Alignment == 1   ? Qt::AlignRight | Qt::AlignVCenter
+                                : c.Alignment == 2 ? Qt::AlignHCenter | Qt::AlignVCenter
+                                                   : Qt::AlignLeft | Qt::AlignVCenter;
+
+    if (auto* l = dynamic_cast<Label*>(&c)) {
+        auto* label = static_cast<QLabel*>(w);
+        label->setText(Q(l->Caption()));
+        label->setWordWrap(l->WordWrap);
+        label->setAlignment(l->WordWrap ? Qt::AlignLeft | Qt::AlignTop : align);
+        label->setAutoFillBackground(!c.Transparent);
+        SetColours(label, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* t = dynamic_cast<TextBox*>(&c)) {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != Q(t->Text())) {
+            edit->setText(Q(t->Text()));
+            edit->setCursorPosition(ToQtPosition(t->Text(), t->SelStart + t->SelLength));
+        }
+        edit->setAlignment(align);
+        edit->setReadOnly(t->Locked);
+        SetColours(edit, c, QPalette::Text, QPalette::Base);
+    } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+        auto* list = static_cast<QListWidget*>(w);
+        QSignalBlocker block(list);
+        list->clear();
+        for (const auto& item : lb->Items())
+            list->addItem(Q(item));
+        list->setCurrentRow(lb->ListIndex());
+        SetColours(list, c, QPalette::Text, QPalette::Base);
+    } else if (auto* r = dynamic_cast<OptionButton*>(&c)) {
+        auto* radio = static_cast<QRadioButton*>(w);
+        QSignalBlocker block(radio);
+        radio->setText(Q(r->Caption));
+        radio->setChecked(r->Value());
+        SetColours(radio, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* ch = dynamic_cast<CheckBox*>(&c)) {
+        auto* check = static_cast<QCheckBox*>(w);
+        QSignalBlocker block(check);
+        check->setText(Q(ch->Caption));
+        check->setChecked(ch->Value() != 0);
+        SetColours(check, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* f = dynamic_cast<Frame*>(&c)) {
+        if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(Q(f->Caption));
+        w->setAutoFillBackground(!c.Transparent);
+        SetColours(w, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* pb = dynamic_cast<PictureBox*>(&c)) {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setAlignment(Qt::AlignCenter);
+            label->setPixmap(Picture(pb->Picture, Px(c.Width), Px(c.Height), false));
+        }
+        w->setAutoFillBackground(!c.Transparent);
+        SetColours(w, c, QPalette::WindowText, QPalette::Window);
+    } else if (auto* im = dynamic_cast<Image*>(&c)) {
+        auto* label = static_cast<QLabel*>(w);
+        label->setPixmap(Picture(im->Picture, Px(c.Width), Px(c.Height), im->Stretch));
+    } else if (auto* cb = dynamic_cast<CommandButton*>(&c)) {
+        static_cast<QToolButton*>(w)->setText(Q(cb->Caption));
+    } else if (auto* s = dynamic_cast<Shape*>(&c)) {
+        static_cast<ShapeWidget*>(w)->SetShape(ToQColor(s->BorderColor), s->IsLine);
+        if (s->IsLine) w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), 1);
+    } else if (auto* p = dynamic_cast<ProgressBarControl*>(&c)) {
+        auto* bar = static_cast<QProgressBar*>(w);
+        bar->setRange(p->Min, p->Max);
+        bar->setValue(p->Value);
+    } else if (auto* g = dynamic_cast<Grid*>(&c)) {
+        ApplyGrid(w, *g);
+    }
+    w->setVisible(c.Visible);
+}
+
+void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
+    auto* table = static_cast<QTableWidget*>(widget);
+    QSignalBlocker block(table);
+    table->setRowCount(g.Rows());
+    table->setColumnCount(g.Cols());
+    table->setGridStyle(Qt::SolidLine);
+    for (int r = 0; r < g.Rows(); ++r) {
+        table->setRowHeight(r, Px(g.RowHeight(r)));
+        for (int col = 0; col < g.Cols(); ++col) {
+            const GridCell& cell = g.Cell(r, col);
+            auto* item = table->item(r, col);
+            if (!item) {
+                item = new QTableWidgetItem;
+                table->setItem(r, col, item);
+            }
+            item->setText(Q(cell.text));
+            const bool fixed = r < g.FixedRows || col < g.FixedCols;
+            Colour back = cell.back != kNoColour ? cell.back
+                          : fixed                ? g.BackColorFixed
+                                                 : g.BackColor;
+            Colour fore = cell.fore != kNoColour ? cell.fore
+                          : fixed                ? g.ForeColorFixed
+                                                 : g.ForeColor;
+            item->setBackground(ToQColor(back));
+            item->setForeground(ToQColor(fore));
+            item->setTextAlignment(fixed ? Qt::AlignLeft | Qt::AlignVCenter
+                                         : Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    for (int col = 0; col < g.Cols(); ++col)
+        table->setColumnWidth(col, Px(g.ColWidth(col)));
+    if (g.Rows() > 0 && g.Cols() > 0) table->setCurrentCell(g.Row, g.Col);
+}
+
+void MainWindow::SyncFocus() {
+    if (!frm_.HasFocus()) return;
+    QWidget* wanted = WidgetOf(frm_.ActiveControl());
+    if (!wanted || !wanted->isVisible() || QApplication::focusWidget() == wanted) return;
+    wanted->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(wanted)) {
+        auto& box = static_cast<TextBox&>(frm_.Get(frm_.ActiveControl()));
+        const std::string& text = box.Text();
+        int start = ToQtPosition(text, box.SelStart);
+        int end = ToQtPosition(text, box.SelStart + box.SelLength);
+        edit->setSelection(start, end - start);
+    }
+}
+
+} // namespace tw
