@@ -4,6 +4,9 @@
 // the whole program runs headless in tests and in the batch program.
 #pragma once
 
+#include "platform/http_client.h"
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -103,6 +106,13 @@ public:
     virtual std::string ExecutableFolder() = 0;
     // Major, minor and revision of the running program.
     virtual std::vector<int> ProgramVersion() = 0;
+
+    // The HTTP client of the update service: a plain socket client unless the machine
+    // brings its own.
+    virtual HttpClient& Http();
+
+private:
+    std::unique_ptr<HttpClient> http_;
 };
 
 } // namespace tw

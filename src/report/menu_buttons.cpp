@@ -52,6 +52,9 @@ void FrmMain::BUTT_Click(int index) {
         SaveJob();
     } else if (index == 19) {
         NewJob();
+    } else if (index == 20) {
+        HideAllPages();
+        Update_Check();
     } else if (index == 9) {
         if (!JobModified ||
             MessageBox(MessageTable[13][0], MessageTable[13][1], mb::YesNo) == mb::Yes)
