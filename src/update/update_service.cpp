@@ -44,6 +44,10 @@ const std::string& Entry(const std::vector<std::string>& table, int n) {
     return n >= 0 && n < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(n)] : none;
 }
 
+UpdateError NotAFile(const fs::path& path) {
+    return UpdateError{EISDIR, path.string() + ": " + std::strerror(EISDIR)};
+}
+
 std::vector<VersionRecord> ReadListFile(const fs::path& path) {
     auto bytes = ReadFileBytes(path);
     if (!bytes) throw UpdateError{errno, "Cannot read " + path.string()};
@@ -124,7 +128,9 @@ void FrmMain::Update_Check() {
         if (modified.empty() || ConnectionState == static_cast<int>(HttpState::Error))
             throw UpdateError{0, "The server sent no Last-modified header"};
 
-        if (ConnectedImage.Picture.empty()) ConnectedImage.Picture = OpDataFolder + "connected.png";
+        // The connection picture, when the installation ships one.
+        if (ConnectedImage.Picture.empty() && RegularFileExists(OpDataFolder + "connected.png"))
+            ConnectedImage.Picture = OpDataFolder + "connected.png";
         ConnectedImage.Visible = true;
         platform.DoEvents();
 
@@ -204,13 +210,14 @@ void FrmMain::Update_fetch(int count) {
                 stage = Stage::Delete;
                 if (fs::exists(step.folder) && fs::exists(step.target)) {
                     LogWrite("Delete " + step.target.string());
+                    if (fs::is_directory(step.target)) throw NotAFile(step.target);
                     fs::remove(step.target);
                 }
                 continue;
             }
+            // The file it replaces is deleted by the rename; a folder of its name cannot be.
             stage = Stage::Delete;
-            if (fs::is_directory(step.target))
-                throw UpdateError{EISDIR, step.target.string() + ": " + std::strerror(EISDIR)};
+            if (fs::is_directory(step.target)) throw NotAFile(step.target);
             stage = Stage::Rename;
             fs::create_directories(step.folder);
             LogWrite("Install " + step.target.string());
