@@ -84,9 +84,9 @@ protected:
 TEST(LauncherRecords, OnlyFourFieldLinesCountAndTheFirstNonNegativeIndexEndsTheReading) {
     LauncherTexts texts;
     auto file = Lines({"a comment without tabs",
-                       "MSGBOX\t-1\tCAPTION",                        // three fields
-                       "MSGBOX\t-1\tMESSAGE\tfive\tfields",          // five fields
                        "msgbox\t-1\tmessage\tgone",                  // case of type and property
+                       "MSGBOX\t-1\tMESSAGE\tfive\tfields",          // five fields
+                       "FEXT\t0\tthree fields",                       // no end of the reading
                        "MSGBOX\t-2\tCaption\tTitle two",
                        "MSGBOX\t-3\tMESSAGE\tbeyond the three texts", // ignored
                        "label\t-7\tCAPTION\tBusy",
