@@ -354,6 +354,23 @@ public:
     void SaveJob();
     void NewJob();
 
+    // --- Reports: print forms, printing, page bitmaps, e-mail ----------------------------
+    // Draws the print form at formPath onto the surface (the printer when toPrinter is set);
+    // the wrap box breaks MTEXT texts into lines. Errors are logged, never shown: the page is
+    // finished as far as possible.
+    void PrintFile(const std::string& formPath, DrawingSurface& surface, Label& wrapBox,
+                   bool toPrinter);
+    // The text a print-form field code stands for.
+    std::string ExpandField(const std::string& code);
+    // Menu commands: print the two report pages (13), save them as bitmap files (11 with a
+    // bitmap name), send the saved job by e-mail (14).
+    void PrintReport();
+    void SaveReportBitmaps(const std::string& chosen);
+    void MailJob();
+    // The page being drawn and the number of pages, as the page code prints them.
+    std::string CurrentPage = "1";
+    std::string PageCount = "2";
+
     // --- Update service --------------------------------------------------------------------
     // The update button: compares the server's version list with the installed one and,
     // when the user agrees, fetches and installs the newer files.

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "gui/qt_platform.h"
 
+#include "gui/qt_surface.h"
 #include "gui/qt_text.h"
 #include "platform/version.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,8 +15,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QScreen>
+#include <QTime>
 #include <QUrl>
 #include <algorithm>
 
@@ -177,6 +182,45 @@ std::string QtPlatform::ExecutableFolder() {
 
 std::vector<int> QtPlatform::ProgramVersion() {
     return {kVersionMajor, kVersionMinor, kVersionPatch};
+}
+
+std::shared_ptr<DrawingSurface> QtPlatform::PrinterDialog() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+    // Both pages always: no selection, no page range.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    bool restore = hourglass_;
+    if (restore) QApplication::restoreOverrideCursor();
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    if (restore) QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!chosen) return nullptr;
+    return std::make_shared<QtPrintJob>(std::move(printer));
+}
+
+std::shared_ptr<DrawingSurface> QtPlatform::NewPageImage() {
+    return std::make_shared<QtPageImage>();
+}
+
+bool QtPlatform::SendMail(const std::string& recipient, const std::string& subject,
+                          const std::string& body, const std::string& attachment) {
+    // The desktop's mail program opens the message for the user to review and send; its
+    // lines end the Linux way.
+    QString text = Q(body);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList args{QStringLiteral("--subject"), Q(subject), QStringLiteral("--body"), text};
+    if (!attachment.empty()) args << QStringLiteral("--attach") << Q(attachment);
+    if (!recipient.empty()) args << Q(recipient);
+    return QProcess::startDetached(QStringLiteral("xdg-email"), args);
+}
+
+std::string QtPlatform::DateText() {
+    return S(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+std::string QtPlatform::TimeText() {
+    return S(QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 
 } // namespace tw

@@ -33,6 +33,15 @@ public:
     std::string ExecutableFolder() override;
     std::vector<int> ProgramVersion() override;
 
+    // Reports: the printer dialog (printers and PDF files), A4 page pictures, the mail
+    // hand-off through xdg-email, date and time in the system's short formats.
+    std::shared_ptr<DrawingSurface> PrinterDialog() override;
+    std::shared_ptr<DrawingSurface> NewPageImage() override;
+    bool SendMail(const std::string& recipient, const std::string& subject, const std::string& body,
+                  const std::string& attachment) override;
+    std::string DateText() override;
+    std::string TimeText() override;
+
     // Called before pending events run, so the window shows the model's state first.
     void SetBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
 

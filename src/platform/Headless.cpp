@@ -69,6 +69,35 @@ TextExtent Headless::MeasureText(const std::string& text, const Font& font) {
     return {static_cast<int>(chars) * perChar, static_cast<int>(195 * scale)};
 }
 
+std::shared_ptr<DrawingSurface> Headless::PrinterDialog() {
+    ++printerDialogs_;
+    const bool print = !printerAnswers_.empty() && printerAnswers_.front();
+    if (!printerAnswers_.empty()) printerAnswers_.pop_front();
+    if (!print) return nullptr;
+    printJobs_.push_back(std::make_shared<RecordingSurface>("Printer"));
+    return printJobs_.back();
+}
+
+std::shared_ptr<DrawingSurface> Headless::NewPageImage() {
+    pageImages_.push_back(std::make_shared<RecordingSurface>("ImageBuilder"));
+    return pageImages_.back();
+}
+
+bool Headless::SendMail(const std::string& recipient, const std::string& subject,
+                        const std::string& body, const std::string& attachment) {
+    if (!mailWorks_) return false;
+    mails_.push_back({recipient, subject, body, attachment});
+    return true;
+}
+
+std::string Headless::DateText() {
+    return date_.empty() ? Platform::DateText() : date_;
+}
+
+std::string Headless::TimeText() {
+    return time_.empty() ? Platform::TimeText() : time_;
+}
+
 std::vector<int> Headless::ProgramVersion() {
     return {kVersionMajor, kVersionMinor, kVersionPatch};
 }

@@ -5,8 +5,10 @@
 
 #include "platform/Platform.h"
 #include "platform/ini_settings.h"
+#include "platform/recording_surface.h"
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,32 @@ public:
     std::string ExecutableFolder() override { return installFolder_; }
     std::vector<int> ProgramVersion() override;
 
+    // Reports: the printer dialog prints as queued (cancelled when nothing is queued); print
+    // jobs and page pictures are recording surfaces, kept for the caller to inspect; mails
+    // are noted; date and time are the machine's unless set.
+    struct SentMail {
+        std::string recipient;
+        std::string subject;
+        std::string body;
+        std::string attachment;
+    };
+    std::shared_ptr<DrawingSurface> PrinterDialog() override;
+    std::shared_ptr<DrawingSurface> NewPageImage() override;
+    bool SendMail(const std::string& recipient, const std::string& subject, const std::string& body,
+                  const std::string& attachment) override;
+    std::string DateText() override;
+    std::string TimeText() override;
+    void QueuePrinterAnswer(bool print) { printerAnswers_.push_back(print); }
+    int PrinterDialogsShown() const { return printerDialogs_; }
+    const std::vector<std::shared_ptr<RecordingSurface>>& PrintJobs() const { return printJobs_; }
+    const std::vector<std::shared_ptr<RecordingSurface>>& PageImages() const { return pageImages_; }
+    const std::vector<SentMail>& Mails() const { return mails_; }
+    void SetMailWorks(bool works) { mailWorks_ = works; }
+    void SetClock(const std::string& date, const std::string& time) {
+        date_ = date;
+        time_ = time;
+    }
+
     // Test and batch controls.
     void QueueAnswer(int code) { answers_.push_back(code); }
     // The path the next file dialog returns ("" cancels it); without one the dialog is cancelled.
@@ -75,6 +103,14 @@ private:
     char decimal_ = '.';
     ScreenInfo screen_;
     MousePointer pointer_ = MousePointer::Default;
+    std::deque<bool> printerAnswers_;
+    int printerDialogs_ = 0;
+    std::vector<std::shared_ptr<RecordingSurface>> printJobs_;
+    std::vector<std::shared_ptr<RecordingSurface>> pageImages_;
+    std::vector<SentMail> mails_;
+    bool mailWorks_ = true;
+    std::string date_;
+    std::string time_;
 };
 
 } // namespace tw

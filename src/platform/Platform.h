@@ -4,8 +4,10 @@
 // the whole program runs headless in tests and in the batch program.
 #pragma once
 
+#include "platform/drawing_surface.h"
 #include "platform/http_client.h"
 
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -106,6 +108,35 @@ public:
     virtual std::string ExecutableFolder() = 0;
     // Major, minor and revision of the running program.
     virtual std::vector<int> ProgramVersion() = 0;
+
+    // --- Reports: printer, page pictures, mail, date and time ---------------------------
+    // The printer dialog: the chosen printer (or PDF file) as the surface of one print job;
+    // nothing when the user cancelled or the machine has no printer.
+    virtual std::shared_ptr<DrawingSurface> PrinterDialog() { return nullptr; }
+    // An empty off-screen page to draw a report page on and save as a bitmap file; nothing
+    // when the machine cannot make one.
+    virtual std::shared_ptr<DrawingSurface> NewPageImage() { return nullptr; }
+    // Hands a message to the desktop's mail program, which shows it for the user to review
+    // and send; recipient and attachment may be empty. False when nothing took it.
+    virtual bool SendMail(const std::string& recipient, const std::string& subject,
+                          const std::string& body, const std::string& attachment) {
+        (void)recipient;
+        (void)subject;
+        (void)body;
+        (void)attachment;
+        return false;
+    }
+    // Today's date and the time now in the machine's short formats.
+    virtual std::string DateText() { return LocalTimeText("%Y-%m-%d"); }
+    virtual std::string TimeText() { return LocalTimeText("%H:%M:%S"); }
+    static std::string LocalTimeText(const char* format) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        char text[64] = {};
+        std::strftime(text, sizeof text, format, &local);
+        return text;
+    }
 
     // The HTTP client of the update service: a plain socket client unless the machine
     // brings its own.

@@ -78,6 +78,10 @@ void FrmMain::SaveJob() {
     const std::string chosen = platform.FileDialog(dialog);
     if (chosen.empty()) return;
 
+    if (EndsWith(LowerCase(chosen), ".bmp")) {
+        SaveReportBitmaps(chosen);
+        return;
+    }
     // Only a name with the job extension is saved as a job.
     if (!EndsWith(LowerCase(chosen), "." + JobFileExtension)) return;
     JobFolder = FolderOf(chosen);

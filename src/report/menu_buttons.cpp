@@ -50,6 +50,10 @@ void FrmMain::BUTT_Click(int index) {
         OpenJob();
     } else if (index == 11) {
         SaveJob();
+    } else if (index == 13) {
+        PrintReport();
+    } else if (index == 14) {
+        MailJob();
     } else if (index == 19) {
         NewJob();
     } else if (index == 20) {

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+#include "report/print_form.h"
+
+#include "jobs/job_notation.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace tw {
+
+namespace {
+
+// A value that does not fit where it stands; the command it belongs to is not drawn.
+struct BadValue : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads values one after the other; past the last one it throws EndOfForm.
+struct EndOfForm {};
+
+class ValueStream {
+public:
+    explicit ValueStream(std::vector<NotationField> fields) : fields_(std::move(fields)) {}
+
+    bool AtEnd() const { return pos_ >= fields_.size(); }
+    int Line() const { return AtEnd() ? 0 : fields_[pos_].line; }
+
+    const NotationField& Next() {
+        if (AtEnd()) throw EndOfForm{};
+        return fields_[pos_++];
+    }
+
+    std::string Text() { return Next().text; }
+
+    // The notation writes numbers with a decimal point whatever the machine uses; an empty
+    // value reads as 0.
+    double Number() {
+        const NotationField& f = Next();
+        const std::string text = Trim(f.text);
+        if (text.empty()) return 0;
+        if (auto v = ParseNumber(text, '.')) return *v;
+        throw BadValue("Type mismatch: '" + f.text + "' on line " + std::to_string(f.line));
+    }
+
+    int Whole() {
+        const double v = Number();
+        if (std::fabs(v) > 2147483647.0)
+            throw BadValue("Overflow on line " + std::to_string(Line()));
+        return static_cast<int>(RoundHalfEven(v));
+    }
+
+    bool Truth() {
+        const NotationField& f = Next();
+        const std::string text = UpperCase(Trim(f.text));
+        if (text == "#TRUE#") return true;
+        if (text == "#FALSE#") return false;
+        if (text == "TRUE" || text == "FALSE") return text == "TRUE";
+        if (auto v = ParseNumber(text, '.')) return *v != 0;
+        throw BadValue("Type mismatch: '" + f.text + "' on line " + std::to_string(f.line));
+    }
+
+private:
+    std::vector<NotationField> fields_;
+    std::size_t pos_ = 0;
+};
+
+// The values of one command after its keyword.
+void ReadShape(ValueStream& in, ShapeCommand& s) {
+    s.kind = in.Text();
+    s.a = in.Whole();
+    s.b = in.Whole();
+    s.c = in.Whole();
+    s.d = in.Whole();
+    s.fillStyle = in.Whole();
+    s.fillColour = in.Whole();
+    s.borderColour = in.Whole();
+    s.borderWidth = in.Whole();
+}
+
+void ReadPicture(ValueStream& in, PictureCommand& p) {
+    p.kind = in.Text();
+    in.Next();
+    in.Next();
+    p.left = in.Whole();
+    p.top = in.Whole();
+    p.width = in.Whole();
+    p.height = in.Whole();
+}
+
+void ReadText(ValueStream& in, TextCommand& t) {
+    t.code = in.Text();
+    t.x = in.Whole();
+    t.y = in.Whole();
+    if (t.multiLine) {
+        t.width = in.Whole();
+        t.height = in.Whole();
+    }
+    t.font = in.Text();
+    t.bold = in.Truth();
+    t.italic = in.Truth();
+    t.size = static_cast<float>(in.Number());
+    t.underline = in.Truth();
+    t.colour = in.Whole();
+}
+
+// How many values a command takes after its keyword.
+std::size_t ValueCount(const std::string& keyword) {
+    if (keyword == "SHAPE") return 9;
+    if (keyword == "PICTURE") return 7;
+    if (keyword == "TEXT") return 9;
+    if (keyword == "MTEXT") return 11;
+    return 0;
+}
+
+} // namespace
+
+PrintForm ReadPrintForm(const std::string& text) {
+    PrintForm form;
+    const std::vector<NotationField> fields = ReadNotationFields(text);
+    ValueStream in(fields);
+    try {
+        form.title = in.Text();
+        form.width = in.Whole();
+        form.height = in.Whole();
+    } catch (const EndOfForm&) {
+        return form;
+    } catch (const BadValue&) {
+        return form;
+    }
+    if (form.width <= 0 || form.height <= 0) return form;
+    form.headerRead = true;
+
+    std::size_t index = 3;
+    while (index < fields.size()) {
+        const std::string keyword = fields[index].text;
+        const std::size_t count = ValueCount(keyword);
+        if (count == 0) {
+            ++index;
+            continue;
+        }
+        PrintStep step;
+        step.line = fields[index].line;
+        if (index + count >= fields.size()) {
+            step.error =
+                "Input past end of file: " + keyword + " on line " + std::to_string(step.line);
+            form.steps.push_back(step);
+            break;
+        }
+        // The command's own values: a bad one spoils this command only.
+        const auto first = fields.begin() + static_cast<std::ptrdiff_t>(index) + 1;
+        ValueStream values(
+            std::vector<NotationField>(first, first + static_cast<std::ptrdiff_t>(count)));
+        try {
+            if (keyword == "SHAPE") {
+                step.kind = PrintStep::Kind::Shape;
+                ReadShape(values, step.shape);
+            } else if (keyword == "PICTURE") {
+                step.kind = PrintStep::Kind::Picture;
+                ReadPicture(values, step.picture);
+            } else {
+                step.kind = PrintStep::Kind::Text;
+                step.text.multiLine = keyword == "MTEXT";
+                ReadText(values, step.text);
+            }
+        } catch (const BadValue& e) {
+            step.kind = PrintStep::Kind::Error;
+            step.error = e.what();
+        }
+        form.steps.push_back(step);
+        index += count + 1;
+    }
+    return form;
+}
+
+namespace {
+
+// The characters of a UTF-8 text, each as its bytes.
+std::vector<std::string> Characters(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t n = 1;
+        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+            ++n;
+        out.push_back(text.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+void WrapParagraph(const std::string& paragraph, double width,
+                   const std::function<double(const std::string&)>& measure,
+                   std::vector<std::string>& lines) {
+    std::string current;
+    std::size_t p = 0;
+    while (p < paragraph.size()) {
+        while (p < paragraph.size() && paragraph[p] == ' ')
+            ++p;
+        if (p >= paragraph.size()) break;
+        std::size_t end = paragraph.find(' ', p);
+        if (end == std::string::npos) end = paragraph.size();
+        const std::string word = paragraph.substr(p, end - p);
+        p = end;
+        const std::string joined = current.empty() ? word : current + " " + word;
+        if (measure(joined) <= width) {
+            current = joined;
+            continue;
+        }
+        if (!current.empty()) lines.push_back(current);
+        current.clear();
+        if (measure(word) <= width) {
+            current = word;
+            continue;
+        }
+        // A word wider than the box is broken where it reaches the edge.
+        for (const std::string& c : Characters(word)) {
+            if (!current.empty() && measure(current + c) > width) {
+                lines.push_back(current);
+                current.clear();
+            }
+            current += c;
+        }
+    }
+    lines.push_back(current);
+}
+
+} // namespace
+
+std::vector<std::string> WrapLines(const std::string& text, double width,
+                                   const std::function<double(const std::string&)>& measure) {
+    std::vector<std::string> lines;
+    if (text.empty()) return lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        WrapParagraph(text.substr(start, end - start), width, measure, lines);
+        if (end >= text.size()) break;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        if (start == text.size()) break;
+    }
+    return lines;
+}
+
+} // namespace tw

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// The report commands of the menu: the two report pages to the printer or into bitmap
+// files, and the saved job by e-mail.
+#include "frm/frm_main.h"
+#include "report/report_texts.h"
+
+namespace tw {
+
+void FrmMain::PrintReport() {
+    LogWrite(">PrintReport");
+    const std::shared_ptr<DrawingSurface> printer = platform.PrinterDialog();
+    if (!printer) return;
+    platform.SetMousePointer(MousePointer::Hourglass);
+    PageCount = "2";
+    CurrentPage = "1";
+    PrintFile(OpDataFolder + PrintFormFile1, *printer, WrapBox, true);
+    printer->NewPage();
+    CurrentPage = "2";
+    PrintFile(OpDataFolder + PrintFormFile2, *printer, WrapBox, true);
+    if (!printer->EndDocument()) LogWrite("**** Printer Error :-the document was not printed");
+    platform.SetMousePointer(MousePointer::Default);
+}
+
+void FrmMain::SaveReportBitmaps(const std::string& chosen) {
+    LogWrite(">SaveReportBitmaps(" + chosen + ")");
+    const std::vector<std::string> files = PageBitmapNames(chosen);
+    if (FileExists(files[0], false) || FileExists(files[1], false)) {
+        const auto& message = MessageTable.at(2);
+        if (MessageBox(message[0], message[1], mb::YesNo) != mb::Yes) return;
+    }
+    const std::shared_ptr<DrawingSurface> page = platform.NewPageImage();
+    if (!page) {
+        LogWrite("**** Printer Error :-no page picture on this machine");
+        return;
+    }
+    platform.SetMousePointer(MousePointer::Hourglass);
+    const std::string forms[] = {PrintFormFile1, PrintFormFile2};
+    PageCount = "2";
+    for (int p = 0; p < 2; ++p) {
+        page->Clear();
+        CurrentPage = std::to_string(p + 1);
+        PrintFile(OpDataFolder + forms[p], *page, WrapBox, false);
+        if (!page->SaveBitmap(files[static_cast<std::size_t>(p)]))
+            LogWrite("**** Printer Error :-could not write " + files[static_cast<std::size_t>(p)]);
+    }
+    page->Clear();
+    platform.SetMousePointer(MousePointer::Default);
+}
+
+void FrmMain::MailJob() {
+    LogWrite(">MailJob");
+    if (FRAME[2].Visible) FRAME[2].Visible = false;
+    if (JobModified) {
+        const auto& message = MessageTable.at(20);
+        MessageBox(message[0], message[1], mb::OkOnly + mb::Information);
+        return;
+    }
+    const std::string address = platform.InputBox(StringTable.at(15), "", EmailTo);
+    if (address != EmailTo) {
+        SaveSetting("EmailTo", address);
+        EmailTo = address;
+    }
+    std::vector<std::string> details;
+    for (int n = 700; n <= 716; ++n)
+        details.push_back(TEXTBOX.Exists(n) ? TEXTBOX[n].Text() : std::string());
+    const std::string attachment =
+        !CurrentJobFile.empty() && FileExists(CurrentJobFile, false) ? CurrentJobFile : "";
+    if (!platform.SendMail(EmailTo, kMailSubject, MailBody(details), attachment))
+        LogWrite("*** MailJob *** the mail program could not be started");
+}
+
+} // namespace tw
