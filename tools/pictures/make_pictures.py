@@ -490,6 +490,30 @@ def make_arrow(forward, focus):
     return cv
 
 
+def make_speclink():
+    # A data sheet: a page with a folded corner and a few lines of text.
+    s = 18
+    cv = Canvas(s, s)
+    page = [(3.5, 1.5), (11.5, 1.5), (14.5, 4.5), (14.5, 16.5), (3.5, 16.5)]
+    cv.fill_polys([page], WHITE)
+    cv.stroke([page + [page[0]]], 1.0, NAVY)
+    cv.stroke([[(11.5, 1.5), (11.5, 4.5), (14.5, 4.5)]], 1.0, NAVY)
+    for y in (7.5, 10.0, 12.5):
+        cv.stroke([[(6.0, y), (12.0, y)]], 1.0, BLUE)
+    return cv
+
+
+def make_connected():
+    # Shown while the update service talks to the server: two linked arrows.
+    s = 24
+    cv = Canvas(s, s)
+    c = s / 2.0
+    cv.fill_polys([circle_poly(c, c, 11.0)], vgrad((60, 150, 230), NAVY, 0, s))
+    cv.stroke([[(6.5, 9.5), (17.0, 9.5)], [(14.0, 6.5), (17.0, 9.5), (14.0, 12.5)]], 1.8, WHITE)
+    cv.stroke([[(17.5, 14.5), (7.0, 14.5)], [(10.0, 11.5), (7.0, 14.5), (10.0, 17.5)]], 1.8, WHITE)
+    return cv
+
+
 def wall_label(cv, x, y, n):
     cv.fill_polys([circle_poly(x, y, 7.0)], WHITE)
     ring = circle_poly(x, y, 6.4)
@@ -652,6 +676,8 @@ def main():
         "room8.png": make_room8,
         "roomgrid.png": make_roomgrid,
         "splash.png": make_splash,
+        "speclink.png": make_speclink,
+        "connected.png": make_connected,
         # German variants, named by deutsch.lng
         "logo_de.png": lambda: make_logo("de"),
         "printlogo_de.png": lambda: make_printlogo("de"),
