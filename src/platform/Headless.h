@@ -48,8 +48,9 @@ public:
     std::vector<int> ProgramVersion() override;
 
     // Reports: the printer dialog prints as queued (cancelled when nothing is queued); print
-    // jobs and page pictures are recording surfaces, kept for the caller to inspect; mails
-    // are noted; date and time are the machine's unless set.
+    // jobs and page pictures are recording surfaces, kept for the caller to inspect, and a
+    // page picture is saved as its drawing record (text: this machine draws no pixels);
+    // mails are noted; date and time are the machine's unless set.
     struct SentMail {
         std::string recipient;
         std::string subject;
