@@ -169,6 +169,7 @@ void FrmMain::ChooseLanguage(const std::string& name) {
     ReadTable(true, "TableD.Data", TableD);
     // A second read shows every caption again; the dimension fields keep following the box type.
     ApplyRadioVisibility();
+    RelocaliseJob();
     platform.SetMousePointer(MousePointer::Default);
 }
 

@@ -223,6 +223,9 @@ public:
     void OPTIONLIST_LostFocus(int n);
     void ListButton_Click(int n);
     void ChooseLanguage(const std::string& name);
+    // Surface types, constructions, products and list fields of the job shown in the current
+    // language, whatever language the job was saved in.
+    void RelocaliseJob();
     void ChooseColourScheme(const std::string& name);
     void WallCellListChosen(int n);
     void ProductCellListChosen(int n);

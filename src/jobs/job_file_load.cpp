@@ -93,9 +93,7 @@ private:
         }
     }
 
-    bool IsNumber(const std::string& text) const {
-        return w_.IsNumeric(w_.NormalizeDecimal(text));
-    }
+    bool IsNumber(const std::string& text) const { return w_.IsNumeric(w_.NormalizeDecimal(text)); }
 
     int Whole(const std::string& text) const {
         auto value = ParseNumber(w_.NormalizeDecimal(text), w_.Decimal());
@@ -165,7 +163,8 @@ private:
                 cell.text = w_.NormalizeDecimal(text);
             } else if (c == 1) {
                 // The row's unit comes back as the label of its unit system.
-                if (const int s = UnitSystem(text)) cell.text = w_.UnitText(w_.RowUnitKind(g, r), s == 2);
+                if (const int s = UnitSystem(text))
+                    cell.text = w_.UnitText(w_.RowUnitKind(g, r), s == 2);
             }
             // Column 0 holds the row captions of the resource file; the file's are not used.
             grid.Row = r;
@@ -238,6 +237,9 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
         JobReader reader(*this, templateFile);
         for (const auto& record : ReadRecords(*bytes))
             reader.Apply(record);
+
+        // A job saved in another language shows its lists' texts in this one.
+        RelocaliseJob();
 
         // A first product column without a number is the default product.
         const std::string& first = MSFlexGrid[300].TextMatrix(0, 2);

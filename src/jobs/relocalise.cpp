@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "jobs/relocalise.h"
+
+#include "calc/data_table.h"
+#include "frm/frm_main.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
+#include "shell/parse.h"
+
+namespace tw {
+
+std::optional<std::size_t> PositionInAnyLanguage(const std::vector<std::vector<std::string>>& lists,
+                                                 const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    for (const auto& list : lists)
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i] == text) return i;
+    return std::nullopt;
+}
+
+std::vector<std::string> ListItemsOfResource(const std::vector<std::string>& lines, int list) {
+    std::vector<std::string> items;
+    const std::string index = std::to_string(list);
+    for (const auto& line : lines) {
+        auto fields = SplitInputLine(line);
+        if (UpperBound(fields) < 5) continue;
+        if (UpperCase(fields[1]) != "OPTIONLIST" || Trim(fields[2]) != index ||
+            UpperCase(fields[3]) != "ITEM")
+            continue;
+        std::string value = fields[4];
+        if (!value.empty() && value[0] == '"') value = StripQuotes(value);
+        items.push_back(value);
+    }
+    return items;
+}
+
+namespace {
+
+Vocabulary ReadVocabulary(const std::string& folder, char decimal) {
+    Vocabulary v;
+    for (const auto& file : FindFiles(folder, "*.lng")) {
+        auto lines = OpenTextFile(folder + file);
+        if (!lines) continue;
+        std::vector<std::string> all;
+        while (!lines->Eof())
+            all.push_back(lines->ReadLine());
+        v.surfaceTypes.push_back(ListItemsOfResource(all, 201));
+
+        const std::string prefix = Left(file, CharCount(file) - 3);
+        DataTable d, c;
+        if (auto table = OpenTextFile(folder + prefix + "TableD.data")) {
+            ReadDataTable(*table, decimal, d);
+            std::vector<std::string> names;
+            for (int r = 1; r <= d.Rows(); ++r)
+                names.push_back(d.Cell(1, r));
+            v.constructions.push_back(names);
+        }
+        if (auto table = OpenTextFile(folder + prefix + "TableC.data")) {
+            ReadDataTable(*table, decimal, c);
+            std::vector<std::pair<std::string, std::string>> rows;
+            for (int r = 1; r <= c.Rows(); ++r)
+                rows.emplace_back(c.Cell(1, r), c.Cell(2, r));
+            v.products.push_back(rows);
+        }
+    }
+    return v;
+}
+
+} // namespace
+
+void FrmMain::RelocaliseJob() {
+    LogWrite(">RelocaliseJob()");
+    const Vocabulary v = ReadVocabulary(OpDataFolder, Decimal());
+    const bool loading = IsLoading;
+    IsLoading = true;
+
+    // Surface types and constructions of the surface grid.
+    Grid& surfaces = MSFlexGrid[200];
+    ListBox& types = OPTIONLIST[201];
+    for (int c = 2; c < surfaces.Cols(); ++c) {
+        const std::string& type = surfaces.TextMatrix(1, c);
+        bool known = false;
+        for (const auto& item : types.Items())
+            known = known || item == type;
+        if (!known)
+            if (auto k = PositionInAnyLanguage(v.surfaceTypes, type);
+                k && *k < static_cast<std::size_t>(types.ListCount()))
+                surfaces.SetTextMatrix(1, c, types.List(static_cast<int>(*k)));
+        if (surfaces.Rows() > 6)
+            if (auto k = PositionInAnyLanguage(v.constructions, surfaces.TextMatrix(6, c));
+                k && static_cast<int>(*k) < TableD.Rows())
+                surfaces.SetTextMatrix(6, c, TableD.Cell(1, static_cast<int>(*k) + 1));
+    }
+
+    // Product groups and names, by their row in the product tables.
+    Grid& products = MSFlexGrid[300];
+    for (int c = 2; c < products.Cols() && products.Rows() > 2; ++c) {
+        const std::string group = products.TextMatrix(1, c);
+        const std::string name = products.TextMatrix(2, c);
+        if (group.empty()) continue;
+        for (const auto& rows : v.products) {
+            std::optional<std::size_t> match;
+            for (std::size_t r = 0; r < rows.size() && !match; ++r)
+                if (rows[r].first == group && (name.empty() || rows[r].second == name)) match = r;
+            if (!match || static_cast<int>(*match) >= TableC.Rows()) continue;
+            const int row = static_cast<int>(*match) + 1;
+            products.SetTextMatrix(1, c, TableC.Cell(1, row));
+            if (!name.empty()) products.SetTextMatrix(2, c, TableC.Cell(2, row));
+            break;
+        }
+    }
+
+    // List fields show the item of the code they stand for.
+    for (int n : {504, 520, 521, 540, 541}) {
+        ListBox& items = OPTIONLIST[n];
+        ListBox& codes = OPTIONVALUE[n];
+        const std::string code = GetFieldValue(n + 10);
+        for (int i = 0; i < codes.ListCount() && i < items.ListCount(); ++i)
+            if (codes.List(i) == code) {
+                TEXTBOX[n].SetText(items.List(i));
+                TEXTBOX[n].Tag = items.List(i);
+            }
+    }
+    IsLoading = loading;
+}
+
+} // namespace tw
