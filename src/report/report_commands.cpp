@@ -56,6 +56,8 @@ void FrmMain::MailJob() {
         return;
     }
     const std::string address = platform.InputBox(StringTable.at(15), "", EmailTo);
+    // Cancelling the question sends nothing and keeps the remembered address.
+    if (address.empty()) return;
     if (address != EmailTo) {
         SaveSetting("EmailTo", address);
         EmailTo = address;

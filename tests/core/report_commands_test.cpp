@@ -145,6 +145,12 @@ TEST_F(ReportCommands, MailWithoutAJobFileHasNoAttachment) {
     w->BUTT_Click(14);
     EXPECT_EQ(machine.Mails().size(), 1u);
     EXPECT_TRUE(machine.Messages().empty());
+
+    // Cancelling the recipient question sends nothing and forgets nothing.
+    machine.SetMailWorks(true);
+    w->BUTT_Click(14);
+    EXPECT_EQ(machine.Mails().size(), 1u);
+    EXPECT_EQ(w->EmailTo, remembered);
 }
 
 } // namespace
