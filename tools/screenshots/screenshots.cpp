@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -60,5 +62,16 @@ int main(int argc, char** argv) {
     for (int tick = 0; tick < 3; ++tick)
         window.Dispatch([&] { frm.Timer1_Timer(); });
     shoot(QStringLiteral("banner.png"));
+
+    // The two report pages of the template job, as the page-bitmap command draws them.
+    window.Dispatch([&] {
+        frm.JobFileLoad(frm.DefaultJobFile, true);
+        frm.SaveReportBitmaps(out.filePath(QStringLiteral("report.bmp")).toStdString());
+    });
+    for (int page : {1, 2}) {
+        const QString bmp = out.filePath(QStringLiteral("report.Page_%1.bmp").arg(page));
+        QImage(bmp).save(out.filePath(QStringLiteral("report%1.png").arg(page)));
+        QFile::remove(bmp);
+    }
     return 0;
 }
