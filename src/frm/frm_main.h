@@ -95,6 +95,8 @@ public:
 
     // --- Resource-file tables ------------------------------------------------------------
     std::vector<std::string> StringTable;
+    // Entry n of the string table, or "" for a number the table does not hold.
+    const std::string& StringText(int n) const;
     std::vector<std::array<std::string, 2>> MessageTable;
     std::vector<std::string> ErrorTexts;
     std::vector<std::array<std::string, 6>> UnitTable;

@@ -28,11 +28,6 @@ struct LoadError {
 constexpr int kMaxGridLines = 10000;
 constexpr long long kMaxGridCells = 350000;
 
-const std::string& Entry(const std::vector<std::string>& table, std::size_t i) {
-    static const std::string none;
-    return i < table.size() ? table[i] : none;
-}
-
 // The five-field records of the file; a record is one line of exactly five fields.
 std::vector<std::array<std::string, 5>> ReadRecords(const std::string& bytes) {
     const std::vector<NotationField> fields = ReadNotationFields(AnsiToUtf8(bytes));
@@ -243,7 +238,7 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
 
         // A first product column without a number is the default product.
         const std::string& first = MSFlexGrid[300].TextMatrix(0, 2);
-        if (first.empty() || !IsNumeric(first)) SetCellValue(300, 0, 2, Entry(StringTable, 11));
+        if (first.empty() || !IsNumeric(first)) SetCellValue(300, 0, 2, StringText(11));
     } catch (const LoadError& e) {
         return LoadFailed(*this, std::to_string(e.number) + ", " + e.description);
     } catch (const SubscriptOutOfRange& e) {
@@ -285,7 +280,7 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
         std::error_code ec;
         std::filesystem::path full = std::filesystem::absolute(path, ec);
         const std::string job = ec ? path : full.string();
-        HINTBOX.SetCaption(Entry(StringTable, 6));
+        HINTBOX.SetCaption(StringText(6));
         CFRAME[2].Visible = true;
         CurrentJobFile = job;
         SaveFileHistory();

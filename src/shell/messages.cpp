@@ -57,6 +57,13 @@ void FrmMain::MessageError(int n) {
                         MessageTable[static_cast<std::size_t>(n)][1], mb::Critical);
 }
 
+const std::string& FrmMain::StringText(int n) const {
+    static const std::string none;
+    return n >= 0 && n < static_cast<int>(StringTable.size())
+               ? StringTable[static_cast<std::size_t>(n)]
+               : none;
+}
+
 float FrmMain::ToSingle(const std::string& text) const {
     return tw::ToSingle(text, decimal_);
 }

@@ -39,11 +39,6 @@ Failure Describe(const std::exception& e) {
     return {0, e.what()};
 }
 
-const std::string& Entry(const std::vector<std::string>& table, int n) {
-    static const std::string none;
-    return n >= 0 && n < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(n)] : none;
-}
-
 UpdateError NotAFile(const fs::path& path) {
     return UpdateError{EISDIR, path.string() + ": " + std::strerror(EISDIR)};
 }
@@ -115,7 +110,7 @@ void FrmMain::Update_Check() {
             installed = ReadListFile(updates / kInstalledList);
         fs::remove(updates / kNewestList);
 
-        HINTBOX.SetCaption(Entry(StringTable, 0));
+        HINTBOX.SetCaption(StringText(0));
         HINTBOX.Visible = true;
         platform.DoEvents();
 
@@ -150,7 +145,7 @@ void FrmMain::Update_Check() {
             if (MessageBox(MessageTable.at(0)[0], MessageTable.at(0)[1], mb::YesNo) != mb::No)
                 Update_fetch(count);
         } else {
-            HINTBOX.SetCaption(Entry(StringTable, 2));
+            HINTBOX.SetCaption(StringText(2));
         }
     } catch (const std::exception& e) {
         const Failure error = Describe(e);
@@ -180,7 +175,7 @@ void FrmMain::Update_fetch(int count) {
         int downloaded = 0;
         for (const UpdateDownload& d : plan.downloads) {
             LogWrite(d.url);
-            HINTBOX.SetCaption(Entry(StringTable, 1) + "\r\n" + d.folder + "\r\n" + d.file);
+            HINTBOX.SetCaption(StringText(1) + "\r\n" + d.folder + "\r\n" + d.file);
             platform.DoEvents();
             ConnectionState = static_cast<int>(HttpState::Error);
             const std::string bytes = http.Fetch(d.url);
@@ -201,7 +196,7 @@ void FrmMain::Update_fetch(int count) {
             throw UpdateError{0, std::to_string(downloaded) + " of " + std::to_string(count) +
                                      " files downloaded"};
 
-        HINTBOX.SetCaption(Entry(StringTable, 2));
+        HINTBOX.SetCaption(StringText(2));
         platform.DoEvents();
 
         const fs::path runningProgram = paths.install / kProgramFileName;
@@ -225,7 +220,7 @@ void FrmMain::Update_fetch(int count) {
                           step.program);
         }
 
-        HINTBOX.SetCaption(Entry(StringTable, plan.programWaiting ? 3 : 13));
+        HINTBOX.SetCaption(StringText(plan.programWaiting ? 3 : 13));
         stage = Stage::Rename;
         fs::rename(fs::path(UpdatesFolder) / kNewestList, fs::path(UpdatesFolder) / kInstalledList);
         SaveSetting("ReadReleaseNotes", "True");
