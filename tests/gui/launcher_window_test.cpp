@@ -3,6 +3,7 @@
 // and texts of the language file, and the disclaimer's check box is remembered.
 #include "gui/qt_platform.h"
 #include "support/installation.h"
+#include "support/qt_test_platform.h"
 #include "vantora_windows.h"
 
 #include <QApplication>
@@ -16,30 +17,9 @@
 namespace tw {
 namespace {
 
-// The real machine on the scratch installation, with its own settings.
-class LauncherPlatform : public QtPlatform {
-public:
-    explicit LauncherPlatform(test::Installation& install)
-        : folder_(install.Folder().string()), settings_(install.ConfigFolder()) {}
-    std::string ExecutableFolder() override { return folder_; }
-    std::string GetSetting(const std::string& app, const std::string& section,
-                           const std::string& key, const std::string& fallback) override {
-        return settings_.Get(app, section, key, fallback);
-    }
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        settings_.Save(app, section, key, value);
-    }
-    int MessageBox(const std::string&, const std::string&, int) override { return mb::Ok; }
-
-private:
-    std::string folder_;
-    IniSettings settings_;
-};
-
 TEST(LauncherWindows, SplashAndDisclaimerShowTheLanguageFileAndRememberTheBox) {
     test::Installation install;
-    LauncherPlatform platform(install);
+    test::QtTestPlatform platform(install);
     Launcher launcher(platform);
     ASSERT_TRUE(launcher.Prepare());
 
@@ -74,7 +54,7 @@ TEST(LauncherWindows, SplashAndDisclaimerShowTheLanguageFileAndRememberTheBox) {
 TEST(LauncherWindows, APictureThatCannotBeLoadedLeavesTheBuiltInOne) {
     test::Installation install;
     install.WriteFile("opdata/default.lng", "PICTURE\t-1\tPICTURE\tmissing.png\r\n");
-    LauncherPlatform platform(install);
+    test::QtTestPlatform platform(install);
     Launcher launcher(platform);
     ASSERT_TRUE(launcher.Prepare());
     SplashWindow splash(launcher, platform);

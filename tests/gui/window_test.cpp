@@ -4,6 +4,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
 #include "support/installation.h"
+#include "support/qt_test_platform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,33 +17,10 @@
 namespace tw {
 namespace {
 
-// The real machine, but with the scratch installation, its own settings and no modal boxes.
-class QtPlatformForTest : public QtPlatform {
-public:
-    explicit QtPlatformForTest(test::Installation& install)
-        : folder_(install.Folder().string()), settings_(install.ConfigFolder()) {}
-    std::string ExecutableFolder() override { return folder_; }
-    std::string GetSetting(const std::string& app, const std::string& section,
-                           const std::string& key, const std::string& fallback) override {
-        return settings_.Get(app, section, key, fallback);
-    }
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        settings_.Save(app, section, key, value);
-    }
-    int MessageBox(const std::string&, const std::string&, int buttons) override {
-        return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
-    }
-
-private:
-    std::string folder_;
-    IniSettings settings_;
-};
-
 class RealWindow : public ::testing::Test {
 protected:
     test::Installation install;
-    QtPlatformForTest platform{install};
+    test::QtTestPlatform platform{install};
     FrmMain frm{platform};
     MainWindow window{frm, platform};
 

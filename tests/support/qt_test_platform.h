@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// The real machine for GUI tests: a scratch installation, its own settings, and message boxes
+// answered at once (Yes to a question, OK otherwise) instead of waiting for a user.
+#pragma once
+
+#include "gui/qt_platform.h"
+#include "support/installation.h"
+
+namespace tw::test {
+
+class QtTestPlatform : public QtPlatform {
+public:
+    explicit QtTestPlatform(Installation& install)
+        : folder_(install.Folder().string()), settings_(install.ConfigFolder()) {}
+    std::string ExecutableFolder() override { return folder_; }
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& fallback) override {
+        return settings_.Get(app, section, key, fallback);
+    }
+    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        settings_.Save(app, section, key, value);
+    }
+    int MessageBox(const std::string&, const std::string&, int buttons) override {
+        return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
+    }
+
+private:
+    std::string folder_;
+    IniSettings settings_;
+};
+
+} // namespace tw::test
