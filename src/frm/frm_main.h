@@ -380,6 +380,8 @@ public:
     // The update button: compares the server's version list with the installed one and,
     // when the user agrees, fetches and installs the newer files.
     void Update_Check();
+    // A whole file from the update server; throws when the transfer fails.
+    std::string FetchWhole(const std::string& address);
     // Downloads the rows of VersionTable to fetch (count of them), moves them into place,
     // deletes the obsolete files and makes the server's list the installed one.
     void Update_fetch(int count);

@@ -78,6 +78,21 @@ void MoveIntoPlace(const fs::path& source, const fs::path& target, const fs::pat
 
 } // namespace
 
+// A whole file from the server, or an UpdateError: a failed transfer, or a reply without the
+// Last-modified header every file of the update server carries.
+std::string FrmMain::FetchWhole(const std::string& address) {
+    HttpClient& http = platform.Http();
+    ConnectionState = static_cast<int>(HttpState::Error);
+    const std::string bytes = http.Fetch(address);
+    if (ConnectionState == static_cast<int>(HttpState::Error))
+        throw UpdateError{http.ResponseCode(), http.ResponseText()};
+    const std::string modified = http.Header("Last-modified");
+    LogWrite("Last-modified: " + modified);
+    if (modified.empty() || ConnectionState == static_cast<int>(HttpState::Error))
+        throw UpdateError{0, "The server sent no Last-modified header"};
+    return bytes;
+}
+
 void FrmMain::Inet_StateChanged(int state) {
     ConnectionState = state;
     if (state != static_cast<int>(HttpState::Error)) {
@@ -114,14 +129,7 @@ void FrmMain::Update_Check() {
         HINTBOX.Visible = true;
         platform.DoEvents();
 
-        ConnectionState = static_cast<int>(HttpState::Error);
-        const std::string bytes = http.Fetch(address);
-        if (ConnectionState == static_cast<int>(HttpState::Error))
-            throw UpdateError{http.ResponseCode(), http.ResponseText()};
-        const std::string modified = http.Header("Last-modified");
-        LogWrite("Last-modified: " + modified);
-        if (modified.empty() || ConnectionState == static_cast<int>(HttpState::Error))
-            throw UpdateError{0, "The server sent no Last-modified header"};
+        const std::string bytes = FetchWhole(address);
 
         // The connection picture, when the installation ships one.
         if (ConnectedImage.Picture.empty() && RegularFileExists(OpDataFolder + "connected.png"))
@@ -165,7 +173,6 @@ void FrmMain::Update_fetch(int count) {
     ProgressBar.Visible = true;
     LogWrite(">Update_fetch(" + std::to_string(count) + ")");
 
-    HttpClient& http = platform.Http();
     const UpdatePaths paths{InstallFolder, UpdatesFolder};
     const UpdatePlan plan = PlanUpdate(VersionTable, UpdateUrl, paths);
     // Which failure path a fault takes: the download, moving a file, or deleting one.
@@ -177,14 +184,7 @@ void FrmMain::Update_fetch(int count) {
             LogWrite(d.url);
             HINTBOX.SetCaption(StringText(1) + "\r\n" + d.folder + "\r\n" + d.file);
             platform.DoEvents();
-            ConnectionState = static_cast<int>(HttpState::Error);
-            const std::string bytes = http.Fetch(d.url);
-            if (ConnectionState == static_cast<int>(HttpState::Error))
-                throw UpdateError{http.ResponseCode(), http.ResponseText()};
-            const std::string modified = http.Header("Last-modified");
-            LogWrite("Last-modified: " + modified);
-            if (modified.empty() || ConnectionState == static_cast<int>(HttpState::Error))
-                throw UpdateError{0, "The server sent no Last-modified header"};
+            const std::string bytes = FetchWhole(d.url);
             // Written beside the staged file and renamed: a staged file is always whole.
             fs::create_directories(d.staged.parent_path());
             if (!WriteFileAtomically(d.staged, bytes))
