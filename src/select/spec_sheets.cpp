@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Documents handed to the desktop: the specification sheets of the chosen units, the
+// Documents handed to the desktop: the data sheets of the chosen units, the
 // supplier's catalogue, the help file and the web links on the pages.
 #include "frm/frm_main.h"
 #include "shell/ansi.h"
