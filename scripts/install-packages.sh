@@ -3,7 +3,7 @@
 # and something is missing. Anyone else gets the list to install.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core xvfb xauth)
+          libbenchmark-dev fonts-dejavu-core xvfb xauth ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTARNWELL_WERROR=ON
+# ccache, where present, makes a rebuild of unchanged sources instant.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTARNWELL_WERROR=ON "${launcher[@]}"
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
