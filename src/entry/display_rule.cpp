@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "entry/display_rule.h"
 
+#include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -10,8 +11,8 @@ namespace tw {
 
 namespace {
 
-bool IsOneDecimalField(int field) {
-    return field == 502 || field == 561 || field == 562;
+bool IsOneDecimalField(int n) {
+    return n == field::DesignTD || n == field::BalanceSST || n == field::BalanceTD;
 }
 
 bool IsFtoc(const std::string& factor) {

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The menu column: each button opens a page or runs a command on the job.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 
 namespace tw {
 
 void FrmMain::HideButtonShadows() {
     for (auto& [i, shadow] : SHADOW)
-        if (i <= 14) shadow.Visible = false;
+        if (i <= button::LastInColumn) shadow.Visible = false;
 }
 
 void FrmMain::HideAllPages() {
@@ -17,7 +21,7 @@ void FrmMain::HideAllPages() {
 
 void FrmMain::BUTT_Click(int index) {
     LogWrite(">BUTT_Click(" + std::to_string(index) + ")");
-    for (int g : {200, 300}) {
+    for (int g : {grid::Surfaces, grid::Products}) {
         TabForward[g].Visible = false;
         TabBack[g].Visible = false;
     }
@@ -34,68 +38,91 @@ void FrmMain::BUTT_Click(int index) {
         }
     }
 
-    if (index == 0 || (index >= 2 && index <= 8)) {
+    switch (index) {
+    case button::JobData:
+    case button::RoomSurfaces:
+    case button::Products:
+    case button::OtherLoads:
+    case button::Equipment:
+    case button::Infiltration:
+    case button::UserDetails:
+    case button::Settings:
         ShowPage(index);
-    } else if (index == 12) {
-        StartHyperlink(HelpFilePath);
-    } else if (index == 17) {
-        RADIO[204].SetValue(true);
-    } else if (index == 18) {
-        ClearProducts();
-    } else if (index == 21) {
-        DeleteProduct();
-    } else if (index == 1) {
+        break;
+    case button::JobFiles:
         ShowJobPage();
-    } else if (index == 10) {
-        OpenJob();
-    } else if (index == 11) {
-        SaveJob();
-    } else if (index == 13) {
-        PrintReport();
-    } else if (index == 14) {
-        MailJob();
-    } else if (index == 19) {
-        NewJob();
-    } else if (index == 20) {
-        HideAllPages();
-        Update_Check();
-    } else if (index == 9) {
+        break;
+    case button::Exit:
         if (!JobModified ||
             MessageBox(MessageTable[13][0], MessageTable[13][1], mb::YesNo) == mb::Yes)
             throw ProgramEnd{0};
+        break;
+    case button::OpenJob:
+        OpenJob();
+        break;
+    case button::SaveJob:
+        SaveJob();
+        break;
+    case button::Help:
+        StartHyperlink(HelpFilePath);
+        break;
+    case button::Print:
+        PrintReport();
+        break;
+    case button::Mail:
+        MailJob();
+        break;
+    case button::SurfaceListOff:
+        RADIO[option::SizeOnly].SetValue(true);
+        break;
+    case button::ClearProducts:
+        ClearProducts();
+        break;
+    case button::NewJob:
+        NewJob();
+        break;
+    case button::CheckForUpdates:
+        HideAllPages();
+        Update_Check();
+        break;
+    case button::DeleteProduct:
+        DeleteProduct();
+        break;
+    default: // the reserved buttons only close the editing
+        break;
     }
     if (EFRAME.Visible) BringToFront(EFRAME.ref);
 }
 
 void FrmMain::ClearProducts() {
-    Grid& grid = MSFlexGrid[300];
-    TabForward[300].Visible = false;
-    TabBack[300].Visible = false;
-    grid.SetCols(3);
-    for (int r = 0; r < grid.Rows(); ++r)
-        SetCellValue(300, r, 2, "");
+    Grid& products = MSFlexGrid[grid::Products];
+    TabForward[grid::Products].Visible = false;
+    TabBack[grid::Products].Visible = false;
+    products.SetCols(grid::FirstItemCol + 1);
+    for (int r = 0; r < products.Rows(); ++r)
+        SetCellValue(grid::Products, r, grid::FirstItemCol, "");
     CalculateProductLoad();
-    MSFlexText[300].Visible = false;
-    OPTIONLIST[301].Visible = false;
-    OPTIONLIST[302].Visible = false;
-    grid.Row = 13;
-    grid.Col = 2;
+    MSFlexText[grid::Products].Visible = false;
+    OPTIONLIST[list::ProductGroup].Visible = false;
+    OPTIONLIST[list::Product].Visible = false;
+    products.Row = grid::product::Load;
+    products.Col = grid::FirstItemCol;
 }
 
 void FrmMain::DeleteProduct() {
-    CFRAME[10].Visible = false;
-    Grid& grid = MSFlexGrid[300];
-    const int c = grid.Col;
-    if (c < 2) return;
+    CFRAME[frame::ProductColumn].Visible = false;
+    Grid& products = MSFlexGrid[grid::Products];
+    const int c = products.Col;
+    if (c < grid::FirstItemCol) return;
     if (MessageBox(MessageTable[21][0], MessageTable[21][1] + std::to_string(c - 1), mb::YesNo) !=
         mb::Yes)
         return;
-    for (int k = c; k + 1 < grid.Cols(); ++k) {
-        for (int r = 0; r < grid.Rows(); ++r)
-            SetCellValue(300, r, k, GetCellValue(300, r, k + 1));
-        SetCellValue(300, 0, k, std::to_string(k - 1));
+    for (int k = c; k + 1 < products.Cols(); ++k) {
+        for (int r = 0; r < products.Rows(); ++r)
+            SetCellValue(grid::Products, r, k, GetCellValue(grid::Products, r, k + 1));
+        SetCellValue(grid::Products, grid::product::Number, k, std::to_string(k - 1));
     }
-    grid.SetCols(grid.Cols() - 1);
+    products.SetCols(products.Cols() - 1);
 }
 
 void FrmMain::ShowPage(int button) {

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// The menu buttons BUTT(i), each with its SHADOW(i). Buttons 0 to 14 stand in the menu
+// column; a page button i opens FRAME(i + 1). Buttons 15 and up stand on the pages.
+#pragma once
+
+namespace tw::button {
+
+enum Menu : int {
+    JobData = 0,
+    JobFiles = 1,
+    RoomSurfaces = 2,
+    Products = 3,
+    OtherLoads = 4,
+    Equipment = 5,
+    Infiltration = 6,
+    UserDetails = 7,
+    Settings = 8,
+    Exit = 9,
+    OpenJob = 10,
+    SaveJob = 11,
+    Help = 12,
+    Print = 13,
+    Mail = 14,
+    // 15 and 16 are reserved and do nothing.
+    SurfaceListOff = 17,
+    ClearProducts = 18,
+    NewJob = 19,
+    CheckForUpdates = 20,
+    DeleteProduct = 21,
+};
+
+// The last button of the menu column.
+constexpr int LastInColumn = Mail;
+
+} // namespace tw::button
