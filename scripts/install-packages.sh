@@ -3,18 +3,29 @@
 # and something is missing. Anyone else gets the list to install.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core xvfb xauth ccache)
+          libbenchmark-dev fonts-dejavu-core xvfb xauth ccache locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -eq 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
+# The tests also run on a decimal-comma machine: the German locale must be generated.
+has_german() { locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; }
+if [ ${#missing[@]} -eq 0 ] && has_german; then exit 0; fi
+if [ "$(id -u)" -ne 0 ]; then
+  [ ${#missing[@]} -eq 0 ] || {
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+  }
+  has_german || echo "Generate the locale de_DE.UTF-8 (in /etc/locale.gen, then locale-gen)" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+if [ ${#missing[@]} -gt 0 ]; then
   apt-get update
   apt-get install -y --no-install-recommends "${missing[@]}"
-else
-  echo "Missing packages: ${missing[*]}" >&2
-  echo "Install them with: sudo apt-get install ${missing[*]}" >&2
-  exit 1
+fi
+if ! has_german; then
+  sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen
 fi

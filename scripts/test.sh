@@ -11,3 +11,5 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTARNWELL_WERROR=ON "${launch
 cmake --build build-test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+# Once more on a decimal-comma machine: no number may depend on the C library's locale.
+LC_ALL=de_DE.UTF-8 ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/recording_surface.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -16,9 +17,11 @@ std::string Whole(double v) {
 
 // At most two decimals, no trailing zeros.
 std::string Size(double v) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    std::string text = buffer;
+    // to_chars writes a point whatever the C library's locale.
+    char buffer[352];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2);
+    std::string text(buffer, written.ptr);
     while (text.back() == '0')
         text.pop_back();
     if (text.back() == '.') text.pop_back();

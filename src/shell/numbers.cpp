@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tw {
 
@@ -40,7 +39,20 @@ std::optional<double> ParseNumber(const std::string& text, char decimal) {
     while (i < n && IsBlank(text[i]))
         ++i;
     if (i != n || !digits) return std::nullopt;
-    return std::strtod(plain.c_str(), nullptr);
+    // from_chars reads a point whatever the C library's locale (a window toolkit switches it
+    // to the user's, where strtod would stop at the point); it takes no plus sign.
+    const char* first = plain.data() + (plain[0] == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Without an exponent only a long run of whole digits overflows; the rest is tiny.
+        const std::size_t point = plain.find('.');
+        const bool whole = plain.find_first_of("123456789") < point;
+        const double size = whole ? HUGE_VAL : 0.0;
+        return plain[0] == '-' ? -size : size;
+    }
+    if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
+    return value;
 }
 
 bool IsNumeric(const std::string& text, char decimal) {
@@ -82,12 +94,14 @@ std::string FormatNumber(double value, char decimal, int digits) {
     if (value == 0.0) return "0";
     // Round to the significant digits first, then write the digits out in fixed notation.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, value);
-    std::string s(buf);
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    std::string s(buf, written.ptr);
     bool negative = s[0] == '-';
     if (negative) s.erase(0, 1);
     std::size_t e = s.find('e');
-    int exponent = std::atoi(s.c_str() + e + 1);
+    int exponent = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
     std::string mantissa;
     for (std::size_t i = 0; i < e; ++i)
         if (IsDigit(s[i])) mantissa += s[i];

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
 #include <ostream>
 #include <string>
 
@@ -203,6 +205,26 @@ TEST(Numbers, FormatThenReadGivesTheSameSingleOnBothMachines) {
             EXPECT_EQ(ToSingle(FormatSingle(v, machine), machine), v) << v << " " << machine;
         }
     }
+}
+
+// A window toolkit switches the C library to the user's locale; a German one writes and reads
+// a decimal comma, which must change nothing here.
+TEST(Numbers, TheCLibraryLocaleChangesNoReadingOrWriting) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale de_DE.UTF-8 missing";
+    const auto read = ParseNumber("0.5", '.');
+    const auto readComma = ParseNumber("+12,75", ',');
+    const std::string written = FormatNumber(1234.5, '.');
+    const float roundTrip = ToSingle(FormatSingle(98.6f, ','), ',');
+    const auto tooLong = ParseNumber(std::string(400, '9'), '.');
+    const auto tiny = ParseNumber("-0." + std::string(400, '0') + "1", '.');
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(read, 0.5);
+    EXPECT_EQ(readComma, 12.75);
+    EXPECT_EQ(written, "1234.5");
+    EXPECT_EQ(roundTrip, 98.6f);
+    EXPECT_EQ(tooLong, HUGE_VAL);
+    EXPECT_EQ(tiny, 0.0);
 }
 
 // --- Booleans -------------------------------------------------------------------------------

@@ -10,9 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QTableWidget>
 #include <QTest>
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace tw {
 namespace {
@@ -115,6 +118,27 @@ TEST_F(RealWindow, ChoosingALanguageAndAColourSchemeRedressesTheWindowAtOnce) {
     window.Dispatch([&] { frm.ChooseColourScheme("night."); });
     const QColor background = window.WidgetOf(frm.FRAME[9].ref)->palette().color(QPalette::Window);
     EXPECT_LT(background.lightness(), 128);
+}
+
+// The window toolkit switches the C library to the user's locale at start; a decimal-comma
+// machine must still read the tables and the job as written.
+TEST_F(RealWindow, ADecimalCommaLocaleComputesTheSameLoads) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale de_DE.UTF-8 missing";
+    const QLocale qtBefore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    test::Installation german;
+    test::QtTestPlatform machine{german};
+    FrmMain model{machine};
+    MainWindow shown{model, machine};
+    model.Form_Load("");
+    shown.Dispatch([&] { model.Calculate(); });
+    EXPECT_EQ(machine.DecimalSeparator(), ',');
+    std::setlocale(LC_ALL, before.c_str());
+    QLocale::setDefault(qtBefore);
+    EXPECT_EQ(model.GetFieldValue(214), "2648");
+    EXPECT_EQ(model.GetFieldValue(16), "8725");
+    EXPECT_EQ(model.GetFieldValue(503), "9597");
 }
 
 } // namespace
