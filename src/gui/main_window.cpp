@@ -4,6 +4,7 @@
 #include "gui/qt_text.h"
 #include "gui/shape_widget.h"
 #include "ui/layout.h"
+#include "ui/window_design.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,10 +19,12 @@
 #include <QPixmapCache>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 namespace tw {
@@ -276,44 +279,103 @@ void MainWindow::Dispatch(const std::function<void()>& action) {
 }
 
 void MainWindow::EndProgram(int code) {
+    if (!closing_) SaveWindowGeometry();
     exitCode_ = code;
     closing_ = true;
     close();
     QApplication::exit(code);
 }
 
+QRect OpeningGeometry(const QRect& remembered, const QRect& available, const QSize& minimum) {
+    if (remembered.isValid() && remembered.width() >= minimum.width() &&
+        remembered.height() >= minimum.height() && available.contains(remembered.center()) &&
+        remembered.width() <= available.width() && remembered.height() <= available.height())
+        return remembered;
+    QSize size(std::max(minimum.width(), available.width() * 4 / 5),
+               std::max(minimum.height(), available.height() * 4 / 5));
+    QRect centred(QPoint(0, 0), size);
+    centred.moveCenter(available.center());
+    return centred;
+}
+
+namespace {
+
+const char* const kGeometryKeys[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
+
+} // namespace
+
 void MainWindow::ApplyWindowGeometry() {
     const WindowProps& w = frm_.Window;
-    resize(Px(w.ScaleWidth), Px(w.ScaleHeight));
-    move(Px(w.Left), Px(w.Top));
+    int stored[4] = {0, 0, 0, 0};
+    for (int k = 0; k < 4; ++k)
+        stored[k] = std::atoi(
+            platform_.GetSetting(frm_.RegistryAppName, frm_.SettingsSection, kGeometryKeys[k], "0")
+                .c_str());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    const QSize minimum(design::kMinInnerWidth / TwipsPerPixel(),
+                        design::kMinInnerHeight / TwipsPerPixel());
+    const QRect place =
+        OpeningGeometry(QRect(stored[0], stored[1], stored[2], stored[3]), available, minimum);
+    resize(place.size());
+    move(place.topLeft());
+    if (platform_.GetSetting(frm_.RegistryAppName, frm_.SettingsSection, "WindowMaximized", "0") ==
+        "1")
+        setWindowState(windowState() | Qt::WindowMaximized);
     if (!w.Icon.empty()) setWindowIcon(QIcon(Q(w.Icon)));
+}
+
+void MainWindow::SaveWindowGeometry() {
+    // A maximised or minimised window keeps the normal size it will return to.
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (!normal.isValid()) return;
+    const int values[4] = {normal.x(), normal.y(), normal.width(), normal.height()};
+    for (int k = 0; k < 4; ++k)
+        platform_.SaveSetting(frm_.RegistryAppName, frm_.SettingsSection, kGeometryKeys[k],
+                              std::to_string(values[k]));
+    platform_.SaveSetting(frm_.RegistryAppName, frm_.SettingsSection, "WindowMaximized",
+                          isMaximized() ? "1" : "0");
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const WindowProps& w = frm_.Window;
-    const int tpp = TwipsPerPixel();
-    const int innerHeight = height() * tpp;
+    const int innerHeight = Twips(height());
     for (int t = 0; t < kGradientBands; ++t) {
-        int top = GradientBandTop(innerHeight, t) / tpp;
-        int bottom = t + 1 < kGradientBands ? GradientBandTop(innerHeight, t + 1) / tpp : height();
+        int top = Px(GradientBandTop(innerHeight, t));
+        int bottom = t + 1 < kGradientBands ? Px(GradientBandTop(innerHeight, t + 1)) : height();
         painter.fillRect(0, top, width(), std::max(1, bottom - top),
                          ToQColor(GradientBandColour(w.GradientBase, w.GradientIncrement, t)));
     }
 }
 
-void MainWindow::resizeEvent(QResizeEvent*) {
+double ZoomFor(int width, int height) {
     const int tpp = TwipsPerPixel();
+    const double across = static_cast<double>(width) * tpp / design::kMinInnerWidth;
+    const double down = static_cast<double>(height) * tpp / design::kMinInnerHeight;
+    return std::clamp(std::min(across, down), 1.0, kMaxZoom);
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+    const double zoom = ZoomFor(width(), height());
+    if (zoom != Zoom()) {
+        SetZoom(zoom);
+        // Every widget is placed and lettered anew at the new scale.
+        for (auto& [ref, b] : bindings_)
+            b.applied.clear();
+    }
     WindowProps& w = frm_.Window;
-    w.FrameWidth = (frameGeometry().width() - width()) * tpp;
-    w.FrameHeight = (frameGeometry().height() - height()) * tpp;
-    w.ScaleWidth = width() * tpp;
-    w.ScaleHeight = height() * tpp;
+    w.FrameWidth = Twips(frameGeometry().width() - width());
+    w.FrameHeight = Twips(frameGeometry().height() - height());
+    w.ScaleWidth = Twips(width());
+    w.ScaleHeight = Twips(height());
     w.Width = w.ScaleWidth + w.FrameWidth;
     w.Height = w.ScaleHeight + w.FrameHeight;
+    const int givenWidth = w.ScaleWidth;
+    const int givenHeight = w.ScaleHeight;
     Dispatch([this] { frm_.Form_Resize(); });
     // The layout may have pushed the window back to its smallest size.
-    if (Px(w.ScaleWidth) != width() || Px(w.ScaleHeight) != height())
+    if (w.ScaleWidth != givenWidth || w.ScaleHeight != givenHeight)
         resize(Px(w.ScaleWidth), Px(w.ScaleHeight));
 }
 
@@ -331,6 +393,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     bool goAhead = true;
     Dispatch([this, &goAhead] { goAhead = frm_.Form_QueryUnload(true); });
     if (goAhead) {
+        SaveWindowGeometry();
         closing_ = true;
         event->accept();
     } else {
@@ -405,8 +468,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         Event e{EventType::MouseMove, ref};
-        e.x = static_cast<float>(mouse->position().x() * TwipsPerPixel());
-        e.y = static_cast<float>(mouse->position().y() * TwipsPerPixel());
+        e.x = static_cast<float>(mouse->position().x() * TwipsPerPixel() / Zoom());
+        e.y = static_cast<float>(mouse->position().y() * TwipsPerPixel() / Zoom());
         RaiseUser(e);
         break;
     }

@@ -6,12 +6,25 @@
 #include "frm/frm_main.h"
 #include "gui/qt_platform.h"
 
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
 
 namespace tw {
+
+// The largest zoom of the designed layout; a larger window gives the pages more room instead.
+constexpr double kMaxZoom = 1.75;
+
+// The zoom of the layout in a window of that inner size in pixels: the designed size fits,
+// never below 1 and never above kMaxZoom.
+double ZoomFor(int width, int height);
+
+// Where the window opens: where it was when last closed, as long as that still lies on the
+// screen's available area; otherwise centred, at four fifths of the area (the designed size
+// at least).
+QRect OpeningGeometry(const QRect& remembered, const QRect& available, const QSize& minimum);
 
 class MainWindow : public QWidget {
 public:
@@ -27,8 +40,11 @@ public:
     FrmMain& Model() { return frm_; }
     // Set when a handler ended the program; the exit code of the run.
     int ExitCode() const { return exitCode_; }
-    // The window's size and position from the model (after the load event).
+    // The window's size and position: as it was last closed, or centred at a comfortable
+    // size on the first start (after the load event).
     void ApplyWindowGeometry();
+    // Remembers the window's size, position and maximised state in the settings.
+    void SaveWindowGeometry();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

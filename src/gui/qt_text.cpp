@@ -17,6 +17,30 @@ int TwipsPerPixel() {
     return tpp;
 }
 
+namespace {
+double zoomFactor = 1.0;
+} // namespace
+
+double Zoom() {
+    return zoomFactor;
+}
+
+void SetZoom(double zoom) {
+    zoomFactor = zoom > 0 ? zoom : 1.0;
+}
+
+int Px(int twips) {
+    return static_cast<int>(std::lround(twips * zoomFactor / TwipsPerPixel()));
+}
+
+int Twips(int pixels) {
+    return static_cast<int>(std::lround(pixels * TwipsPerPixel() / zoomFactor));
+}
+
+QFont ZoomedFont(float size, bool bold) {
+    return ModelFont(static_cast<float>(size * zoomFactor), bold);
+}
+
 QFont ModelFont(float size, bool bold) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(size);

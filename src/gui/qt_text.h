@@ -25,11 +25,19 @@ inline QColor ToQColor(Colour c) {
 
 // Twips per screen pixel: 15 at 96 dots per inch.
 int TwipsPerPixel();
-inline int Px(int twips) {
-    return twips / TwipsPerPixel();
-}
 
+// The window's zoom: the designed layout drawn larger as the window grows (1 at the designed
+// size). Positions, sizes and fonts of the window's widgets all follow it.
+double Zoom();
+void SetZoom(double zoom);
+
+// Twips of the layout to pixels on screen, and back.
+int Px(int twips);
+int Twips(int pixels);
+
+// The model's font at the designed size; ZoomedFont is the same font as drawn on screen.
 QFont ModelFont(float size, bool bold);
+QFont ZoomedFont(float size, bool bold);
 
 // Positions in the model's texts count bytes; Qt counts UTF-16 units.
 inline int ToQtPosition(const std::string& text, int bytes) {

@@ -120,7 +120,7 @@ void MainWindow::Apply(Binding& b) {
     w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), Px(c.Height));
     w->setEnabled(c.Enabled);
     w->setToolTip(Q(c.ToolTipText));
-    QFont font = ModelFont(c.FontSize, c.FontBold);
+    QFont font = ZoomedFont(c.FontSize, c.FontBold);
     if (c.ref.array == ArrayId::HYPERLINK) font.setUnderline(true);
     w->setFont(font);
     const Qt::Alignment align = c.Alignment == 1   ? Qt::AlignRight | Qt::AlignVCenter
@@ -170,7 +170,12 @@ void MainWindow::Apply(Binding& b) {
     } else if (auto* pb = dynamic_cast<PictureBox*>(&c)) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             label->setAlignment(Qt::AlignCenter);
-            label->setPixmap(Picture(pb->Picture, Px(c.Width), Px(c.Height), false));
+            QPixmap picture = Picture(pb->Picture, Px(c.Width), Px(c.Height), false);
+            // Arrows and links grow with the zoom, drawn smoothly.
+            if (Zoom() != 1.0 && !picture.isNull())
+                picture = picture.scaled(picture.size() * Zoom(), Qt::KeepAspectRatio,
+                                         Qt::SmoothTransformation);
+            label->setPixmap(picture);
         }
         w->setAutoFillBackground(!c.Transparent);
         SetColours(w, c, QPalette::WindowText, QPalette::Window);

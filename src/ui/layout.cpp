@@ -119,6 +119,17 @@ void FrmMain::Form_Resize() {
         grid.Top = 420;
         grid.Width = area.Width - 120;
     }
+    // The two input grids take the room a larger window gives the page, so more surfaces,
+    // products and rows are in view; their focus traps stay right above and below them.
+    for (int g : {200, 300}) {
+        if (!MSFlexGrid.Exists(g)) continue;
+        Grid& grid = MSFlexGrid[g];
+        const int rightMargin = g == 200 ? 300 : 120;
+        const int bottomMargin = g == 200 ? 640 : 1620;
+        grid.Width = std::max(0, area.Width - grid.Left - rightMargin);
+        grid.Height = std::max(0, area.Height - grid.Top - bottomMargin);
+        if (TabForward.Exists(g)) TabForward[g].Top = grid.Top + grid.Height;
+    }
     for (auto& [p, arrow] : TABBPIC) {
         arrow.Left = 60;
         arrow.Top = 60;

@@ -3,6 +3,7 @@
 // model's handlers, and the widgets show what the model holds.
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
+#include "gui/qt_text.h"
 #include "support/installation.h"
 #include "support/qt_test_platform.h"
 
@@ -139,6 +140,64 @@ TEST_F(RealWindow, ADecimalCommaLocaleComputesTheSameLoads) {
     EXPECT_EQ(model.GetFieldValue(214), "2648");
     EXPECT_EQ(model.GetFieldValue(16), "8725");
     EXPECT_EQ(model.GetFieldValue(503), "9597");
+}
+
+TEST(WindowPlace, OpensWhereItWasClosedWhileThatIsOnTheScreen) {
+    const QRect screen(0, 0, 1920, 1040);
+    const QSize minimum(640, 480);
+    struct Case {
+        QRect remembered, expected;
+    } cases[] = {
+        {{100, 50, 900, 700}, {100, 50, 900, 700}},    // kept
+        {{0, 0, 0, 0}, {192, 104, 1536, 832}},         // first start: centred, 4/5 of the screen
+        {{3000, 50, 900, 700}, {192, 104, 1536, 832}}, // on a screen no longer there
+        {{100, 50, 300, 200}, {192, 104, 1536, 832}},  // smaller than the design
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OpeningGeometry(c.remembered, screen, minimum), c.expected) << c.remembered.x();
+    EXPECT_EQ(OpeningGeometry({}, QRect(0, 0, 700, 500), minimum), QRect(30, 10, 640, 480));
+}
+
+TEST_F(RealWindow, SizeAndPositionAreRememberedAcrossARestart) {
+    window.setGeometry(40, 30, 700, 520);
+    QApplication::processEvents();
+    const QRect closed = window.geometry();
+    ASSERT_TRUE(window.close());
+
+    FrmMain again{platform};
+    MainWindow restarted{again, platform};
+    again.Form_Load("");
+    restarted.ApplyWindowGeometry();
+    EXPECT_EQ(restarted.geometry(), closed);
+}
+
+TEST_F(RealWindow, AWiderWindowZoomsThePageAndItsFontsAndGrowsTheGrids) {
+    Click(2);
+    window.resize(640, 480);
+    QApplication::processEvents();
+    auto* caption = window.WidgetOf(frm.LABEL[212].ref);
+    auto* grid = window.WidgetOf(frm.MSFlexGrid[200].ref);
+    const QRect small = caption->geometry();
+    const double smallFont = caption->font().pointSizeF();
+    const QSize smallGrid = grid->size();
+
+    // Twice the design's height and more than twice its width: the zoom stops at its
+    // largest, the rest of the room goes to the grid.
+    window.resize(1600, 960);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(Zoom(), kMaxZoom);
+    EXPECT_NEAR(caption->geometry().width(), small.width() * kMaxZoom, 1);
+    EXPECT_NEAR(caption->geometry().left(), small.left() * kMaxZoom, 1);
+    EXPECT_DOUBLE_EQ(caption->font().pointSizeF(), smallFont * kMaxZoom);
+    EXPECT_GT(grid->width(), smallGrid.width() * kMaxZoom + 100);
+    EXPECT_GT(grid->height(), smallGrid.height() * kMaxZoom + 50);
+
+    // Below the design the window springs back and the zoom returns to 1.
+    window.resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(window.height(), 480);
+    EXPECT_EQ(window.width() + Px(frm.Window.FrameWidth), 640);
+    EXPECT_DOUBLE_EQ(Zoom(), 1.0);
 }
 
 } // namespace
