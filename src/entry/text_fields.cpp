@@ -325,16 +325,14 @@ void FrmMain::TEXTBOX_LostFocus(int n) {
     if (n == 500) {
         SetFieldValue(500, GetFieldValue(102));
     } else if (n == 12) {
-        // Defaults by room temperature, down to the coldest rooms that still get one.
+        // The run-time tiers of the resource file, as when the room temperature changes, down
+        // to the coldest rooms that still get a suggestion.
         const float t = FieldNumber(103);
-        if (t >= 32)
-            SetFieldValue(12, "16");
-        else if (t >= 0)
-            SetFieldValue(12, "22");
-        else if (t >= -20)
-            SetFieldValue(12, "20");
-        else if (t >= -30)
-            SetFieldValue(12, "18");
+        const char* tier = t >= Constants["RUNTIMETEMP1"]   ? "RUNTIME1"
+                           : t >= Constants["RUNTIMETEMP2"] ? "RUNTIME2"
+                           : t >= -30                       ? "RUNTIME3"
+                                                            : nullptr;
+        if (tier) SetFieldValue(12, NumberText(Constants[tier], 7));
     } else {
         box.SetText("0");
         box.Tag = "0";

@@ -226,6 +226,23 @@ TEST_F(CalcForm, ANewJobGetsTheDefaultProductSizedByTheRoom) {
     EXPECT_EQ(Cell(300, 3, 2), "800");
 }
 
+TEST_F(CalcForm, ShellEggsKeptAtTheirUsualStorageTemperatureDoNotFreeze) {
+    // Eggs in shell are stored at 29 to 31 °F and freeze at 28 °F: 1000 lb from 45 to 30 °F
+    // is cooling only, 1000 * 0.76 * 15 = 11400 Btu a day, 633.33 Btu/h over 18 h. Had the
+    // freezing point stood at 30 °F or above, the latent heat would add 95040 Btu a day.
+    w->MSFlexGrid[300].SetTextMatrix(1, 2, "Eggs");
+    w->ProductChosen(2, "Eggs, in shell");
+    EXPECT_EQ(Cell(300, 7, 2), "28");
+    SetRoomTemperature("30");
+    Set(12, "18");
+    w->SetCellValue(300, 3, 2, "1000");
+    w->SetCellValue(300, 4, 2, "45");
+    w->SetCellValue(300, 5, 2, "30");
+    w->Calculate();
+    ASSERT_EQ(w->InputErrorCount, 0) << w->InputErrorText;
+    EXPECT_EQ(Cell(300, 13, 2), "633.33");
+}
+
 TEST_F(CalcForm, WithoutADoorProtectionTheDoorLoadIsHalved) {
     ListBox& protection = w->OPTIONLIST[625];
     ASSERT_GT(protection.ListCount(), 1);

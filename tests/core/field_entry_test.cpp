@@ -32,12 +32,17 @@ TEST_F(FieldEntry, RoomTemperatureReachesTheOtherPagesAndTheRunTime) {
     EXPECT_EQ(w->GetCellValue(300, 4, 2), "45");
     EXPECT_EQ(w->GetCellValue(300, 5, 2), "35");
 
-    TypeInto(*w, 312, "10");
-    EXPECT_EQ(w->GetFieldValue(103), "10");
-    EXPECT_EQ(w->GetFieldValue(12), "22");
+    // Run time by room temperature: 16 h for coolers with off-cycle defrost, 18 h just below
+    // freezing (timed defrost) and for freezers (heated defrost), so a colder room never gets a
+    // smaller hourly load from its run time alone.
+    TypeInto(*w, 103, "40");
+    EXPECT_EQ(w->GetFieldValue(12), "16");
+    TypeInto(*w, 312, "31");
+    EXPECT_EQ(w->GetFieldValue(103), "31");
+    EXPECT_EQ(w->GetFieldValue(12), "18");
     TypeInto(*w, 501, "-10");
     EXPECT_EQ(w->GetFieldValue(312), "-10");
-    EXPECT_EQ(w->GetFieldValue(12), "20");
+    EXPECT_EQ(w->GetFieldValue(12), "18");
 }
 
 TEST_F(FieldEntry, RunTimeTypedByTheUserIsKept) {
@@ -196,7 +201,8 @@ TEST_F(FieldEntry, EmptiedRunTimeTakesTheDefaultOfTheRoomTemperature) {
         const char* room;
         const char* runTime;
     };
-    for (Case c : {Case{"35", "16"}, Case{"10", "22"}, Case{"-10", "20"}, Case{"-25", "18"},
+    // The same tiers as a changed room temperature gives; no suggestion below -30 °F.
+    for (Case c : {Case{"35", "16"}, Case{"31", "18"}, Case{"-10", "18"}, Case{"-25", "18"},
                    Case{"-35", ""}}) {
         w->SetFieldValue(103, c.room);
         TypeInto(*w, 12, "");

@@ -138,8 +138,8 @@ TEST_F(RealWindow, ADecimalCommaLocaleComputesTheSameLoads) {
     std::setlocale(LC_ALL, before.c_str());
     QLocale::setDefault(qtBefore);
     EXPECT_EQ(model.GetFieldValue(214), "2648");
-    EXPECT_EQ(model.GetFieldValue(16), "8725");
-    EXPECT_EQ(model.GetFieldValue(503), "9597");
+    EXPECT_EQ(model.GetFieldValue(16), "8083");
+    EXPECT_EQ(model.GetFieldValue(503), "8891");
 }
 
 TEST(WindowPlace, OpensWhereItWasClosedWhileThatIsOnTheScreen) {
