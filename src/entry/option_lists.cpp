@@ -168,8 +168,16 @@ void FrmMain::ChooseLanguage(const std::string& name) {
     ReadTable(true, "TableC.Data", TableC);
     ReadTable(true, "TableD.Data", TableD);
     // A second read shows every caption again; the dimension fields keep following the box type.
+    // The job itself is the same in any language: it stays unchanged as far as saving goes.
+    const bool modified = JobModified;
+    const bool saveShown = BUTT[11].Visible;
     ApplyRadioVisibility();
     RelocaliseJob();
+    // Headings of the other language get columns of their own width.
+    AutoSizeTable(200);
+    AutoSizeTable(300);
+    JobModified = modified;
+    BUTT[11].Visible = saveShown;
     platform.SetMousePointer(MousePointer::Default);
 }
 

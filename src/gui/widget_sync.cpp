@@ -14,6 +14,7 @@
 #include <QPixmapCache>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -40,6 +41,28 @@ QPixmap Picture(const std::string& path, int width, int height, bool stretch) {
     if (stretch && !pixmap.isNull() && width > 0 && height > 0)
         return pixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return pixmap;
+}
+
+// A drop-down is at least as wide as its longest item, so no item is cut and no sideways
+// scroll bar appears; widened, it stays within its page, moving left where it must.
+void WidenToItems(QListWidget* list) {
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QFontMetrics fm(list->font());
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(list->item(i)->text()));
+    int need = widest + 2 * list->frameWidth() + 8;
+    if (list->count() * list->sizeHintForRow(0) > list->height() - 2 * list->frameWidth())
+        need += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QRect place = list->geometry();
+    if (need <= place.width()) return;
+    place.setWidth(need);
+    if (const QWidget* page = list->parentWidget()) {
+        const int right = page->width() - 4;
+        if (place.right() > right) place.moveRight(std::max(right, place.width() - 1));
+        if (place.left() < 0) place.moveLeft(0);
+    }
+    list->setGeometry(place);
 }
 
 } // namespace
@@ -151,6 +174,7 @@ void MainWindow::Apply(Binding& b) {
             list->addItem(Q(item));
         list->setCurrentRow(lb->ListIndex());
         SetColours(list, c, QPalette::Text, QPalette::Base);
+        WidenToItems(list);
     } else if (auto* r = dynamic_cast<OptionButton*>(&c)) {
         auto* radio = static_cast<QRadioButton*>(w);
         QSignalBlocker block(radio);

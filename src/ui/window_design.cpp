@@ -204,8 +204,10 @@ void AddSingles(Form& f) {
     f.HintBoxCaption.Transparent = true;
     Place(f.HINTBOX, kWindow, kMenuLeft, hintTop + 300, kMenuWidth, 1200);
     f.HINTBOX.WordWrap = true;
+    // A hint is read beside the field, not from afar: a smaller letter fits it whole.
+    f.HINTBOX.FontSize = 7.0f;
     f.HINTBOX.Transparent = true;
-    Place(f.ThumbNailLogo, kWindow, kMenuLeft, 6240, kMenuWidth, 900);
+    Place(f.ThumbNailLogo, kWindow, kMenuLeft, 6480, kMenuWidth, 660);
     Place(f.Logo, kWindow, 3600, 2400, 4500, 2250);
     Place(f.VersionNo, kWindow, 3600, 4650, 3000, 240);
     f.VersionNo.Transparent = true;
@@ -377,16 +379,19 @@ void AddSelectionPage(Form& f) {
                {562, Kind::Number, "TEMPDIFF"}});
     AddSubFrame(f, 501, p, 3840, 480 + 6 * kRowPitch + 30, 3780, 840);
     AddRadios(f, Sub(501), {500, 501}, 120, 270, 3540);
-    // The choices that make the product keys, with room for their full texts.
-    AddColumn(f, {p, 120, 480 + 9 * kRowPitch, 1750, 1950, 0},
-              {{504, Kind::List, "NONE"}, {520, Kind::List, "NONE"}, {521, Kind::List, "NONE"}});
-    AddColumn(f, {p, 3840, 480 + 9 * kRowPitch, 1750, 2030, 0},
-              {{540, Kind::List, "NONE"}, {541, Kind::List, "NONE"}});
+    // The choices that make the product keys, one below the other with room for their full
+    // texts in every language.
+    AddColumn(f, {p, 120, 480 + 9 * kRowPitch, 1850, 3600, 0},
+              {{504, Kind::List, "NONE"},
+               {520, Kind::List, "NONE"},
+               {521, Kind::List, "NONE"},
+               {540, Kind::List, "NONE"},
+               {541, Kind::List, "NONE"}});
     // The chosen products, with their names in full.
-    AddColumn(f, {p, 120, 480 + 12 * kRowPitch + 60, 1750, 5250, 0},
+    AddColumn(f, {p, 120, 480 + 14 * kRowPitch + 60, 1850, 5150, 0},
               {{523, Kind::DataList, "NONE"}, {543, Kind::DataList, "NONE"}});
     // Codes behind the lists, and the chosen rows of the result grids.
-    AddColumn(f, {p, 120, 480 + 16 * kRowPitch, 1300, 1400, 0},
+    AddColumn(f, {p, 120, 480 + 18 * kRowPitch, 1300, 1400, 0},
               {{510, Kind::String, "NONE", true},
                {514, Kind::String, "NONE", true},
                {530, Kind::String, "NONE", true},
@@ -397,11 +402,11 @@ void AddSelectionPage(Form& f) {
                {553, Kind::String, "NONE", true}});
     for (int i = 0; i < 2; ++i) {
         PictureBox& link = f.SPECLINK.Create(i, &f);
-        Place(link, p, 120 + 1750 + 5250 + 90, 480 + 12 * kRowPitch + 60 + i * kRowPitch, 270, 270);
+        Place(link, p, 120 + 1850 + 5150 + 90, 480 + 14 * kRowPitch + 60 + i * kRowPitch, 270, 270);
         link.Picture = "speclink.png";
     }
     Label& catalogue = f.HYPERLINK.Create(590, &f);
-    Place(catalogue, p, 120, 480 + 14 * kRowPitch + 120, 5000, 255);
+    Place(catalogue, p, 120, 480 + 16 * kRowPitch + 120, 5000, 255);
     catalogue.Transparent = true;
     for (int g : {520, 540}) {
         Grid& grid = f.MSFlexGrid.Create(g, &f);

@@ -4,8 +4,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
-#include "support/installation.h"
-#include "support/qt_test_platform.h"
+#include "support/real_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,26 +20,7 @@
 namespace tw {
 namespace {
 
-class RealWindow : public ::testing::Test {
-protected:
-    test::Installation install;
-    test::QtTestPlatform platform{install};
-    FrmMain frm{platform};
-    MainWindow window{frm, platform};
-
-    void SetUp() override {
-        frm.Form_Load("");
-        window.ApplyWindowGeometry();
-        window.Sync();
-        window.show();
-        QApplication::processEvents();
-    }
-    void Click(int button) {
-        window.Dispatch([&] { frm.BUTT_Click(button); });
-        QApplication::processEvents();
-    }
-    QLineEdit* Edit(ControlRef ref) { return qobject_cast<QLineEdit*>(window.WidgetOf(ref)); }
-};
+using test::RealWindow;
 
 TEST_F(RealWindow, TypingIntoATextBoxStoresTheValueAndUpdatesLinkedFields) {
     Click(0);
