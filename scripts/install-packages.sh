@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core xvfb xauth ccache locales)
+packages+=(nlohmann-json3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "actions.h"
 
+#include "base/text.h"
 #include "text.h"
 
 #include <algorithm>
@@ -14,20 +15,8 @@ using tw::ArrayId;
 using tw::ControlRef;
 using tw::EventType;
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 bool IsListField(const std::string& type) {
-    const std::string t = Upper(type);
+    const std::string t = tw::AsciiUpper(type);
     return t == "LIST" || t == "DATALIST" || t == "SELECTLIST";
 }
 
@@ -40,28 +29,6 @@ bool StartsNegativeOver(const std::string& typed, const std::string& old) {
 std::string CellName(int grid, int row, int col) {
     return "cell (" + std::to_string(row) + ", " + std::to_string(col) + ") of grid " +
            std::to_string(grid);
-}
-
-// A code point back as UTF-8, for the notes.
-std::string Utf8(int cp) {
-    std::string s;
-    const auto u = static_cast<unsigned>(cp);
-    if (u < 0x80) {
-        s += static_cast<char>(u);
-    } else if (u < 0x800) {
-        s += static_cast<char>(0xC0 | (u >> 6));
-        s += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        s += static_cast<char>(0xE0 | (u >> 12));
-        s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (u >> 18));
-        s += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (u & 0x3F));
-    }
-    return s;
 }
 
 } // namespace
@@ -106,7 +73,7 @@ void Actions::Check(const Step& step) {
         break;
     case K::Save: {
         const std::string end = "." + w_.JobFileExtension;
-        const std::string path = Lower(step.text);
+        const std::string path = tw::AsciiLower(step.text);
         if (path.size() <= end.size() || path.compare(path.size() - end.size(), end.size(), end))
             Fail(step,
                  "a job is saved under a name ending in " + end + ", not '" + step.text + "'");
@@ -182,7 +149,7 @@ void Actions::ShowPageOf(ControlRef ref) {
 std::string Actions::TypeKeys(ControlRef target, const std::string& text) {
     std::string refused;
     for (int cp : CodePoints(text))
-        if (w_.PressKey(target, cp) == 0) refused += Utf8(cp);
+        if (w_.PressKey(target, cp) == 0) refused += tw::Utf8(static_cast<char32_t>(cp));
     return refused;
 }
 

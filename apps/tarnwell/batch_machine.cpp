@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "batch_machine.h"
 
+#include "base/text.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace tarnwell {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // The buttons of a message box, as the answer words that press them.
 std::vector<int> ButtonsOf(int buttons) {
@@ -70,7 +66,7 @@ std::string OneLine(const std::string& text) {
 } // namespace
 
 int AnswerCode(const std::string& word) {
-    const std::string w = Lower(word);
+    const std::string w = tw::AsciiLower(word);
     if (w == "ok") return tw::mb::Ok;
     if (w == "cancel") return tw::mb::Cancel;
     if (w == "abort") return 3;
@@ -105,7 +101,7 @@ int BatchMachine::MessageBox(const std::string& title, const std::string& prompt
         if (!std::count(offered.begin(), offered.end(), answer)) {
             std::string words;
             for (int code : offered)
-                words += std::string(words.empty() ? "" : ", ") + Lower(AnswerName(code));
+                words += std::string(words.empty() ? "" : ", ") + tw::AsciiLower(AnswerName(code));
             throw ActionFailure{reply.origin + ": the answer '" + reply.text +
                                 "' does not fit the message \"" + OneLine(title) + ": " +
                                 lastPrompt_ + "\", which takes " + words};

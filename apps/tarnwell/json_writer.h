@@ -1,38 +1,23 @@
 // SPDX-License-Identifier: MIT
-// A small JSON writer: one compact object or array, written value by value. Texts are UTF-8;
-// a byte sequence that is not UTF-8 is written as U+FFFD, so the output is always valid JSON.
+// JSON output. Texts are UTF-8; a byte sequence that is not UTF-8 is written as U+FFFD, so the
+// output is always valid JSON.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
-#include <vector>
 
 namespace tarnwell {
 
+// Objects keep their members in the order they were added.
+using Json = nlohmann::ordered_json;
+
+// A JSON string value of the text (made valid UTF-8).
+Json JsonText(const std::string& text);
+
+// The value as compact JSON text; control characters and DEL are escaped.
+std::string JsonDump(const Json& value);
+
 // The text as a JSON string literal, quotes included.
 std::string JsonString(const std::string& text);
-
-class JsonWriter {
-public:
-    JsonWriter& BeginObject();
-    JsonWriter& EndObject();
-    JsonWriter& BeginArray();
-    JsonWriter& EndArray();
-    // The name of the next member of the current object.
-    JsonWriter& Key(const std::string& name);
-    JsonWriter& String(const std::string& text);
-    JsonWriter& Number(long long value);
-    JsonWriter& Bool(bool value);
-    JsonWriter& Null();
-
-    const std::string& Text() const { return out_; }
-
-private:
-    void BeforeValue();
-
-    std::string out_;
-    // Per open object or array: whether it holds a value yet.
-    std::vector<bool> filled_;
-    bool afterKey_ = false;
-};
 
 } // namespace tarnwell

@@ -3,6 +3,7 @@
 // program does, loads a job, performs the user's actions in order and prints what was asked.
 #include "actions.h"
 #include "arguments.h"
+#include "base/text.h"
 #include "batch_machine.h"
 #include "outputs.h"
 #include "platform/ini_settings.h"
@@ -79,9 +80,7 @@ std::string JobLoadFailure(const tw::FrmMain& w, const BatchMachine& machine,
     std::error_code ec;
     if (!fs::exists(job, ec)) return "cannot load job '" + job + "': no such file";
     const std::string end = "." + w.JobFileExtension;
-    std::string lower = job;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string lower = tw::AsciiLower(job);
     if (lower.size() <= end.size() || lower.compare(lower.size() - end.size(), end.size(), end))
         return "'" + job + "' is not a job file (a job file ends in " + end + ")";
     return "cannot load job '" + job + "': " + machine.LastPrompt();

@@ -155,78 +155,61 @@ std::string GridLines(tw::FrmMain& w, int grid) {
 }
 
 std::string StateJson(tw::FrmMain& w) {
-    JsonWriter j;
-    j.BeginObject();
-    j.Key("job");
+    Json state = Json::object();
     if (w.CurrentJobFile.empty()) {
-        j.Null();
+        state["job"] = nullptr;
     } else {
         std::error_code ec;
         const std::filesystem::path full = std::filesystem::absolute(w.CurrentJobFile, ec);
-        j.String(ec ? w.CurrentJobFile : full.lexically_normal().string());
+        state["job"] = JsonText(ec ? w.CurrentJobFile : full.lexically_normal().string());
     }
-    j.Key("modified").Bool(w.JobModified);
-    j.Key("decimal").String(std::string(1, w.Decimal()));
+    state["modified"] = w.JobModified;
+    state["decimal"] = JsonText(std::string(1, w.Decimal()));
 
-    j.Key("fields").BeginObject();
+    Json& fields = state["fields"] = Json::object();
     for (auto& [n, box] : w.TEXTBOX) {
-        j.Key(std::to_string(n)).BeginObject();
-        j.Key("caption").String(Caption(w, n));
-        j.Key("type").String(w.LABEL.Exists(n) ? w.LABEL[n].Tag : std::string());
-        j.Key("value").String(box.Tag);
-        j.Key("text").String(box.Text());
-        j.Key("unit").String(w.UNITS.Exists(n) ? w.UNITS[n].Caption() : std::string());
-        j.Key("overridden").Bool(w.LABEL.Exists(n) && w.LABEL[n].ForeColor == w.OverrideColour);
-        j.EndObject();
+        Json& f = fields[std::to_string(n)];
+        f["caption"] = JsonText(Caption(w, n));
+        f["type"] = JsonText(w.LABEL.Exists(n) ? w.LABEL[n].Tag : std::string());
+        f["value"] = JsonText(box.Tag);
+        f["text"] = JsonText(box.Text());
+        f["unit"] = JsonText(w.UNITS.Exists(n) ? w.UNITS[n].Caption() : std::string());
+        f["overridden"] = w.LABEL.Exists(n) && w.LABEL[n].ForeColor == w.OverrideColour;
     }
-    j.EndObject();
 
-    j.Key("lists").BeginObject();
+    Json& lists = state["lists"] = Json::object();
     for (auto& [n, list] : w.OPTIONLIST) {
-        j.Key(std::to_string(n)).BeginObject();
-        j.Key("position").Number(list.ListIndex());
-        j.Key("item");
-        if (list.ListIndex() >= 0)
-            j.String(list.List(list.ListIndex()));
-        else
-            j.Null();
-        j.Key("items").BeginArray();
+        Json& l = lists[std::to_string(n)];
+        l["position"] = list.ListIndex();
+        l["item"] = list.ListIndex() >= 0 ? JsonText(list.List(list.ListIndex())) : Json();
+        Json& items = l["items"] = Json::array();
         for (const std::string& item : list.Items())
-            j.String(item);
-        j.EndArray();
-        j.EndObject();
+            items.push_back(JsonText(item));
     }
-    j.EndObject();
 
-    j.Key("radios").BeginObject();
+    Json& radios = state["radios"] = Json::object();
     for (auto& [n, radio] : w.RADIO)
-        j.Key(std::to_string(n)).Bool(radio.Value());
-    j.EndObject();
+        radios[std::to_string(n)] = radio.Value();
 
-    j.Key("checks").BeginObject();
+    Json& checks = state["checks"] = Json::object();
     for (auto& [n, check] : w.CHECK)
-        j.Key(std::to_string(n)).Bool(check.Value() != 0);
-    j.EndObject();
+        checks[std::to_string(n)] = check.Value() != 0;
 
-    j.Key("grids").BeginObject();
+    Json& grids = state["grids"] = Json::object();
     for (auto& [g, grid] : w.MSFlexGrid) {
-        j.Key(std::to_string(g)).BeginArray();
+        Json& rows = grids[std::to_string(g)] = Json::array();
         for (int r = 0; r < grid.Rows(); ++r) {
-            j.BeginArray();
+            Json row = Json::array();
             for (int c = 0; c < grid.Cols(); ++c)
-                j.String(grid.TextMatrix(r, c));
-            j.EndArray();
+                row.push_back(JsonText(grid.TextMatrix(r, c)));
+            rows.push_back(std::move(row));
         }
-        j.EndArray();
     }
-    j.EndObject();
 
-    j.Key("banner").BeginArray();
+    Json& banner = state["banner"] = Json::array();
     for (const std::string& line : BannerLines(w))
-        j.String(line);
-    j.EndArray();
-    j.EndObject();
-    return j.Text() + "\n";
+        banner.push_back(JsonText(line));
+    return JsonDump(state) + "\n";
 }
 
 } // namespace tarnwell

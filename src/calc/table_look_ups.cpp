@@ -39,9 +39,12 @@ void FrmMain::LookUpK(float x, float t, int& count, float& value) {
     value = found.power;
 }
 
-float FrmMain::Constant(const std::string& key) const {
+float FrmMain::Constant(const std::string& key) {
     auto it = Constants.find(key);
-    return it == Constants.end() ? 0.0f : it->second;
+    if (it != Constants.end()) return it->second;
+    if (missingConstants_.insert(key).second)
+        LogWrite("Constant " + key + " is not in the resource file; 0 is used");
+    return 0.0f;
 }
 
 bool FrmMain::IsUserEntered(int n) {

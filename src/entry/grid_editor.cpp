@@ -17,7 +17,7 @@ void FrmMain::AutoSizeColumn(int grid, int col) {
         SIZER.SetCaption("SS" + g.TextMatrix(r, col));
         width = std::max(width, SIZER.Width);
     }
-    const int limit = static_cast<int>(Constants["MAXCOLUMNWIDTH"]);
+    const int limit = static_cast<int>(Constant("MAXCOLUMNWIDTH"));
     g.SetColWidth(col, std::min(width, limit));
 }
 

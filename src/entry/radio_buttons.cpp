@@ -111,7 +111,7 @@ void FrmMain::LayoutBoxGrid(int n) {
         return i >= 0 && i < list.ListCount() ? list.List(i) : std::string();
     };
     auto position = [&](const char* constant) {
-        return static_cast<int>(RoundHalfEven(Constants[constant]));
+        return static_cast<int>(RoundHalfEven(Constant(constant)));
     };
     const int floorColumn = walls + 2;
     const int ceilingColumn = walls + 3;

@@ -204,8 +204,8 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         copy(212);
         if (LABEL[600].ForeColor != OverrideColour) {
             const float t = FieldNumber(n);
-            const float high = Constants["MAXINFILTTEMP"];
-            const float low = Constants["MININFILTTEMP"];
+            const float high = Constant("MAXINFILTTEMP");
+            const float low = Constant("MININFILTTEMP");
             IsPropagating = true;
             if (t > high)
                 SetFieldValue(600, NumberText(high, 7));
@@ -226,12 +226,12 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         if (LABEL[12].ForeColor != OverrideColour) {
             const float t = FieldNumber(103);
             std::string runTime;
-            if (t >= Constants["RUNTIMETEMP1"])
-                runTime = NumberText(Constants["RUNTIME1"], 7);
-            else if (t >= Constants["RUNTIMETEMP2"])
-                runTime = NumberText(Constants["RUNTIME2"], 7);
+            if (t >= Constant("RUNTIMETEMP1"))
+                runTime = NumberText(Constant("RUNTIME1"), 7);
+            else if (t >= Constant("RUNTIMETEMP2"))
+                runTime = NumberText(Constant("RUNTIME2"), 7);
             else
-                runTime = NumberText(Constants["RUNTIME3"], 7);
+                runTime = NumberText(Constant("RUNTIME3"), 7);
             IsPropagating = true;
             SetFieldValue(12, runTime);
         }

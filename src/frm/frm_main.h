@@ -17,6 +17,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -296,8 +297,8 @@ public:
     float LookUpE(float x, bool second, bool third);
     float LookUpF(float x, long column);
     void LookUpK(float x, float t, int& count, float& value);
-    // A resource constant; 0 when the resource file does not define it.
-    float Constant(const std::string& key) const;
+    // A resource constant; 0 when the resource file does not define it (logged once a key).
+    float Constant(const std::string& key);
     // The user typed over the computed value: the field's label shows the override colour.
     bool IsUserEntered(int n);
     // A field's stored value as a double; 0 when it is not a number.
@@ -403,6 +404,7 @@ private:
     void PrepareBanner();
 
     char decimal_ = '.';
+    std::set<std::string> missingConstants_;
 };
 
 } // namespace tw

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Headless.h"
 
+#include "base/text.h"
 #include "platform/version.h"
 
 namespace tw {
@@ -61,9 +62,7 @@ int Headless::OpenDocument(const std::string& target) {
 
 TextExtent Headless::MeasureText(const std::string& text, const Font& font) {
     // An average glyph of the 8-point dialog font is about 6 pixels wide and 13 high.
-    std::size_t chars = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++chars;
+    const std::size_t chars = Utf8Length(text);
     double scale = font.size / 8.0;
     int perChar = static_cast<int>(90 * scale * (font.bold ? 1.1 : 1.0));
     return {static_cast<int>(chars) * perChar, static_cast<int>(195 * scale)};

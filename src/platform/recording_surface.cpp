@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/recording_surface.h"
 
+#include "base/text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -30,13 +32,6 @@ std::string Size(double v) {
 
 std::string FileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
-}
-
-std::size_t Characters(const std::string& text) {
-    std::size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
 }
 
 } // namespace
@@ -100,7 +95,7 @@ bool RecordingSurface::Picture(const std::string& file, double left, double top,
 double RecordingSurface::TextWidth(const std::string& text) {
     const SurfaceFont& f = Font();
     const double em = f.size * 20.0 * (f.bold ? 1.1 : 1.0);
-    return static_cast<double>(Characters(text)) * em * 0.5 * ScaleWidth() / widthTwips_;
+    return static_cast<double>(Utf8Length(text)) * em * 0.5 * ScaleWidth() / widthTwips_;
 }
 
 double RecordingSurface::TextHeight(const std::string&) {

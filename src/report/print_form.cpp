@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/print_form.h"
 
+#include "base/text.h"
 #include "jobs/job_notation.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
@@ -181,7 +182,7 @@ std::vector<std::string> Characters(const std::string& text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t n = 1;
-        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+        while (i + n < text.size() && IsUtf8Continuation(text[i + n]))
             ++n;
         out.push_back(text.substr(i, n));
         i += n;

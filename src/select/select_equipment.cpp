@@ -122,13 +122,13 @@ void FrmMain::SelectCondensingUnit() {
     const float ambient = CondensingAmbient();
     const std::string supply = GetFieldValue(531);
     CondenserFrequencyFactor =
-        FrequencyFactor(supply, Constants["CONDENSER50HZFACTOR"], Constants["CONDENSER60HZFACTOR"]);
+        FrequencyFactor(supply, Constant("CONDENSER50HZFACTOR"), Constant("CONDENSER60HZFACTOR"));
     const float units = FieldNumber(522);
     float required = 0.0f;
     float lowest = 0.0f;
     if (units != 0.0f) {
         required = FieldNumber(503) / units;
-        lowest = LowestAcceptable(required, Constants["UNDERRANGE"]);
+        lowest = LowestAcceptable(required, Constant("UNDERRANGE"));
     }
     const std::string key = CondensingKey(typeCode, GetFieldValue(514), GetFieldValue(510), supply);
     LogWrite("Key " + key + " sst=" + NumberText(sst, 7) + " ambient=" + NumberText(ambient, 7) +
@@ -172,11 +172,11 @@ void FrmMain::SelectCooler() {
     float lowest = 0.0f;
     if (coolers != 0.0f) {
         required = FieldNumber(522) * chosenCapacity / coolers;
-        lowest = LowestAcceptable(required, Constants["UNDERRANGE"]);
+        lowest = LowestAcceptable(required, Constant("UNDERRANGE"));
     }
     const std::string key = GetFieldValue(550) + GetFieldValue(551);
-    CoolerFrequencyFactor = FrequencyFactor(GetFieldValue(551), Constants["COOLER50HZFACTOR"],
-                                            Constants["COOLER60HZFACTOR"]);
+    CoolerFrequencyFactor = FrequencyFactor(GetFieldValue(551), Constant("COOLER50HZFACTOR"),
+                                            Constant("COOLER60HZFACTOR"));
 
     PrepareResultGrid(MSFlexGrid[540]);
     OfferList offers;

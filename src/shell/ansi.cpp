@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/ansi.h"
 
+#include "base/text.h"
+
 #include <cstdint>
 
 namespace tw {
@@ -13,49 +15,12 @@ const char32_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x20
                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one code point at i (advancing i); an invalid byte stands for itself.
-char32_t NextCodePoint(const std::string& s, std::size_t& i) {
-    auto b = static_cast<unsigned char>(s[i]);
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    if (extra == 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
-        ++i;
-        return b;
-    }
-    char32_t cp = b & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k)
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += static_cast<std::size_t>(extra) + 1;
-    return cp;
-}
-
-bool IsContinuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // Byte offset of the character at 0-based character index `chars`.
 std::size_t ByteOffset(const std::string& s, std::size_t chars) {
     std::size_t i = 0;
     while (i < s.size() && chars > 0) {
         ++i;
-        while (i < s.size() && IsContinuation(s[i]))
+        while (i < s.size() && IsUtf8Continuation(s[i]))
             ++i;
         --chars;
     }
@@ -96,10 +61,7 @@ std::string Utf8ToAnsi(const std::string& text) {
 }
 
 std::size_t CharCount(const std::string& text) {
-    std::size_t n = 0;
-    for (char c : text)
-        if (!IsContinuation(c)) ++n;
-    return n;
+    return Utf8Length(text);
 }
 
 std::string Left(const std::string& text, std::size_t count) {
@@ -146,10 +108,7 @@ std::string LowerCase(const std::string& text) {
 }
 
 std::string Trim(const std::string& text) {
-    std::size_t a = text.find_first_not_of(' ');
-    if (a == std::string::npos) return "";
-    std::size_t b = text.find_last_not_of(' ');
-    return text.substr(a, b - a + 1);
+    return TrimAscii(text, " ");
 }
 
 std::string StripQuotes(const std::string& text) {

@@ -2,6 +2,7 @@
 // The window's load event: folders, settings location, window size, the data files in their
 // fixed order, and the job named on the command line.
 #include "frm/frm_main.h"
+#include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/text_file.h"
 #include "ui/window_design.h"
@@ -11,25 +12,25 @@
 namespace tw {
 
 void FrmMain::Form_Load(const std::string& commandLine) {
-    // 1. The tables of the resource file.
+    // Empty tables for the resource file to fill.
     StringTable.assign(101, "");
     UnitTable.assign(21, {});
     MessageTable.assign(26, {});
     ErrorTexts.assign(101, "");
     LogWrite(">frmMain_load");
 
-    // 3. Version label.
+    // The version label of the menu column and of the settings page.
     Version = platform.ProgramVersion();
     std::string rev = "Rev : ";
     for (std::size_t i = 0; i < Version.size(); ++i)
         rev += (i ? "." : "") + std::to_string(Version[i]);
     VersionNo.SetCaption(rev);
-    LABEL[801].SetCaption(rev);
+    LABEL[field::ProgramVersion].SetCaption(rev);
 
     SetUpFolders();
     SizeAndPlaceWindow();
 
-    // 11. Sub-frames in bold 9 point; pages and room drawings hidden.
+    // Sub-frames in bold 9 point; pages and room drawings hidden until shown.
     for (auto& [i, frame] : CFRAME) {
         frame.FontBold = true;
         frame.FontSize = 9;
@@ -43,7 +44,7 @@ void FrmMain::Form_Load(const std::string& commandLine) {
     for (auto& [i, link] : SPECLINK)
         link.Picture = OpDataFolder + link.Picture;
 
-    // 12. Page arrows without focus, menu colours.
+    // Page arrows in their unfocused look, menu buttons in their normal colours.
     for (auto& [i, arrow] : TABFPIC)
         arrow.Picture = OpDataFolder + TABIMAGES.Images[4];
     for (auto& [i, arrow] : TABBPIC)
@@ -80,7 +81,7 @@ void FrmMain::SetUpFolders() {
     DefaultJobFile = OpDataFolder + "default.fil";
     CatalogFolder = InstallFolder + "proddata/";
 
-    // 9. The recent job files.
+    // The recent job files for the job page.
     LoadFileHistory();
 }
 

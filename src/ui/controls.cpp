@@ -6,94 +6,16 @@
 namespace tw {
 
 const char* ArrayName(ArrayId id) {
+#define TW_NAME_CASE(name, type)                                                                   \
+    case ArrayId::name:                                                                            \
+        return #name;
     switch (id) {
     case ArrayId::Window:
         return "FrmMain";
-    case ArrayId::TEXTBOX:
-        return "TEXTBOX";
-    case ArrayId::LABEL:
-        return "LABEL";
-    case ArrayId::UNITS:
-        return "UNITS";
-    case ArrayId::MLINE:
-        return "MLINE";
-    case ArrayId::OPTIONLIST:
-        return "OPTIONLIST";
-    case ArrayId::OPTIONVALUE:
-        return "OPTIONVALUE";
-    case ArrayId::ListButton:
-        return "ListButton";
-    case ArrayId::RADIO:
-        return "RADIO";
-    case ArrayId::CHECK:
-        return "CHECK";
-    case ArrayId::HYPERLINK:
-        return "HYPERLINK";
-    case ArrayId::CFRAME:
-        return "CFRAME";
-    case ArrayId::FRAME:
-        return "FRAME";
-    case ArrayId::PageBorder:
-        return "PageBorder";
-    case ArrayId::BUTT:
-        return "BUTT";
-    case ArrayId::SHADOW:
-        return "SHADOW";
-    case ArrayId::MSFlexGrid:
-        return "MSFlexGrid";
-    case ArrayId::MSFlexText:
-        return "MSFlexText";
-    case ArrayId::MSFlexRowType:
-        return "MSFlexRowType";
-    case ArrayId::MSFlexHints:
-        return "MSFlexHints";
-    case ArrayId::UnitGrid:
-        return "UnitGrid";
-    case ArrayId::TABFPIC:
-        return "TABFPIC";
-    case ArrayId::TABBPIC:
-        return "TABBPIC";
-    case ArrayId::TabForward:
-        return "TabForward";
-    case ArrayId::TabBack:
-        return "TabBack";
-    case ArrayId::Geometry:
-        return "Geometry";
-    case ArrayId::SPECLINK:
-        return "SPECLINK";
-    case ArrayId::ULabel:
-        return "ULabel";
-    case ArrayId::HINTBOX:
-        return "HINTBOX";
-    case ArrayId::HintBoxCaption:
-        return "HintBoxCaption";
-    case ArrayId::ThumbNailLogo:
-        return "ThumbNailLogo";
-    case ArrayId::Logo:
-        return "Logo";
-    case ArrayId::VersionNo:
-        return "VersionNo";
-    case ArrayId::EFRAME:
-        return "EFRAME";
-    case ArrayId::ESUBFRAME:
-        return "ESUBFRAME";
-    case ArrayId::EBANNER:
-        return "EBANNER";
-    case ArrayId::EBannerBorder:
-        return "EBannerBorder";
-    case ArrayId::ConnectedImage:
-        return "ConnectedImage";
-    case ArrayId::ProgressBar:
-        return "ProgressBar";
-    case ArrayId::FileHistoryList:
-        return "FileHistoryList";
-    case ArrayId::SIZER:
-        return "SIZER";
-    case ArrayId::WrapBox:
-        return "WrapBox";
-    case ArrayId::Timer1:
-        return "Timer1";
+        TW_CONTROL_ARRAYS(TW_NAME_CASE)
+        TW_SINGLE_CONTROLS(TW_NAME_CASE)
     }
+#undef TW_NAME_CASE
     return "?";
 }
 

@@ -69,6 +69,55 @@ enum class ArrayId : std::uint8_t {
     Timer1,
 };
 
+// The window's control arrays and single controls, each with its control type, in the order
+// the Qt mirror creates them (pages and frames before what they hold). Every list of the
+// window's controls (names, look-up, iteration) is written from these two tables.
+#define TW_CONTROL_ARRAYS(X)                                                                       \
+    X(FRAME, PictureBox)                                                                           \
+    X(PageBorder, Shape)                                                                           \
+    X(CFRAME, Frame)                                                                               \
+    X(LABEL, Label)                                                                                \
+    X(TEXTBOX, TextBox)                                                                            \
+    X(UNITS, Label)                                                                                \
+    X(MLINE, Shape)                                                                                \
+    X(ListButton, CommandButton)                                                                   \
+    X(RADIO, OptionButton)                                                                         \
+    X(CHECK, CheckBox)                                                                             \
+    X(HYPERLINK, Label)                                                                            \
+    X(BUTT, Label)                                                                                 \
+    X(SHADOW, Label)                                                                               \
+    X(MSFlexGrid, Grid)                                                                            \
+    X(MSFlexText, TextBox)                                                                         \
+    X(MSFlexRowType, ListBox)                                                                      \
+    X(MSFlexHints, ListBox)                                                                        \
+    X(UnitGrid, ListBox)                                                                           \
+    X(TabForward, Control)                                                                         \
+    X(TabBack, Control)                                                                            \
+    X(TABFPIC, PictureBox)                                                                         \
+    X(TABBPIC, PictureBox)                                                                         \
+    X(Geometry, PictureBox)                                                                        \
+    X(SPECLINK, PictureBox)                                                                        \
+    X(ULabel, Label)                                                                               \
+    X(OPTIONLIST, ListBox)                                                                         \
+    X(OPTIONVALUE, ListBox)
+
+#define TW_SINGLE_CONTROLS(X)                                                                      \
+    X(HINTBOX, Label)                                                                              \
+    X(HintBoxCaption, Label)                                                                       \
+    X(ThumbNailLogo, Image)                                                                        \
+    X(Logo, Image)                                                                                 \
+    X(VersionNo, Label)                                                                            \
+    X(EFRAME, Frame)                                                                               \
+    X(ESUBFRAME, Frame)                                                                            \
+    X(EBANNER, Label)                                                                              \
+    X(EBannerBorder, Shape)                                                                        \
+    X(ConnectedImage, Image)                                                                       \
+    X(ProgressBar, ProgressBarControl)                                                             \
+    X(FileHistoryList, ListBox)                                                                    \
+    X(SIZER, Label)                                                                                \
+    X(WrapBox, Label)                                                                              \
+    X(Timer1, TimerControl)
+
 const char* ArrayName(ArrayId id);
 
 // A number larger than every one handed out before.

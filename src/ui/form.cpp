@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form.h"
 
+#include "base/text.h"
+
 #include <algorithm>
 
 namespace tw {
@@ -23,144 +25,42 @@ Form::Form() {
     Timer1.Bind(this, {ArrayId::Timer1, 0});
 }
 
-Control& Form::Get(ControlRef ref) {
+Control* Form::Find(ControlRef ref) {
+#define TW_FIND_IN_ARRAY(name, type)                                                               \
+    case ArrayId::name:                                                                            \
+        return name.Exists(ref.index) ? &name[ref.index] : nullptr;
+#define TW_FIND_SINGLE(name, type)                                                                 \
+    case ArrayId::name:                                                                            \
+        return &name;
     switch (ref.array) {
-    case ArrayId::TEXTBOX:
-        return TEXTBOX[ref.index];
-    case ArrayId::LABEL:
-        return LABEL[ref.index];
-    case ArrayId::UNITS:
-        return UNITS[ref.index];
-    case ArrayId::MLINE:
-        return MLINE[ref.index];
-    case ArrayId::OPTIONLIST:
-        return OPTIONLIST[ref.index];
-    case ArrayId::OPTIONVALUE:
-        return OPTIONVALUE[ref.index];
-    case ArrayId::ListButton:
-        return ListButton[ref.index];
-    case ArrayId::RADIO:
-        return RADIO[ref.index];
-    case ArrayId::CHECK:
-        return CHECK[ref.index];
-    case ArrayId::HYPERLINK:
-        return HYPERLINK[ref.index];
-    case ArrayId::CFRAME:
-        return CFRAME[ref.index];
-    case ArrayId::FRAME:
-        return FRAME[ref.index];
-    case ArrayId::PageBorder:
-        return PageBorder[ref.index];
-    case ArrayId::BUTT:
-        return BUTT[ref.index];
-    case ArrayId::SHADOW:
-        return SHADOW[ref.index];
-    case ArrayId::MSFlexGrid:
-        return MSFlexGrid[ref.index];
-    case ArrayId::MSFlexText:
-        return MSFlexText[ref.index];
-    case ArrayId::MSFlexRowType:
-        return MSFlexRowType[ref.index];
-    case ArrayId::MSFlexHints:
-        return MSFlexHints[ref.index];
-    case ArrayId::UnitGrid:
-        return UnitGrid[ref.index];
-    case ArrayId::TABFPIC:
-        return TABFPIC[ref.index];
-    case ArrayId::TABBPIC:
-        return TABBPIC[ref.index];
-    case ArrayId::TabForward:
-        return TabForward[ref.index];
-    case ArrayId::TabBack:
-        return TabBack[ref.index];
-    case ArrayId::Geometry:
-        return Geometry[ref.index];
-    case ArrayId::SPECLINK:
-        return SPECLINK[ref.index];
-    case ArrayId::ULabel:
-        return ULabel[ref.index];
-    case ArrayId::HINTBOX:
-        return HINTBOX;
-    case ArrayId::HintBoxCaption:
-        return HintBoxCaption;
-    case ArrayId::ThumbNailLogo:
-        return ThumbNailLogo;
-    case ArrayId::Logo:
-        return Logo;
-    case ArrayId::VersionNo:
-        return VersionNo;
-    case ArrayId::EFRAME:
-        return EFRAME;
-    case ArrayId::ESUBFRAME:
-        return ESUBFRAME;
-    case ArrayId::EBANNER:
-        return EBANNER;
-    case ArrayId::EBannerBorder:
-        return EBannerBorder;
-    case ArrayId::ConnectedImage:
-        return ConnectedImage;
-    case ArrayId::ProgressBar:
-        return ProgressBar;
-    case ArrayId::FileHistoryList:
-        return FileHistoryList;
-    case ArrayId::SIZER:
-        return SIZER;
-    case ArrayId::WrapBox:
-        return WrapBox;
-    case ArrayId::Timer1:
-        return Timer1;
+        TW_CONTROL_ARRAYS(TW_FIND_IN_ARRAY)
+        TW_SINGLE_CONTROLS(TW_FIND_SINGLE)
     case ArrayId::Window:
         break;
     }
+#undef TW_FIND_IN_ARRAY
+#undef TW_FIND_SINGLE
+    return nullptr;
+}
+
+Control& Form::Get(ControlRef ref) {
+    if (Control* c = Find(ref)) return *c;
     throw NoSuchControl(ref.array, ref.index);
 }
 
 bool Form::Exists(ControlRef ref) const {
-    try {
-        const_cast<Form*>(this)->Get(ref);
-        return true;
-    } catch (const NoSuchControl&) {
-        return false;
-    }
+    return const_cast<Form*>(this)->Find(ref) != nullptr;
 }
 
 void Form::ForEachControl(const std::function<void(Control&)>& visit) {
-    auto each = [&](auto& array) {
-        for (auto& entry : array)
-            visit(entry.second);
-    };
-    each(FRAME);
-    each(PageBorder);
-    each(CFRAME);
-    each(LABEL);
-    each(TEXTBOX);
-    each(UNITS);
-    each(MLINE);
-    each(ListButton);
-    each(RADIO);
-    each(CHECK);
-    each(HYPERLINK);
-    each(BUTT);
-    each(SHADOW);
-    each(MSFlexGrid);
-    each(MSFlexText);
-    each(MSFlexRowType);
-    each(MSFlexHints);
-    each(UnitGrid);
-    each(TabForward);
-    each(TabBack);
-    each(TABFPIC);
-    each(TABBPIC);
-    each(Geometry);
-    each(SPECLINK);
-    each(ULabel);
-    each(OPTIONLIST);
-    each(OPTIONVALUE);
-    for (Control* c : std::initializer_list<Control*>{
-             &HINTBOX, &HintBoxCaption, &ThumbNailLogo, &Logo, &VersionNo, &EFRAME, &ESUBFRAME,
-             &EBANNER, &EBannerBorder, &ConnectedImage, &ProgressBar, &FileHistoryList, &SIZER,
-             &WrapBox, &Timer1})
-        visit(*c);
+#define TW_VISIT_ARRAY(name, type)                                                                 \
+    for (auto& entry : name)                                                                       \
+        visit(entry.second);
+#define TW_VISIT_SINGLE(name, type) visit(name);
+    TW_CONTROL_ARRAYS(TW_VISIT_ARRAY)
+    TW_SINGLE_CONTROLS(TW_VISIT_SINGLE)
+#undef TW_VISIT_ARRAY
+#undef TW_VISIT_SINGLE
 }
 
 void Form::Measure(const std::string& text, float size, bool bold, int& width, int& height) const {
@@ -175,13 +75,8 @@ void Form::Measure(const std::string& text, float size, bool bold, int& width, i
 bool Form::IsShown(ControlRef ref) {
     for (int depth = 0; depth < 16; ++depth) {
         if (ref.array == ArrayId::Window) return true;
-        Control* c;
-        try {
-            c = &Get(ref);
-        } catch (const NoSuchControl&) {
-            return false;
-        }
-        if (!c->Visible) return false;
+        const Control* c = Find(ref);
+        if (!c || !c->Visible) return false;
         ref = c->container;
     }
     return false;
@@ -267,28 +162,14 @@ void Form::ApplyTypedKey(TextBox& box, int keyAscii) {
         } else if (start > 0) {
             // Remove one whole character, however many bytes it takes.
             int from = start - 1;
-            while (from > 0 && (static_cast<unsigned char>(text[static_cast<std::size_t>(from)]) &
-                                0xC0) == 0x80)
+            while (from > 0 && IsUtf8Continuation(text[static_cast<std::size_t>(from)]))
                 --from;
             text.erase(static_cast<std::size_t>(from), static_cast<std::size_t>(start - from));
             start = from;
         }
     } else if (keyAscii >= 32) {
-        std::string ch;
-        if (keyAscii < 0x80) {
-            ch = std::string(1, static_cast<char>(keyAscii));
-        } else {
-            // Characters above ASCII arrive as their code point.
-            auto cp = static_cast<unsigned>(keyAscii);
-            if (cp < 0x800) {
-                ch += static_cast<char>(0xC0 | (cp >> 6));
-                ch += static_cast<char>(0x80 | (cp & 0x3F));
-            } else {
-                ch += static_cast<char>(0xE0 | (cp >> 12));
-                ch += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-                ch += static_cast<char>(0x80 | (cp & 0x3F));
-            }
-        }
+        // Characters above ASCII arrive as their code point.
+        const std::string ch = Utf8(static_cast<char32_t>(keyAscii));
         text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), ch);
         start += static_cast<int>(ch.size());
     } else {

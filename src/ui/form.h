@@ -122,6 +122,8 @@ public:
 
     WindowProps Window;
 
+    // The control behind a reference, or null for an index the design lacks.
+    Control* Find(ControlRef ref);
     // The control behind a reference; throws NoSuchControl for an index the design lacks.
     Control& Get(ControlRef ref);
     bool Exists(ControlRef ref) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "update/version_list.h"
 
+#include "base/text.h"
 #include "shell/parse.h"
 
 #include <algorithm>
@@ -55,14 +56,8 @@ fs::path RelativePath(const std::string& folder) {
     return p;
 }
 
-std::string Upper(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 bool IsProgramFile(const VersionRecord& r) {
-    return r.target == kAppPath && Upper(r.file) == Upper(kProgramFileName);
+    return r.target == kAppPath && AsciiUpper(r.file) == AsciiUpper(kProgramFileName);
 }
 
 fs::path TargetFolder(const VersionRecord& r, const UpdatePaths& paths) {

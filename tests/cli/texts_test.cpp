@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Script lines, JSON texts and typed characters: the pieces of tarnwell that work on text.
 #include "arguments.h"
-#include "json_value.h"
 #include "json_writer.h"
 #include "script.h"
 #include "text.h"
@@ -59,21 +58,6 @@ TEST(TarnwellJson, StringsAreEscapedAndAlwaysValidUtf8) {
     EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
     EXPECT_EQ(JsonString("\xE2\x82"), "\"\xEF\xBF\xBD\xEF\xBF\xBD\"");
     EXPECT_EQ(JsonString("\xF0\x9F\x98\x80"), "\"\xF0\x9F\x98\x80\"");
-}
-
-TEST(TarnwellJson, WriterNestsAndSeparates) {
-    JsonWriter j;
-    j.BeginObject();
-    j.Key("a").Number(-3);
-    j.Key("b").BeginArray().String("x").Bool(true).Null().BeginArray().EndArray().EndArray();
-    j.Key("c").BeginObject().EndObject();
-    j.Key("d\"").BeginObject().Key("e").Bool(false).EndObject();
-    j.EndObject();
-    EXPECT_EQ(j.Text(), R"({"a":-3,"b":["x",true,null,[]],"c":{},"d\"":{"e":false}})");
-    // What the writer writes, a strict reader reads back.
-    const tw::test::JsonValue v = tw::test::ParseJson(j.Text());
-    EXPECT_EQ(v["b"][0].text, "x");
-    EXPECT_FALSE(v["d\""]["e"].boolean);
 }
 
 TEST(TarnwellText, KeysAreCodePoints) {
