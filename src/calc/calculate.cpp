@@ -4,6 +4,9 @@
 #include "calc/look_ups.h"
 #include "calc/misc_load.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
 #include "shell/numbers.h"
 
 namespace tw {
@@ -37,11 +40,12 @@ void FrmMain::Calculate() {
         SetMotorDefaults();
         CalculateMiscLoad();
 
-        const float total =
-            FieldNumber(214) + FieldNumber(680) + FieldNumber(314) + FieldNumber(422);
-        if (!IsUserEntered(16)) WriteResult(16, total, 7);
+        const float total = FieldNumber(field::BoxLoad) + FieldNumber(field::InfiltrationLoad) +
+                            FieldNumber(field::ProductLoad) + FieldNumber(field::MiscLoad);
+        if (!IsUserEntered(field::TotalLoad)) WriteResult(field::TotalLoad, total, 7);
         // The design load follows the computed total even when the user typed over field 16.
-        if (!IsUserEntered(503)) WriteResult(503, DesignLoad(total, FieldNumber(506)));
+        if (!IsUserEntered(field::DesignLoad))
+            WriteResult(field::DesignLoad, DesignLoad(total, FieldNumber(field::SafetyFactor)));
 
         SelectCondensingUnit();
         SelectCooler();
@@ -51,12 +55,12 @@ void FrmMain::Calculate() {
 
 void FrmMain::SetMotorDefaults() {
     LogWrite(">SetMotorDefaults()");
-    if (IsUserEntered(423) || IsUserEntered(403)) return;
+    if (IsUserEntered(field::Motors) || IsUserEntered(field::MotorPower)) return;
     int count = 0;
     float power = 0;
-    LookUpK(FieldNumber(213), FieldNumber(103), count, power);
-    SetFieldValue(423, std::to_string(count));
-    SetFieldValue(403, FormatSingle(power, Decimal()));
+    LookUpK(FieldNumber(field::RoomVolume), FieldNumber(field::RoomTemperature), count, power);
+    SetFieldValue(field::Motors, std::to_string(count));
+    SetFieldValue(field::MotorPower, FormatSingle(power, Decimal()));
 }
 
 void FrmMain::CalculateMiscLoad() {
@@ -69,40 +73,44 @@ void FrmMain::CalculateMiscLoad() {
     in.u9 = unitFactor(9);
 
     // Lighting by the ceiling area (the first surface of the third type).
-    if (!IsUserEntered(401)) {
+    if (!IsUserEntered(field::LightingPower)) {
         double area = 0;
-        Grid& surfaces = MSFlexGrid[200];
-        ListBox& types = OPTIONLIST[201];
+        Grid& surfaces = MSFlexGrid[grid::Surfaces];
+        ListBox& types = OPTIONLIST[list::SurfaceType];
         if (types.ListCount() > 2) {
             for (int c = 2; c < surfaces.Cols(); ++c) {
                 if (surfaces.TextMatrix(1, c) == types.List(2)) {
-                    area = CellNumber(GetCellValue(200, 4, c), Decimal());
+                    area = CellNumber(GetCellValue(grid::Surfaces, 4, c), Decimal());
                     break;
                 }
             }
         }
-        if (auto power = LightingPower(FieldDouble(400), area, in.u10)) WriteResult(401, *power, 7);
+        if (auto power = LightingPower(FieldDouble(field::LightingPerArea), area, in.u10))
+            WriteResult(field::LightingPower, *power, 7);
     }
 
-    in.lightingPower = FieldDouble(401);
-    in.lightingHours = FieldDouble(402);
-    in.motorHeat = LookUpE(FieldNumber(403), false, false);
-    in.motorHours = FieldDouble(405);
-    in.motors = FieldDouble(423);
-    in.roomTemp = FieldDouble(103);
-    in.people = FieldDouble(406);
-    in.peopleHours = FieldDouble(407);
-    in.forklifts = FieldDouble(408);
-    in.forkliftHours = FieldDouble(409);
-    const int pairs[4][2] = {{412, 411}, {415, 414}, {418, 417}, {421, 420}};
+    in.lightingPower = FieldDouble(field::LightingPower);
+    in.lightingHours = FieldDouble(field::LightingHours);
+    in.motorHeat = LookUpE(FieldNumber(field::MotorPower), false, false);
+    in.motorHours = FieldDouble(field::MotorHours);
+    in.motors = FieldDouble(field::Motors);
+    in.roomTemp = FieldDouble(field::RoomTemperature);
+    in.people = FieldDouble(field::People);
+    in.peopleHours = FieldDouble(field::PeopleHours);
+    in.forklifts = FieldDouble(field::ForkLifts);
+    in.forkliftHours = FieldDouble(field::ForkLiftHours);
+    const int pairs[4][2] = {{field::HeatSource1Power, field::HeatSource1Hours},
+                             {field::HeatSource2Power, field::HeatSource2Hours},
+                             {field::HeatSource3Power, field::HeatSource3Hours},
+                             {field::HeatSource4Power, field::HeatSource4Hours}};
     for (std::size_t i = 0; i < 4; ++i)
         in.sources[i] = {FieldDouble(pairs[i][0]), FieldDouble(pairs[i][1])};
     in.peoplePower = Constant("PEOPLEPOWER");
     in.forkliftPower = Constant("FORKLIFTPOWER");
-    in.runTime = FieldDouble(12);
+    in.runTime = FieldDouble(field::RunTime);
 
     MiscLoadResult r = MiscLoad(in);
-    if (!IsUserEntered(422) && r.hourly) WriteResult(422, *r.hourly);
+    if (!IsUserEntered(field::MiscLoad) && r.hourly) WriteResult(field::MiscLoad, *r.hourly);
 }
 
 } // namespace tw

@@ -4,6 +4,10 @@
 #include "calc/box_load.h"
 #include "calc/look_ups.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 #include "shell/numbers.h"
 
 #include <cmath>
@@ -20,7 +24,7 @@ constexpr int kType = 1, kLength = 2, kHeight = 3, kArea = 4, kThickness = 5, kK
 
 void FrmMain::CalculateBoxLoad() {
     LogWrite(">CalculateBoxLoad()");
-    Grid& grid = MSFlexGrid[200];
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     const int lastCol = grid.Cols() - 1;
 
     // Areas from the shown texts, so they come out in the units shown.
@@ -36,8 +40,11 @@ void FrmMain::CalculateBoxLoad() {
         updateArea(c);
 
     // Volume of a rectangular room: floor area × mean wall height.
-    int walls = RADIO[200].Value() ? 4 : RADIO[201].Value() ? 6 : RADIO[202].Value() ? 8 : 0;
-    if (walls > 0 && !IsUserEntered(213) && lastCol >= walls + 2) {
+    int walls = RADIO[option::FourWalls].Value()    ? 4
+                : RADIO[option::SixWalls].Value()   ? 6
+                : RADIO[option::EightWalls].Value() ? 8
+                                                    : 0;
+    if (walls > 0 && !IsUserEntered(field::RoomVolume) && lastCol >= walls + 2) {
         bool numeric = IsNumeric(grid.TextMatrix(kArea, walls + 2));
         std::vector<double> heights;
         for (int c = 2; c <= walls + 1 && numeric; ++c) {
@@ -47,12 +54,12 @@ void FrmMain::CalculateBoxLoad() {
         if (numeric) {
             float volume =
                 RoomVolume(CellNumber(grid.TextMatrix(kArea, walls + 2), Decimal()), heights);
-            TEXTBOX[213].SetText(FormatSingle(volume, Decimal()));
+            TEXTBOX[field::RoomVolume].SetText(FormatSingle(volume, Decimal()));
         }
     }
 
     // Surface loads, in the internal units.
-    ListBox& types = OPTIONLIST[201];
+    ListBox& types = OPTIONLIST[list::SurfaceType];
     std::vector<SurfaceInput> surfaces;
     for (int c = 2; c <= lastCol; ++c) {
         updateArea(c);
@@ -61,7 +68,7 @@ void FrmMain::CalculateBoxLoad() {
         const int rows[4] = {kArea, kThickness, kKFactor, kOuterTemp};
         s.usable = true;
         for (int i = 0; i < 4; ++i) {
-            cells[i] = GetCellValue(200, rows[i], c);
+            cells[i] = GetCellValue(grid::Surfaces, rows[i], c);
             s.usable = s.usable && IsNumeric(cells[i]);
         }
         s.area = CellNumber(cells[0], Decimal());
@@ -74,20 +81,21 @@ void FrmMain::CalculateBoxLoad() {
             if (type == types.List(i)) s.ownTemperature = true;
         surfaces.push_back(s);
     }
-    const double runTime = FieldDouble(12);
-    BoxLoadResult result = BoxLoad(surfaces, FieldDouble(103), runTime);
+    const double runTime = FieldDouble(field::RunTime);
+    BoxLoadResult result = BoxLoad(surfaces, FieldDouble(field::RoomTemperature), runTime);
     for (int c = 2; c <= lastCol; ++c) {
         const std::size_t i = static_cast<std::size_t>(c - 2);
         const double hourly = i < result.hourly.size() ? result.hourly[i] : 0.0;
-        SetCellValue(200, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
+        SetCellValue(grid::Surfaces, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
     }
-    if (!IsUserEntered(214) && result.totalHourly) WriteResult(214, *result.totalHourly);
+    if (!IsUserEntered(field::BoxLoad) && result.totalHourly)
+        WriteResult(field::BoxLoad, *result.totalHourly);
 }
 
 void FrmMain::CheckAddWallSection() {
     LogWrite(">CheckAddWallSection");
-    if (!RADIO[203].Value()) return;
-    Grid& grid = MSFlexGrid[200];
+    if (!RADIO[option::SurfaceList].Value()) return;
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     if (grid.Col != grid.Cols() - 1) return;
     grid.SetCols(grid.Cols() + 1);
     grid.SetTextMatrix(0, grid.Cols() - 1, std::to_string(grid.Cols() - 2));

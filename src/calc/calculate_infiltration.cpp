@@ -3,6 +3,9 @@
 #include "calc/infiltration_load.h"
 #include "calc/look_ups.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/lists.h"
+#include "names/options.h"
 #include "shell/numbers.h"
 
 #include <cmath>
@@ -21,52 +24,54 @@ void FrmMain::CalculateInfiltrationLoad() {
     k.dockPower = Constant("DOCKPOWER");
 
     InfiltrationInput in;
-    in.volume = FieldNumber(213);
-    in.roomTemp = FieldNumber(103);
-    in.outsideTemp = FieldNumber(600);
+    in.volume = FieldNumber(field::RoomVolume);
+    in.roomTemp = FieldNumber(field::RoomTemperature);
+    in.outsideTemp = FieldNumber(field::InfiltrationTemperature);
     in.outside = {LookUpF(in.outsideTemp, 2), LookUpF(in.outsideTemp, 3),
                   LookUpF(in.outsideTemp, 4)};
-    in.doorRH = FieldNumber(623);
-    in.ventilationRH = FieldNumber(641);
+    in.doorRH = FieldNumber(field::DoorAirRH);
+    in.ventilationRH = FieldNumber(field::OutsideAirRH);
     LogWrite("Enthalpy 1 = " +
              text(MoistAirEnthalpy(in.outside, in.doorRH / 100.0f, k.humidityConstant)));
     in.room = {LookUpF(in.roomTemp, 2), LookUpF(in.roomTemp, 3), LookUpF(in.roomTemp, 4)};
 
     in.airChanges = LookUpA(in.volume, in.roomTemp);
-    if (RADIO[603].Value()) in.usageFactor = Constant("NORMALUSE");
-    if (RADIO[604].Value()) in.usageFactor = Constant("HEAVYUSAGE");
-    if (RADIO[605].Value()) in.usageFactor = Constant("LONGSTORAGE");
+    if (RADIO[option::NormalUse].Value()) in.usageFactor = Constant("NORMALUSE");
+    if (RADIO[option::HeavyUse].Value()) in.usageFactor = Constant("HEAVYUSAGE");
+    if (RADIO[option::LongStorage].Value()) in.usageFactor = Constant("LONGSTORAGE");
 
-    in.doorTimeFactor = FieldNumber(619);
-    in.doorWidth = FieldNumber(620);
-    in.doorHeight = FieldNumber(621);
-    in.doorFlowFactor = FieldNumber(622);
-    ListBox& protection = OPTIONLIST[625];
+    in.doorTimeFactor = FieldNumber(field::DoorOpenHours);
+    in.doorWidth = FieldNumber(field::DoorWidth);
+    in.doorHeight = FieldNumber(field::DoorHeight);
+    in.doorFlowFactor = FieldNumber(field::DoorFlowFactor);
+    ListBox& protection = OPTIONLIST[list::DoorProtection];
     if (protection.ListIndex() < 0) {
         // Nothing chosen: average strip curtains, and the list says so.
         DoorProtectionFactor = 0.5f;
         if (protection.ListCount() > 1) {
             protection.SetListIndex(1);
-            TEXTBOX[625].SetText(protection.List(1));
+            TEXTBOX[field::DoorProtection].SetText(protection.List(1));
         }
     } else {
-        ListBox& values = OPTIONVALUE[625];
+        ListBox& values = OPTIONVALUE[list::DoorProtection];
         const int i = protection.ListIndex();
         DoorProtectionFactor = i < values.ListCount()
                                    ? static_cast<float>(CellNumber(values.List(i), Decimal()))
                                    : 0.0f;
     }
     in.doorProtection = DoorProtectionFactor;
-    in.ventilationFlow = FieldNumber(640);
-    in.glassDoors = FieldNumber(659);
-    in.dockDoors = FieldNumber(669);
-    in.airChangeMethod = RADIO[600].Value();
-    in.doorMethod = RADIO[601].Value();
-    in.ventilationMethod = RADIO[602].Value();
-    if (IsUserEntered(605)) in.typedAirChangeLoad = FieldNumber(605);
-    if (IsUserEntered(624)) in.typedDoorLoad = FieldNumber(624);
-    if (IsUserEntered(642)) in.typedVentilationLoad = FieldNumber(642);
-    in.runTime = FieldNumber(12);
+    in.ventilationFlow = FieldNumber(field::VentilationFlow);
+    in.glassDoors = FieldNumber(field::GlassDoors);
+    in.dockDoors = FieldNumber(field::DockDoors);
+    in.airChangeMethod = RADIO[option::AirChange].Value();
+    in.doorMethod = RADIO[option::DoorOpenings].Value();
+    in.ventilationMethod = RADIO[option::Ventilation].Value();
+    if (IsUserEntered(field::AirChangeLoad))
+        in.typedAirChangeLoad = FieldNumber(field::AirChangeLoad);
+    if (IsUserEntered(field::DoorLoad)) in.typedDoorLoad = FieldNumber(field::DoorLoad);
+    if (IsUserEntered(field::VentilationLoad))
+        in.typedVentilationLoad = FieldNumber(field::VentilationLoad);
+    in.runTime = FieldNumber(field::RunTime);
 
     InfiltrationResult r = ExchangedAirLoads(in, k);
     LogWrite("Estimated Infiltration Load = " + text(r.airChange));
@@ -83,12 +88,15 @@ void FrmMain::CalculateInfiltrationLoad() {
 
     // Per-hour figures; the input check keeps the run time above 0 before we get here.
     if (!in.runTime) return;
-    if (!IsUserEntered(605)) WriteResult(605, *r.airChangeHourly, 7);
-    if (!IsUserEntered(624)) WriteResult(624, *r.doorHourly, 7);
-    if (!IsUserEntered(642)) WriteResult(642, *r.ventilationHourly, 7);
-    WriteResult(660, *r.glassDoorsHourly, 7);
-    WriteResult(670, *r.dockDoorsHourly, 7);
-    if (!IsUserEntered(680)) WriteResult(680, *r.totalHourly, 7);
+    if (!IsUserEntered(field::AirChangeLoad))
+        WriteResult(field::AirChangeLoad, *r.airChangeHourly, 7);
+    if (!IsUserEntered(field::DoorLoad)) WriteResult(field::DoorLoad, *r.doorHourly, 7);
+    if (!IsUserEntered(field::VentilationLoad))
+        WriteResult(field::VentilationLoad, *r.ventilationHourly, 7);
+    WriteResult(field::GlassDoorLoad, *r.glassDoorsHourly, 7);
+    WriteResult(field::DockDoorLoad, *r.dockDoorsHourly, 7);
+    if (!IsUserEntered(field::InfiltrationLoad))
+        WriteResult(field::InfiltrationLoad, *r.totalHourly, 7);
 }
 
 } // namespace tw

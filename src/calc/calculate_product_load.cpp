@@ -3,6 +3,8 @@
 #include "calc/look_ups.h"
 #include "calc/product_load.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
 #include "shell/numbers.h"
 
 #include <cmath>
@@ -20,40 +22,43 @@ constexpr int kTitle = 0, kWeight = 3, kEntering = 4, kFinal = 5, kPullDown = 6,
 
 void FrmMain::CalculateProductLoad() {
     LogWrite(">CalculateProductLoad()");
-    Grid& grid = MSFlexGrid[300];
+    Grid& grid = MSFlexGrid[grid::Products];
     const std::string defaultTitle = StringTable.size() > 11 ? StringTable[11] : std::string();
 
     // A new job gets a default product sized by the room.
     if (grid.Cols() > 2) {
         const std::string& title = grid.TextMatrix(kTitle, 2);
-        if ((title.empty() || title == defaultTitle) && IsNumeric(GetFieldValue(213)) &&
-            IsNumeric(GetFieldValue(312))) {
+        if ((title.empty() || title == defaultTitle) &&
+            IsNumeric(GetFieldValue(field::RoomVolume)) &&
+            IsNumeric(GetFieldValue(field::StorageTemperature))) {
             grid.SetTextMatrix(kTitle, 2, defaultTitle);
             const int rows[] = {1, 2, kWater, kFreezing, kHeatAbove, kHeatBelow, kRespiration};
             for (int i = 0; i < 7; ++i)
-                SetCellValue(300, rows[i], 2, TableC.Cell(i + 1, 1));
-            const float perVolume = FieldNumber(312) >= Constant("DEFAULTWEIGHTT")
-                                        ? Constant("DEFAULTWEIGHTK1")
-                                        : Constant("DEFAULTWEIGHTK2");
-            SetCellValue(300, kWeight, 2, NumberText(FieldNumber(213) * perVolume, 7));
-            SetCellValue(300, kPullDown, 2, "24");
-            SetCellValue(300, kMultiplier, 2, "1");
+                SetCellValue(grid::Products, rows[i], 2, TableC.Cell(i + 1, 1));
+            const float perVolume =
+                FieldNumber(field::StorageTemperature) >= Constant("DEFAULTWEIGHTT")
+                    ? Constant("DEFAULTWEIGHTK1")
+                    : Constant("DEFAULTWEIGHTK2");
+            SetCellValue(grid::Products, kWeight, 2,
+                         NumberText(FieldNumber(field::RoomVolume) * perVolume, 7));
+            SetCellValue(grid::Products, kPullDown, 2, "24");
+            SetCellValue(grid::Products, kMultiplier, 2, "1");
             UpdateProductTemperatures();
         }
     }
-    if (!IsNumeric(GetFieldValue(103))) return;
+    if (!IsNumeric(GetFieldValue(field::RoomTemperature))) return;
 
-    const double runTime = FieldDouble(12);
+    const double runTime = FieldDouble(field::RunTime);
     const double latentHeat = Constant("LATENTCONSTANT");
     double totalWeight = 0, totalLoad = 0;
     for (int c = 2; c < grid.Cols(); ++c) {
-        auto cell = [&](int row) { return GetCellValue(300, row, c); };
+        auto cell = [&](int row) { return GetCellValue(grid::Products, row, c); };
         auto number = [&](int row) { return CellNumber(cell(row), Decimal()); };
         bool usable = true;
         for (int row = kWeight; row <= kMultiplier; ++row)
             if (row != kFreezing && !IsNumeric(cell(row))) usable = false;
         if (!usable || number(kMultiplier) == 0) {
-            SetCellValue(300, kLoad, c, "0");
+            SetCellValue(grid::Products, kLoad, c, "0");
             continue;
         }
         ProductInput p;
@@ -73,17 +78,18 @@ void FrmMain::CalculateProductLoad() {
         LogWrite("Qfreeze   = " + NumberText(q.freeze, 7));
         LogWrite("Qsubcool  = " + NumberText(q.subcool, 7));
         const double hourly = runTime != 0 ? q.total / runTime : 0.0;
-        SetCellValue(300, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
+        SetCellValue(grid::Products, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
         totalWeight += p.weight;
         totalLoad += q.total;
     }
-    WriteResult(313, RoundTwoPlaces(static_cast<float>(totalWeight)), 7);
-    if (!IsUserEntered(314) && runTime != 0) WriteResult(314, Int(totalLoad / runTime + 0.5));
+    WriteResult(field::ProductWeight, RoundTwoPlaces(static_cast<float>(totalWeight)), 7);
+    if (!IsUserEntered(field::ProductLoad) && runTime != 0)
+        WriteResult(field::ProductLoad, Int(totalLoad / runTime + 0.5));
 }
 
 void FrmMain::CheckAddProductSection() {
     LogWrite(">CheckAddProductSection");
-    Grid& grid = MSFlexGrid[300];
+    Grid& grid = MSFlexGrid[grid::Products];
     if (grid.Col != grid.Cols() - 1) return;
     grid.SetCols(grid.Cols() + 1);
     const int added = grid.Cols() - 1;

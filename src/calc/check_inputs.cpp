@@ -4,6 +4,8 @@
 #include "calc/input_check.h"
 #include "calc/look_ups.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
 
 namespace tw {
 
@@ -30,21 +32,21 @@ bool FrmMain::CheckInputs() {
     limits.maxMotorHp = Constant("MAXMOTORHP");
 
     InputValues v;
-    v.safetyFactor = FieldNumber(506);
-    v.runTime = FieldNumber(12);
-    v.outsideTemp = FieldNumber(102);
-    v.roomTemp = FieldNumber(103);
-    v.roomTemp501 = FieldNumber(501);
-    v.storageTemp = FieldNumber(312);
-    v.ambient = FieldNumber(500);
-    v.infiltTemp = FieldNumber(600);
-    v.glassDoors = FieldNumber(659);
-    v.motorHp = FieldNumber(403);
-    if (TEXTBOX[14].Visible) v.width = FieldNumber(14);
-    if (TEXTBOX[13].Visible) v.length = FieldNumber(13);
-    if (TEXTBOX[15].Visible) v.height = FieldNumber(15);
-    v.condensingUnits = FieldNumber(522);
-    v.coolers = FieldNumber(542);
+    v.safetyFactor = FieldNumber(field::SafetyFactor);
+    v.runTime = FieldNumber(field::RunTime);
+    v.outsideTemp = FieldNumber(field::OutsideDesignTemperature);
+    v.roomTemp = FieldNumber(field::RoomTemperature);
+    v.roomTemp501 = FieldNumber(field::SelectionRoomTemperature);
+    v.storageTemp = FieldNumber(field::StorageTemperature);
+    v.ambient = FieldNumber(field::CondenserAmbient);
+    v.infiltTemp = FieldNumber(field::InfiltrationTemperature);
+    v.glassDoors = FieldNumber(field::GlassDoors);
+    v.motorHp = FieldNumber(field::MotorPower);
+    if (TEXTBOX[field::RoomWidth].Visible) v.width = FieldNumber(field::RoomWidth);
+    if (TEXTBOX[field::RoomLength].Visible) v.length = FieldNumber(field::RoomLength);
+    if (TEXTBOX[field::RoomHeight].Visible) v.height = FieldNumber(field::RoomHeight);
+    v.condensingUnits = FieldNumber(field::UnitCount);
+    v.coolers = FieldNumber(field::CoolerCount);
 
     CheckResult fields = CheckFieldValues(v, limits);
     for (const FieldMark& mark : fields.marks)
@@ -53,21 +55,22 @@ bool FrmMain::CheckInputs() {
         AddInputError(message);
 
     // Product temperatures against the storage temperature.
-    Grid& grid = MSFlexGrid[300];
+    Grid& grid = MSFlexGrid[grid::Products];
     std::vector<ProductTemperatures> products;
     auto temperature = [&](int row, int c) -> std::optional<float> {
-        const std::string text = GetCellValue(300, row, c);
+        const std::string text = GetCellValue(grid::Products, row, c);
         if (!IsNumeric(text)) return std::nullopt;
         return static_cast<float>(CellNumber(text, Decimal()));
     };
     for (int c = 2; c < grid.Cols(); ++c) {
         ProductTemperatures p;
-        p.weight = static_cast<float>(CellNumber(GetCellValue(300, 3, c), Decimal()));
+        p.weight = static_cast<float>(CellNumber(GetCellValue(grid::Products, 3, c), Decimal()));
         p.entering = temperature(4, c);
         p.final = temperature(5, c);
         products.push_back(p);
     }
-    ProductCheck checked = CheckProductTemperatures(products, FieldNumber(312));
+    ProductCheck checked =
+        CheckProductTemperatures(products, FieldNumber(field::StorageTemperature));
     for (int message : checked.messages)
         AddInputError(message);
     const int row = grid.Row, col = grid.Col;
@@ -90,7 +93,9 @@ bool FrmMain::CheckInputs() {
 
     // The results stand in the error colour while an error stands.
     const bool error = InputErrorCount > 0;
-    for (int n : {16, 503, 560, 561, 562, 214, 680, 314, 422})
+    for (int n : {field::TotalLoad, field::DesignLoad, field::BalanceCapacity, field::BalanceSST,
+                  field::BalanceTD, field::BoxLoad, field::InfiltrationLoad, field::ProductLoad,
+                  field::MiscLoad})
         MarkInputField(n, error);
 
     // The banner repeats its first line at the end, so the scrolled text wraps round.

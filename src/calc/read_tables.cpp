@@ -2,6 +2,7 @@
 // Loading the engineering tables; tables C and D also fill the product-group and
 // construction lists.
 #include "frm/frm_main.h"
+#include "names/lists.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -23,23 +24,23 @@ void FrmMain::ReadTable(bool languagePrefix, const std::string& fileName, DataTa
     const std::string upper = UpperCase(fileName);
     const bool isD = upper == "TABLED.DATA";
     const bool isC = upper == "TABLEC.DATA";
-    if (isD) OPTIONLIST[206].Clear();
+    if (isD) OPTIONLIST[list::Construction].Clear();
     if (isC) {
-        OPTIONLIST[301].Clear();
-        OPTIONLIST[302].Clear();
+        OPTIONLIST[list::ProductGroup].Clear();
+        OPTIONLIST[list::Product].Clear();
     }
 
     LineReader file = OpenDataFile(path);
     std::string lastGroup;
     bool first = true;
     ReadDataTable(file, Decimal(), table, [&](const std::vector<std::string>& row) {
-        if (isD) OPTIONLIST[206].AddItem(row[1]);
-        if (isC && (first || row[1] != lastGroup)) OPTIONLIST[301].AddItem(row[1]);
+        if (isD) OPTIONLIST[list::Construction].AddItem(row[1]);
+        if (isC && (first || row[1] != lastGroup)) OPTIONLIST[list::ProductGroup].AddItem(row[1]);
         lastGroup = row[1];
         first = false;
     });
 
-    if (isD || isC) SizeListToItems(OPTIONLIST[isD ? 206 : 301]);
+    if (isD || isC) SizeListToItems(OPTIONLIST[isD ? list::Construction : list::ProductGroup]);
 }
 
 void FrmMain::SizeListToItems(ListBox& list) {

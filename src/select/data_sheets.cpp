@@ -2,6 +2,8 @@
 // Documents handed to the desktop: the data sheets of the chosen units, the
 // supplier's catalogue, the help file and the web links on the pages.
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -25,15 +27,16 @@ void FrmMain::StartHyperlink(const std::string& target) {
 void FrmMain::SPECLINK_Click(int index) {
     LogWrite(">Spec Link " + std::to_string(index) + " clicked");
     const bool condenser = index == 0;
-    const int field = condenser ? 533 : 553;
-    const int grid = condenser ? 520 : 540;
+    const int rowField = condenser ? field::UnitRow : field::CoolerRow;
+    const int resultGrid = condenser ? grid::CondensingUnits : grid::Coolers;
     const char* setting = condenser ? "CSpecPath" : "ESpecPath";
     const std::string label = condenser ? "Selected Condenser" : "Selected Cooler";
-    const std::string chosen = GetFieldValue(field);
+    const std::string chosen = GetFieldValue(rowField);
     LogWrite(label + " = " + chosen);
     auto row = ParseNumber(chosen, Decimal());
-    if (!row || *row < 0 || *row >= MSFlexGrid[grid].Rows()) return;
-    const std::string sheet = MSFlexGrid[grid].TextMatrix(static_cast<int>(*row), 4);
+    if (!row || *row < 0 || *row >= MSFlexGrid[resultGrid].Rows()) return;
+    const std::string sheet =
+        MSFlexGrid[resultGrid].TextMatrix(static_cast<int>(*row), grid::result::SpecSheet);
     LogWrite(label + " pdf file = " + sheet);
 
     // The search starts in the folder where the sheets were last found.

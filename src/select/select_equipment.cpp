@@ -4,6 +4,9 @@
 // largest undersized one, rows 1 and up the suitable ones by ascending capacity), picks one
 // and writes the choice into the fields of the selection page.
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
 #include "select/capacity.h"
 #include "select/selection.h"
 #include "shell/numbers.h"
@@ -66,12 +69,13 @@ float FrmMain::CoolerCapacity(float sst, float td, std::int32_t rating) {
 }
 
 float FrmMain::CondensingAmbient() {
-    return DesignAmbient(GetFieldValue(530), FieldNumber(500), FieldNumber(525), Decimal());
+    return DesignAmbient(GetFieldValue(field::UnitTypeCode), FieldNumber(field::CondenserAmbient),
+                         FieldNumber(field::CondensingTemperature), Decimal());
 }
 
 void FrmMain::ClearCoolerList() {
     LogWrite(">ClearCoolerList()");
-    Grid& grid = MSFlexGrid[540];
+    Grid& grid = MSFlexGrid[grid::Coolers];
     grid.SetRows(1);
     for (int c = 0; c < grid.Cols(); ++c)
         grid.SetTextMatrix(0, c, "");
@@ -117,25 +121,28 @@ void FrmMain::SelectCondensingUnit() {
     LogWrite(">SelectCondensingUnit()");
     ClearCoolerList();
 
-    const auto sst = static_cast<float>(static_cast<double>(FieldNumber(501)) - FieldNumber(502));
-    const std::string typeCode = GetFieldValue(530);
+    const auto sst =
+        static_cast<float>(static_cast<double>(FieldNumber(field::SelectionRoomTemperature)) -
+                           FieldNumber(field::DesignTD));
+    const std::string typeCode = GetFieldValue(field::UnitTypeCode);
     const float ambient = CondensingAmbient();
-    const std::string supply = GetFieldValue(531);
+    const std::string supply = GetFieldValue(field::UnitSupplyCode);
     CondenserFrequencyFactor =
         FrequencyFactor(supply, Constant("CONDENSER50HZFACTOR"), Constant("CONDENSER60HZFACTOR"));
-    const float units = FieldNumber(522);
+    const float units = FieldNumber(field::UnitCount);
     float required = 0.0f;
     float lowest = 0.0f;
     if (units != 0.0f) {
-        required = FieldNumber(503) / units;
+        required = FieldNumber(field::DesignLoad) / units;
         lowest = LowestAcceptable(required, Constant("UNDERRANGE"));
     }
-    const std::string key = CondensingKey(typeCode, GetFieldValue(514), GetFieldValue(510), supply);
+    const std::string key = CondensingKey(typeCode, GetFieldValue(field::RefrigerantCode),
+                                          GetFieldValue(field::UnitLocationCode), supply);
     LogWrite("Key " + key + " sst=" + NumberText(sst, 7) + " ambient=" + NumberText(ambient, 7) +
              " required=" + NumberText(required, 7) + " lowest=" + NumberText(lowest, 7) +
              " factor=" + NumberText(CondenserFrequencyFactor, 7));
 
-    PrepareResultGrid(MSFlexGrid[520]);
+    PrepareResultGrid(MSFlexGrid[grid::CondensingUnits]);
     OfferList offers;
     // No units, no division: the run ends with no choice.
     if (!key.empty() && units != 0.0f) {
@@ -150,35 +157,38 @@ void FrmMain::SelectCondensingUnit() {
                        static_cast<double>(capacity) > static_cast<double>(required));
         }
     }
-    PublishSelection(*this, 520, 523, {533, 523, 524}, offers, required, lowest,
-                     [this](double c) { return NumberText(c); });
+    PublishSelection(*this, grid::CondensingUnits, list::CondensingUnit,
+                     {field::UnitRow, field::CondensingUnit, field::UnitCapacity}, offers, required,
+                     lowest, [this](double c) { return NumberText(c); });
 }
 
 void FrmMain::SelectCooler() {
     LogWrite(">SelectCooler()");
-    const float chosenCapacity = FieldNumber(524);
+    const float chosenCapacity = FieldNumber(field::UnitCapacity);
     if (chosenCapacity <= 0.0f) {
-        SetFieldValue(543, StringTable.size() > 14 ? StringTable[14] : "");
-        SetFieldValue(544, "0");
+        SetFieldValue(field::Cooler, StringTable.size() > 14 ? StringTable[14] : "");
+        SetFieldValue(field::CoolerCapacity, "0");
         return;
     }
     ClearCoolerList();
 
-    const float room = FieldNumber(501);
-    const auto sst = static_cast<float>(static_cast<double>(room) - FieldNumber(502));
-    const float td = FieldNumber(502);
-    const float coolers = FieldNumber(542);
+    const float room = FieldNumber(field::SelectionRoomTemperature);
+    const auto sst = static_cast<float>(static_cast<double>(room) - FieldNumber(field::DesignTD));
+    const float td = FieldNumber(field::DesignTD);
+    const float coolers = FieldNumber(field::CoolerCount);
     float required = 0.0f;
     float lowest = 0.0f;
     if (coolers != 0.0f) {
-        required = FieldNumber(522) * chosenCapacity / coolers;
+        required = FieldNumber(field::UnitCount) * chosenCapacity / coolers;
         lowest = LowestAcceptable(required, Constant("UNDERRANGE"));
     }
-    const std::string key = GetFieldValue(550) + GetFieldValue(551);
-    CoolerFrequencyFactor = FrequencyFactor(GetFieldValue(551), Constant("COOLER50HZFACTOR"),
-                                            Constant("COOLER60HZFACTOR"));
+    const std::string key =
+        GetFieldValue(field::CoolerTypeCode) + GetFieldValue(field::CoolerSupplyCode);
+    CoolerFrequencyFactor =
+        FrequencyFactor(GetFieldValue(field::CoolerSupplyCode), Constant("COOLER50HZFACTOR"),
+                        Constant("COOLER60HZFACTOR"));
 
-    PrepareResultGrid(MSFlexGrid[540]);
+    PrepareResultGrid(MSFlexGrid[grid::Coolers]);
     OfferList offers;
     // No coolers, no division: the run ends with no choice.
     if (coolers != 0.0f) {
@@ -201,8 +211,9 @@ void FrmMain::SelectCooler() {
         else
             LogWrite("********************** KEY " + key + " NOT FOUND IN PRODUCT LIST");
     }
-    PublishSelection(*this, 540, 543, {553, 543, 544}, offers, required, lowest,
-                     [this](double c) { return NumberText(c, 7); });
+    PublishSelection(*this, grid::Coolers, list::Cooler,
+                     {field::CoolerRow, field::Cooler, field::CoolerCapacity}, offers, required,
+                     lowest, [this](double c) { return NumberText(c, 7); });
 }
 
 } // namespace tw

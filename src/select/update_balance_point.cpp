@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The balance point of the chosen condensing units and coolers (fields 560 to 562).
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
 #include "select/balance_point.h"
 #include "shell/numbers.h"
 
@@ -32,23 +34,24 @@ void FrmMain::UpdateBalancePoint() {
     // A missing choice, and anything that does not lead to a single finite intersection,
     // shows "0" in all three fields.
     auto noBalance = [this] {
-        SetFieldValue(560, "0");
-        SetFieldValue(561, "0");
-        SetFieldValue(562, "0");
+        SetFieldValue(field::BalanceCapacity, "0");
+        SetFieldValue(field::BalanceSST, "0");
+        SetFieldValue(field::BalanceTD, "0");
     };
-    const std::string unitRow = GetFieldValue(533);
-    const std::string coolerRow = GetFieldValue(553);
-    if (FieldNumber(524) == 0.0f || unitRow.empty() || FieldNumber(533) == -1.0f ||
-        FieldNumber(544) == 0.0f || coolerRow.empty() || FieldNumber(553) == -1.0f ||
-        FieldNumber(533) < 0.0f || FieldNumber(553) < 0.0f) {
+    const std::string unitRow = GetFieldValue(field::UnitRow);
+    const std::string coolerRow = GetFieldValue(field::CoolerRow);
+    if (FieldNumber(field::UnitCapacity) == 0.0f || unitRow.empty() ||
+        FieldNumber(field::UnitRow) == -1.0f || FieldNumber(field::CoolerCapacity) == 0.0f ||
+        coolerRow.empty() || FieldNumber(field::CoolerRow) == -1.0f ||
+        FieldNumber(field::UnitRow) < 0.0f || FieldNumber(field::CoolerRow) < 0.0f) {
         noBalance();
         return;
     }
-    const auto units = static_cast<float>(RoundHalfEven(FieldNumber(522)));
-    const auto coolers = static_cast<float>(RoundHalfEven(FieldNumber(542)));
+    const auto units = static_cast<float>(RoundHalfEven(FieldNumber(field::UnitCount)));
+    const auto coolers = static_cast<float>(RoundHalfEven(FieldNumber(field::CoolerCount)));
 
     // The condensing unit as the selection listed it, and its capacity 5 °F away.
-    const Grid& unitGrid = MSFlexGrid[520];
+    const Grid& unitGrid = MSFlexGrid[grid::CondensingUnits];
     const auto r = WholeNumber(*this, unitRow);
     const auto modelCell = r ? Cell(unitGrid, *r, 5) : std::nullopt;
     const auto model = modelCell ? WholeNumber(*this, *modelCell) : std::nullopt;
@@ -58,13 +61,15 @@ void FrmMain::UpdateBalancePoint() {
     }
     const auto q1Text = Cell(unitGrid, *r, 1);
     const float q1 = q1Text && IsNumeric(*q1Text) ? ToSingle(*q1Text) : 0.0f;
-    const auto sst = static_cast<float>(static_cast<double>(FieldNumber(501)) - FieldNumber(502));
+    const auto sst =
+        static_cast<float>(static_cast<double>(FieldNumber(field::SelectionRoomTemperature)) -
+                           FieldNumber(field::DesignTD));
     const float sst2 = SecondSuction(sst, CModels[static_cast<std::size_t>(*model)].minSuction);
     const float ambient = CondensingAmbient();
     const auto q2 = static_cast<float>(CondensingCapacity(*model, sst2, ambient));
 
     // The cooler: its product row, the linked rating.
-    const Grid& coolerGrid = MSFlexGrid[540];
+    const Grid& coolerGrid = MSFlexGrid[grid::Coolers];
     const auto s = WholeNumber(*this, coolerRow);
     const auto productCell = s ? Cell(coolerGrid, *s, 0) : std::nullopt;
     const auto product = productCell ? WholeNumber(*this, *productCell) : std::nullopt;
@@ -81,7 +86,7 @@ void FrmMain::UpdateBalancePoint() {
         CoolerCapacity(sst, 10.0f, ERatings[static_cast<std::size_t>(link)].capacity);
 
     BalanceInput in;
-    in.room = FieldNumber(501);
+    in.room = FieldNumber(field::SelectionRoomTemperature);
     in.sst = sst;
     in.sst2 = sst2;
     in.condensingAtSst = units * q1;
@@ -96,9 +101,10 @@ void FrmMain::UpdateBalancePoint() {
         noBalance();
         return;
     }
-    SetFieldValue(560, NumberText(Int(static_cast<double>(point->capacity) + 0.5)));
-    SetFieldValue(561, NumberText(point->sst, 7));
-    SetFieldValue(562, NumberText(point->td, 7));
+    SetFieldValue(field::BalanceCapacity,
+                  NumberText(Int(static_cast<double>(point->capacity) + 0.5)));
+    SetFieldValue(field::BalanceSST, NumberText(point->sst, 7));
+    SetFieldValue(field::BalanceTD, NumberText(point->td, 7));
 }
 
 } // namespace tw
