@@ -80,7 +80,8 @@ void FrmMain::CalculateMiscLoad() {
         if (types.ListCount() > 2) {
             for (int c = 2; c < surfaces.Cols(); ++c) {
                 if (surfaces.TextMatrix(1, c) == types.List(2)) {
-                    area = CellNumber(GetCellValue(grid::Surfaces, 4, c), Decimal());
+                    area =
+                        CellNumber(GetCellValue(grid::Surfaces, grid::surface::Area, c), Decimal());
                     break;
                 }
             }

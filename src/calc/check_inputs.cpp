@@ -64,7 +64,8 @@ bool FrmMain::CheckInputs() {
     };
     for (int c = 2; c < grid.Cols(); ++c) {
         ProductTemperatures p;
-        p.weight = static_cast<float>(CellNumber(GetCellValue(grid::Products, 3, c), Decimal()));
+        p.weight = static_cast<float>(
+            CellNumber(GetCellValue(grid::Products, grid::product::Weight, c), Decimal()));
         p.entering = temperature(4, c);
         p.final = temperature(5, c);
         products.push_back(p);

@@ -2,6 +2,7 @@
 // Stored values and shown texts of the text fields.
 #include "entry/display_rule.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -32,7 +33,7 @@ float FrmMain::FieldNumber(int n) {
 }
 
 Colour FrmMain::NormalLabelColour() const {
-    return LABEL[0].ForeColor;
+    return LABEL[field::JobName].ForeColor;
 }
 
 std::optional<ShownUnit> FrmMain::FieldShownUnit(int n) {

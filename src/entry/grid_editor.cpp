@@ -2,6 +2,9 @@
 // The surface and product grids: column sizing, the in-cell editor and what an edit of a
 // cell carries along (room dimensions, floor and ceiling areas, surfaces of the same type).
 #include "frm/frm_main.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -42,7 +45,7 @@ void FrmMain::MSFlexGrid_Scroll(int) {
     if (GridBusy || EditorLoading) return;
     for (auto& [g, editor] : MSFlexText)
         editor.Visible = false;
-    for (int g : {200, 300}) {
+    for (int g : {grid::Surfaces, grid::Products}) {
         TabBack[g].Visible = false;
         TabForward[g].Visible = false;
     }
@@ -50,7 +53,7 @@ void FrmMain::MSFlexGrid_Scroll(int) {
 
 void FrmMain::MSFlexText_GotFocus(int grid) {
     Grid& g = MSFlexGrid[grid];
-    if (grid != 200 && g.Cols() > 3) CFRAME[10].Visible = true;
+    if (grid != grid::Surfaces && g.Cols() > 3) CFRAME[frame::ProductColumn].Visible = true;
     EditorRow[grid] = g.Row;
     EditorCol[grid] = g.Col;
     TabForward[grid].Visible = true;
@@ -103,7 +106,7 @@ void FrmMain::MSFlexText_Change(int grid) {
     Grid& g = MSFlexGrid[grid];
     const int row = g.Row;
     const int col = g.Col;
-    if (grid == 300) {
+    if (grid == grid::Products) {
         if (g.TextMatrix(0, 2) == StringTable[11]) g.SetTextMatrix(0, 2, "1");
         if (col == 2 && (row == 1 || row == 2)) {
             g.SetTextMatrix(0, col, std::to_string(col - 1));
@@ -112,18 +115,18 @@ void FrmMain::MSFlexText_Change(int grid) {
     }
     const std::string text = MSFlexText[grid].Text();
     g.SetTextMatrix(row, col, text);
-    if (grid == 200) {
+    if (grid == grid::Surfaces) {
         if (row == 8) g.Cell(row, col).back = text.empty() ? TextBackColour : OverrideColour;
-        if (RADIO[200].Value())
+        if (RADIO[option::FourWalls].Value())
             PropagateFourWalls(row, col);
-        else if (RADIO[201].Value())
+        else if (RADIO[option::SixWalls].Value())
             PropagateSixWalls(row, col);
-        else if (RADIO[202].Value())
+        else if (RADIO[option::EightWalls].Value())
             PropagateEightWalls(row, col);
     }
     AutoSizeColumn(grid, col);
     MSFlexText[grid].Width = g.ColWidth(col);
-    if (grid >= 200 && grid <= 299) CheckAddWallSection();
+    if (grid == grid::Surfaces) CheckAddWallSection();
     Calculate();
 }
 
@@ -131,37 +134,38 @@ namespace {
 
 // A cell of grid 200 as a number, when it holds one.
 std::optional<double> CellNumber(FrmMain& w, int row, int col) {
-    if (col >= w.MSFlexGrid[200].Cols()) return std::nullopt;
-    return ParseNumber(w.GetCellValue(200, row, col), w.Decimal());
+    if (col >= w.MSFlexGrid[grid::Surfaces].Cols()) return std::nullopt;
+    return ParseNumber(w.GetCellValue(grid::Surfaces, row, col), w.Decimal());
 }
 
 } // namespace
 
 void FrmMain::CopyToSameType(int row) {
-    Grid& g = MSFlexGrid[200];
+    Grid& g = MSFlexGrid[grid::Surfaces];
     for (int c = 3; c < g.Cols(); ++c)
         if (g.TextMatrix(1, c) == g.TextMatrix(1, 2)) g.SetTextMatrix(row, c, g.TextMatrix(row, 2));
 }
 
 void FrmMain::PropagateFourWalls(int row, int col) {
-    Grid& g = MSFlexGrid[200];
+    Grid& g = MSFlexGrid[grid::Surfaces];
     auto setField = [&](int field) {
         IsPropagating = true;
-        SetFieldValue(field, GetCellValue(200, row, col));
+        SetFieldValue(field, GetCellValue(grid::Surfaces, row, col));
         IsPropagating = false;
     };
     if (row == 2 && (col == 2 || col == 4)) {
-        setField(col == 2 ? 13 : 14);
+        setField(col == 2 ? field::RoomLength : field::RoomWidth);
         for (int r : {2, 3, 4})
             g.SetTextMatrix(r, col + 1, g.TextMatrix(r, col));
         // The floor and ceiling take the first wall's length and the second wall's as width.
         const int dimension = col == 2 ? 2 : 3;
         for (int c : {6, 7})
-            SetCellValue(200, dimension, c, GetCellValue(200, 2, col));
+            SetCellValue(grid::Surfaces, dimension, c,
+                         GetCellValue(grid::Surfaces, grid::surface::Length, col));
         for (int c : {6, 7}) {
             auto a = CellNumber(*this, 2, c);
             auto b = CellNumber(*this, 3, c);
-            if (a && b) SetCellValue(200, 4, c, NumberText(*a * *b));
+            if (a && b) SetCellValue(grid::Surfaces, grid::surface::Area, c, NumberText(*a * *b));
         }
     } else if (row == 3 && col == 2) {
         setField(15);
@@ -176,17 +180,19 @@ void FrmMain::PropagateSixWalls(int row, int col) {
         auto length = [&](int c) { return CellNumber(*this, 2, c); };
         if ((col == 2 || col == 5) && length(col + 1)) {
             if (auto l = length(col))
-                SetCellValue(200, 2, col + 2, NumberText(*l - *length(col + 1)));
+                SetCellValue(grid::Surfaces, grid::surface::Length, col + 2,
+                             NumberText(*l - *length(col + 1)));
         } else if ((col == 3 || col == 6) && length(col - 1)) {
             if (auto l = length(col))
-                SetCellValue(200, 2, col + 1, NumberText(*length(col - 1) - *l));
+                SetCellValue(grid::Surfaces, grid::surface::Length, col + 1,
+                             NumberText(*length(col - 1) - *l));
         }
         if (col < 7) {
             auto l2 = length(2), l4 = length(4), l5 = length(5), l7 = length(7);
             if (l2 && l4 && l5 && l7) {
                 const std::string area = NumberText(*l2 * *l5 - *l7 * *l4);
-                SetCellValue(200, 4, 8, area);
-                SetCellValue(200, 4, 9, area);
+                SetCellValue(grid::Surfaces, grid::surface::Area, 8, area);
+                SetCellValue(grid::Surfaces, grid::surface::Area, 9, area);
             }
         }
     } else if ((row == 3 || row == 5) && col == 2) {
@@ -199,18 +205,20 @@ void FrmMain::PropagateEightWalls(int row, int col) {
         auto length = [&](int c) { return CellNumber(*this, 2, c); };
         if (col >= 2 && col <= 4) {
             auto l2 = length(2), l3 = length(3), l4 = length(4);
-            if (l2 && l3 && l4) SetCellValue(200, 2, 5, NumberText(*l2 - *l3 - *l4));
+            if (l2 && l3 && l4)
+                SetCellValue(grid::Surfaces, grid::surface::Length, 5, NumberText(*l2 - *l3 - *l4));
         } else if (col >= 6 && col <= 8) {
             auto l6 = length(6), l7 = length(7), l8 = length(8);
-            if (l6 && l7 && l8) SetCellValue(200, 2, 9, NumberText(*l6 - *l7 + *l8));
+            if (l6 && l7 && l8)
+                SetCellValue(grid::Surfaces, grid::surface::Length, 9, NumberText(*l6 - *l7 + *l8));
         }
         if (col < 10) {
             auto l2 = length(2), l4 = length(4), l5 = length(5), l6 = length(6), l7 = length(7),
                  l8 = length(8);
             if (l2 && l4 && l5 && l6 && l7 && l8) {
                 const std::string area = NumberText(*l2 * *l6 - *l7 * *l4 - *l5 * (*l7 - *l8));
-                SetCellValue(200, 4, 10, area);
-                SetCellValue(200, 4, 11, area);
+                SetCellValue(grid::Surfaces, grid::surface::Area, 10, area);
+                SetCellValue(grid::Surfaces, grid::surface::Area, 11, area);
             }
         }
     } else if ((row == 3 || row == 5) && col == 2) {

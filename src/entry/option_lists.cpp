@@ -2,6 +2,11 @@
 // Drop-down lists: choosing an item commits it to its field (or grid cell) and runs what
 // depends on it; the keyboard moves through a list without committing until Enter.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -17,9 +22,18 @@ struct ListRule {
     int next;       // focus after Enter, 0 for none
 };
 
-const ListRule kListRules[] = {{504, 514, 520}, {520, 530, 521}, {521, 531, 522}, {522, 0, 0},
-                               {523, 0, 540},   {540, 550, 541}, {541, 551, 542}, {542, 0, 0},
-                               {543, 0, 503},   {625, 0, 659},   {803, 0, 0},     {804, 0, 0}};
+const ListRule kListRules[] = {{list::Refrigerant, field::RefrigerantCode, field::UnitType},
+                               {list::UnitType, field::UnitTypeCode, field::UnitSupply},
+                               {list::UnitSupply, field::UnitSupplyCode, field::UnitCount},
+                               {list::UnitCount, 0, 0},
+                               {list::CondensingUnit, 0, field::CoolerType},
+                               {list::CoolerType, field::CoolerTypeCode, field::CoolerSupply},
+                               {list::CoolerSupply, field::CoolerSupplyCode, field::CoolerCount},
+                               {list::CoolerCount, 0, 0},
+                               {list::Cooler, 0, field::DesignLoad},
+                               {list::DoorProtection, 0, field::GlassDoors},
+                               {list::Language, 0, 0},
+                               {list::ColourScheme, 0, 0}};
 
 } // namespace
 
@@ -75,10 +89,10 @@ void FrmMain::OPTIONLIST_Click(int n) {
     if (ArrowNavigation) return;
     if (n < 800) {
         JobModified = true;
-        BUTT[11].Visible = true;
+        BUTT[button::SaveJob].Visible = true;
     }
-    CFRAME[2].Visible = true;
-    for (int g : {200, 300}) {
+    CFRAME[frame::CurrentJob].Visible = true;
+    for (int g : {grid::Surfaces, grid::Products}) {
         TabBack[g].Visible = false;
         TabForward[g].Visible = false;
     }
@@ -110,47 +124,48 @@ void FrmMain::OPTIONLIST_Click(int n) {
     }
 
     switch (n) {
-    case 504:
-    case 520:
-    case 521:
+    case list::Refrigerant:
+    case list::UnitType:
+    case list::UnitSupply:
         SelectCondensingUnit();
         SelectCooler();
         UpdateBalancePoint();
         break;
-    case 522:
+    case list::UnitCount:
         UpdateBalancePoint();
         break;
-    case 523:
-    case 543: {
-        const int grid = n == 523 ? 520 : 540;
+    case list::CondensingUnit:
+    case list::Cooler: {
+        const int results = n == list::CondensingUnit ? grid::CondensingUnits : grid::Coolers;
         TEXTBOX[n + 10].SetText(std::to_string(position));
         float capacity = 0;
-        if (position < MSFlexGrid[grid].Rows()) {
+        if (position < MSFlexGrid[results].Rows()) {
             try {
-                capacity = ToSingle(MSFlexGrid[grid].TextMatrix(position, 1));
+                capacity =
+                    ToSingle(MSFlexGrid[results].TextMatrix(position, grid::result::Capacity));
             } catch (const ConversionError&) {
             }
         }
         SetFieldValue(n + 1, NumberText(capacity, 7));
-        if (n == 523) SelectCooler();
+        if (n == list::CondensingUnit) SelectCooler();
         UpdateBalancePoint();
         break;
     }
-    case 540:
-    case 541:
+    case list::CoolerType:
+    case list::CoolerSupply:
         SelectCooler();
         UpdateBalancePoint();
         break;
-    case 625:
+    case list::DoorProtection:
         if (!IsLoading) {
             platform.DoEvents();
             Calculate();
         }
         break;
-    case 803:
+    case list::Language:
         ChooseLanguage(item);
         break;
-    case 804:
+    case list::ColourScheme:
         ChooseColourScheme(item);
         break;
     default:
@@ -170,14 +185,14 @@ void FrmMain::ChooseLanguage(const std::string& name) {
     // A second read shows every caption again; the dimension fields keep following the box type.
     // The job itself is the same in any language: it stays unchanged as far as saving goes.
     const bool modified = JobModified;
-    const bool saveShown = BUTT[11].Visible;
+    const bool saveShown = BUTT[button::SaveJob].Visible;
     ApplyRadioVisibility();
     RelocaliseJob();
     // Headings of the other language get columns of their own width.
-    AutoSizeTable(200);
-    AutoSizeTable(300);
+    AutoSizeTable(grid::Surfaces);
+    AutoSizeTable(grid::Products);
     JobModified = modified;
-    BUTT[11].Visible = saveShown;
+    BUTT[button::SaveJob].Visible = saveShown;
     platform.SetMousePointer(MousePointer::Default);
 }
 
@@ -194,54 +209,56 @@ void FrmMain::ChooseColourScheme(const std::string& name) {
 
 void FrmMain::WallCellListChosen(int n) {
     ListBox& list = OPTIONLIST[n];
-    Grid& grid = MSFlexGrid[200];
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     list.Visible = false;
     const int position = list.ListIndex();
     if (position < 0) return;
     const int row = grid.Row;
     const int col = grid.Col;
     grid.SetTextMatrix(row, col, list.List(position));
-    AutoSizeColumn(200, col);
+    AutoSizeColumn(grid::Surfaces, col);
     CheckAddWallSection();
-    if (n == 206) {
+    if (n == list::Construction) {
         // The construction brings its K-factor, and the first surface's choice is taken over
         // by every surface of the same type.
-        SetCellValue(200, row + 1, col, TableD.Cell(2, position + 1));
+        SetCellValue(grid::Surfaces, row + 1, col, TableD.Cell(2, position + 1));
         if (col == 2) {
             for (int c = 3; c < grid.Cols(); ++c) {
                 if (grid.TextMatrix(1, c) != grid.TextMatrix(1, 2)) continue;
                 grid.SetTextMatrix(6, c, grid.TextMatrix(6, 2));
                 grid.SetTextMatrix(7, c, grid.TextMatrix(7, 2));
             }
-            AutoSizeTable(200);
+            AutoSizeTable(grid::Surfaces);
         }
     }
     grid.Row = row + 1 >= grid.Rows() - 1 ? 2 : row + 1;
     grid.RowSel = grid.Row;
     grid.ColSel = grid.Col;
-    MoveToCell(200, true);
+    MoveToCell(grid::Surfaces, true);
     Calculate();
 }
 
 void FrmMain::ProductCellListChosen(int n) {
     ListBox& list = OPTIONLIST[n];
-    Grid& grid = MSFlexGrid[300];
+    Grid& grid = MSFlexGrid[grid::Products];
     list.Visible = false;
     const int position = list.ListIndex();
     if (position < 0) return;
     CheckAddProductSection();
     const int c = grid.Col;
     const std::string chosen = list.List(position);
-    if (n == 301) {
-        if (GetCellValue(300, 0, c).empty()) SetCellValue(300, 0, c, std::to_string(c - 1));
+    if (n == list::ProductGroup) {
+        if (GetCellValue(grid::Products, grid::product::Number, c).empty())
+            SetCellValue(grid::Products, grid::product::Number, c, std::to_string(c - 1));
         grid.SetTextMatrix(grid.Row, c, chosen);
-        AutoSizeColumn(300, c);
+        AutoSizeColumn(grid::Products, c);
         platform.DoEvents();
-        if (c == 2 && chosen != TableC.Cell(1, 1)) SetCellValue(300, 0, c, std::to_string(c - 1));
+        if (c == 2 && chosen != TableC.Cell(1, 1))
+            SetCellValue(grid::Products, grid::product::Number, c, std::to_string(c - 1));
         for (int r = 7; r <= 12 && r < grid.Rows(); ++r)
             grid.SetTextMatrix(r, c, "");
         FillProductList(chosen, grid.ColWidth(c));
-        ListBox& products = OPTIONLIST[302];
+        ListBox& products = OPTIONLIST[list::Product];
         if (products.ListCount() == 1) {
             ArrowNavigation = true;
             products.SetListIndex(0);
@@ -251,15 +268,15 @@ void FrmMain::ProductCellListChosen(int n) {
             grid.Row = 2;
             grid.RowSel = 2;
         }
-    } else if (n == 302) {
+    } else if (n == list::Product) {
         ProductChosen(c, chosen);
     }
-    MoveToCell(300, true);
+    MoveToCell(grid::Products, true);
     Calculate();
 }
 
 void FrmMain::FillProductList(const std::string& group, int minimumWidth) {
-    ListBox& products = OPTIONLIST[302];
+    ListBox& products = OPTIONLIST[list::Product];
     products.Clear();
     bool matched = false;
     for (int r = 1; r <= TableC.Rows(); ++r) {
@@ -281,28 +298,28 @@ void FrmMain::FillProductList(const std::string& group, int minimumWidth) {
 }
 
 void FrmMain::ProductChosen(int c, const std::string& name) {
-    Grid& grid = MSFlexGrid[300];
+    Grid& grid = MSFlexGrid[grid::Products];
     grid.SetTextMatrix(2, c, name);
-    AutoSizeColumn(300, c);
+    AutoSizeColumn(grid::Products, c);
     platform.DoEvents();
     bool matched = false;
     for (int r = 1; r <= TableC.Rows(); ++r) {
         if (TableC.Cell(1, r) == grid.TextMatrix(1, c) && TableC.Cell(2, r) == name) {
-            SetCellValue(300, 10, c, TableC.Cell(3, r));
-            SetCellValue(300, 7, c, TableC.Cell(4, r));
-            SetCellValue(300, 8, c, TableC.Cell(5, r));
-            SetCellValue(300, 9, c, TableC.Cell(6, r));
-            SetCellValue(300, 11, c, TableC.Cell(7, r));
-            SetCellValue(300, 12, c, "1");
+            SetCellValue(grid::Products, grid::product::WaterContent, c, TableC.Cell(3, r));
+            SetCellValue(grid::Products, grid::product::FreezingPoint, c, TableC.Cell(4, r));
+            SetCellValue(grid::Products, grid::product::HeatAboveFreezing, c, TableC.Cell(5, r));
+            SetCellValue(grid::Products, grid::product::HeatBelowFreezing, c, TableC.Cell(6, r));
+            SetCellValue(grid::Products, grid::product::HeatOfRespiration, c, TableC.Cell(7, r));
+            SetCellValue(grid::Products, grid::product::Multiplier, c, "1");
             matched = true;
         } else if (matched) {
             break;
         }
     }
-    GridNavigating[300] = true;
+    GridNavigating[grid::Products] = true;
     grid.Row = 3;
     grid.RowSel = 3;
-    GridNavigating[300] = false;
+    GridNavigating[grid::Products] = false;
 }
 
 } // namespace tw

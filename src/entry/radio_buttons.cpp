@@ -2,6 +2,11 @@
 // Option buttons: the box type and its grid layout, the room's exposure, the condensing
 // unit's location, the infiltration method and usage, and the unit systems.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 #include "shell/numbers.h"
 
 #include <cmath>
@@ -9,9 +14,9 @@
 namespace tw {
 
 void FrmMain::ApplyRadioVisibility() {
-    const bool gridOff = RADIO[204].Value();
-    for (int n : {13, 14, 15}) {
-        const bool shown = RADIO[200].Value() || gridOff;
+    const bool gridOff = RADIO[option::SizeOnly].Value();
+    for (int n : {field::RoomLength, field::RoomWidth, field::RoomHeight}) {
+        const bool shown = RADIO[option::FourWalls].Value() || gridOff;
         TEXTBOX[n].Visible = shown;
         LABEL[n].Visible = shown && !LABEL[n].Caption().empty();
         UNITS[n].Visible = shown && !UNITS[n].Caption().empty();
@@ -21,13 +26,13 @@ void FrmMain::ApplyRadioVisibility() {
         Geometry[i].Visible = RADIO[200 + i].Value();
     for (int i = 0; i < 3; ++i)
         CFRAME[601 + i].Visible = RADIO[600 + i].Value();
-    Grid& grid = MSFlexGrid[200];
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     grid.Visible = !gridOff;
     if (gridOff) grid.SetCols(2);
-    CFRAME[200].Visible = gridOff;
-    CFRAME[4].Visible = !gridOff;
-    BUTT[17].Visible = !gridOff;
-    SHADOW[17].Visible = !gridOff;
+    CFRAME[frame::NoSurfaceList].Visible = gridOff;
+    CFRAME[frame::RoomPlan].Visible = !gridOff;
+    BUTT[button::SurfaceListOff].Visible = !gridOff;
+    SHADOW[button::SurfaceListOff].Visible = !gridOff;
     ShowCondensingTemperature();
 }
 
@@ -41,11 +46,11 @@ void FrmMain::RADIO_Click(int n) {
         Geometry[i].Visible = RADIO[200 + i].Value();
     if ((n >= 200 && n <= 204) || (n >= 600 && n <= 602)) {
         if (n <= 203) {
-            CFRAME[200].Visible = false;
-            CFRAME[4].Visible = true;
-            BUTT[17].Visible = true;
-            SHADOW[17].Visible = true;
-            if (IsLoading) MSFlexGrid[200].Visible = true;
+            CFRAME[frame::NoSurfaceList].Visible = false;
+            CFRAME[frame::RoomPlan].Visible = true;
+            BUTT[button::SurfaceListOff].Visible = true;
+            SHADOW[button::SurfaceListOff].Visible = true;
+            if (IsLoading) MSFlexGrid[grid::Surfaces].Visible = true;
         }
         // The box type and the infiltration method decide which fields, drawings and frames show.
         ApplyRadioVisibility();
@@ -53,21 +58,22 @@ void FrmMain::RADIO_Click(int n) {
     if (IsLoading) return;
     MarkJobModified();
 
-    if (n == 100 || n == 101) {
+    if (n == option::InsideBuilding || n == option::Outdoors) {
         UpdateSurfaceTemperatures();
         Calculate();
-    } else if (n == 500 || n == 501) {
-        CFRAME[501].ForeColor = OverrideColour;
-        ListBox& codes = OPTIONVALUE[510];
-        if (n - 500 < codes.ListCount()) SetFieldValue(510, codes.List(n - 500));
+    } else if (n == option::UnitOutdoors || n == option::UnitIndoors) {
+        CFRAME[frame::UnitLocation].ForeColor = OverrideColour;
+        ListBox& codes = OPTIONVALUE[list::UnitLocation];
+        if (n - option::UnitOutdoors < codes.ListCount())
+            SetFieldValue(field::UnitLocationCode, codes.List(n - option::UnitOutdoors));
         SelectCondensingUnit();
         SelectCooler();
         UpdateBalancePoint();
-    } else if (n == 203) {
+    } else if (n == option::SurfaceList) {
         LayoutFreeSurfaceList();
     } else if (n >= 200 && n <= 202) {
         LayoutBoxGrid(n);
-    } else if (n == 204) {
+    } else if (n == option::SizeOnly) {
         SurfaceGridOff();
     } else if (n >= 600 && n <= 605) {
         // A new method or usage applies at once, so the shown load always belongs to it.
@@ -79,22 +85,22 @@ void FrmMain::RADIO_Click(int n) {
 
 void FrmMain::MarkJobModified() {
     JobModified = true;
-    BUTT[11].Visible = true;
-    CFRAME[2].Visible = true;
+    BUTT[button::SaveJob].Visible = true;
+    CFRAME[frame::CurrentJob].Visible = true;
 }
 
 void FrmMain::LayoutFreeSurfaceList() {
-    Grid& grid = MSFlexGrid[200];
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     grid.FixedRows = 1;
     grid.SetCols(3);
-    SetCellValue(200, 0, 2, "1");
+    SetCellValue(grid::Surfaces, grid::surface::Number, 2, "1");
     grid.Visible = true;
-    AutoSizeTable(200);
+    AutoSizeTable(grid::Surfaces);
 }
 
 void FrmMain::LayoutBoxGrid(int n) {
-    const int walls = n == 200 ? 4 : n == 201 ? 6 : 8;
-    Grid& grid = MSFlexGrid[200];
+    const int walls = n == option::FourWalls ? 4 : n == option::SixWalls ? 6 : 8;
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     grid.Visible = false;
     platform.DoEvents();
     grid.FixedRows = 2;
@@ -116,27 +122,30 @@ void FrmMain::LayoutBoxGrid(int n) {
     const int floorColumn = walls + 2;
     const int ceilingColumn = walls + 3;
     for (int c = 2; c < grid.Cols(); ++c) {
-        SetCellValue(200, 0, c, std::to_string(c - 1));
+        SetCellValue(grid::Surfaces, grid::surface::Number, c, std::to_string(c - 1));
         int type = c == floorColumn ? 1 : c == ceilingColumn ? 2 : 0;
         const char* constant = type == 0   ? "DEFAULTWALLK"
                                : type == 1 ? "DEFAULTFLOORK"
                                            : "DEFAULTCEILINGK";
         int k = position(constant);
-        SetCellValue(200, 1, c, item(OPTIONLIST[201], type));
-        SetCellValue(200, 5, c, type == 1 ? "6" : "4");
-        SetCellValue(200, 6, c, item(OPTIONLIST[206], k));
-        SetCellValue(200, 7, c, TableD.Cell(2, k + 1));
+        SetCellValue(grid::Surfaces, grid::surface::Type, c,
+                     item(OPTIONLIST[list::SurfaceType], type));
+        SetCellValue(grid::Surfaces, grid::surface::Insulation, c, type == 1 ? "6" : "4");
+        SetCellValue(grid::Surfaces, grid::surface::Construction, c,
+                     item(OPTIONLIST[list::Construction], k));
+        SetCellValue(grid::Surfaces, grid::surface::KFactor, c, TableD.Cell(2, k + 1));
     }
-    if (IsNumeric(GetFieldValue(212))) {
+    if (IsNumeric(GetFieldValue(field::OutsideTemperature))) {
         for (int c = 2; c < grid.Cols(); ++c)
-            SetCellValue(200, 8, c,
-                         grid.TextMatrix(1, c) == item(OPTIONLIST[201], 1) ? "55"
-                                                                           : GetFieldValue(212));
+            SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
+                         grid.TextMatrix(1, c) == item(OPTIONLIST[list::SurfaceType], 1)
+                             ? "55"
+                             : GetFieldValue(field::OutsideTemperature));
     }
     if (walls > 4)
         for (int c : {floorColumn, ceilingColumn})
             for (int r : {2, 3})
-                SetCellValue(200, r, c, "N.A.");
+                SetCellValue(grid::Surfaces, r, c, "N.A.");
 
     // The cells the user is expected to fill.
     std::vector<std::pair<int, std::vector<int>>> toFill;
@@ -151,19 +160,19 @@ void FrmMain::LayoutBoxGrid(int n) {
         for (int r : rows)
             grid.Cell(r, c).back = TextBackColourSel;
     grid.Visible = true;
-    AutoSizeTable(200);
+    AutoSizeTable(grid::Surfaces);
     Calculate();
 }
 
 void FrmMain::SurfaceGridOff() {
-    Grid& grid = MSFlexGrid[200];
+    Grid& grid = MSFlexGrid[grid::Surfaces];
     grid.Visible = false;
-    MSFlexText[200].Visible = false;
-    CFRAME[200].Visible = true;
-    BUTT[17].Visible = false;
-    SHADOW[17].Visible = false;
-    CFRAME[4].Visible = false;
-    for (int n : {13, 14, 15}) {
+    MSFlexText[grid::Surfaces].Visible = false;
+    CFRAME[frame::NoSurfaceList].Visible = true;
+    BUTT[button::SurfaceListOff].Visible = false;
+    SHADOW[button::SurfaceListOff].Visible = false;
+    CFRAME[frame::RoomPlan].Visible = false;
+    for (int n : {field::RoomLength, field::RoomWidth, field::RoomHeight}) {
         TEXTBOX[n].Visible = true;
         LABEL[n].Visible = !LABEL[n].Caption().empty();
         UNITS[n].Visible = !UNITS[n].Caption().empty();

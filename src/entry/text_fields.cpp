@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The five handlers of the text fields: focus, click, key filter, change and focus loss.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -12,8 +17,13 @@ namespace {
 
 // Fields whose computed value the user may type over; the calculation then leaves them alone.
 bool CanBeOverridden(int n) {
-    static const int fields[] = {12,  16,  213, 214, 314, 401, 403, 422,
-                                 423, 500, 503, 600, 605, 624, 642, 680};
+    static const int fields[] = {
+        field::RunTime,          field::TotalLoad,   field::RoomVolume,
+        field::BoxLoad,          field::ProductLoad, field::LightingPower,
+        field::MotorPower,       field::MiscLoad,    field::Motors,
+        field::CondenserAmbient, field::DesignLoad,  field::InfiltrationTemperature,
+        field::AirChangeLoad,    field::DoorLoad,    field::VentilationLoad,
+        field::InfiltrationLoad};
     return std::find(std::begin(fields), std::end(fields), n) != std::end(fields);
 }
 
@@ -39,11 +49,11 @@ void FrmMain::TEXTBOX_Click(int n) {
     }
     if (type == "DATALIST" || type == "SELECTLIST") {
         platform.SetMousePointer(MousePointer::Hourglass);
-        if (n == 803) {
+        if (n == field::Language) {
             LoadLanguageList(box.Text(), n);
-        } else if (n == 804) {
+        } else if (n == field::ColourScheme) {
             LoadColourList(box.Text(), n);
-        } else if (n == 523 || n == 543) {
+        } else if (n == field::CondensingUnit || n == field::Cooler) {
             ListBox& list = OPTIONLIST[n];
             Grid& grid = MSFlexGrid[n == 523 ? 520 : 540];
             list.Clear();
@@ -126,11 +136,11 @@ void FrmMain::TEXTBOX_Change(int n) {
     if (IsLoading || IsRefreshing || IsPropagating) return;
 
     bool recalculate = true;
-    if (n < 800 && (n < 700 || !CurrentJobFile.empty())) {
+    if (n <= field::UserFieldsLast && (n < field::UserFieldsFirst || !CurrentJobFile.empty())) {
         JobModified = true;
-        BUTT[11].Visible = true;
+        BUTT[button::SaveJob].Visible = true;
     }
-    CFRAME[2].Visible = true;
+    CFRAME[frame::CurrentJob].Visible = true;
 
     // A typed-over result keeps the user's mark, so the calculation leaves it alone.
     const bool typing = HasFocus() && ActiveControl() == box.ref;
@@ -143,9 +153,9 @@ void FrmMain::TEXTBOX_Change(int n) {
     const std::string& type = LABEL[n].Tag;
     if (type == "String") {
         box.Tag = entered;
-        if (n >= 700 && n <= 799) {
+        if (n >= field::UserFieldsFirst && n <= field::UserFieldsLast) {
             if (CurrentJobFile.empty()) SaveSetting("TextBox" + std::to_string(n), entered);
-        } else if (n == 530) {
+        } else if (n == field::UnitTypeCode) {
             ApplyCondensingUnitType();
         }
     } else if (type == "Number") {
@@ -166,15 +176,15 @@ void FrmMain::TEXTBOX_Change(int n) {
 }
 
 void FrmMain::ApplyCondensingUnitType() {
-    const std::string code = UpperCase(GetFieldValue(530));
+    const std::string code = UpperCase(GetFieldValue(field::UnitTypeCode));
     const std::string c = Mid(code, 2, 1);
-    if (CFRAME[501].ForeColor != OverrideColour) {
+    if (CFRAME[frame::UnitLocation].ForeColor != OverrideColour) {
         IsLoading = true;
         const bool outdoors = c == "A";
         RADIO[outdoors ? 500 : 501].SetValue(true);
-        ListBox& codes = OPTIONVALUE[510];
+        ListBox& codes = OPTIONVALUE[list::UnitLocation];
         const int item = outdoors ? 0 : 1;
-        if (item < codes.ListCount()) SetFieldValue(510, codes.List(item));
+        if (item < codes.ListCount()) SetFieldValue(field::UnitLocationCode, codes.List(item));
         IsLoading = false;
     }
     ShowCondensingTemperature();
@@ -182,11 +192,13 @@ void FrmMain::ApplyCondensingUnitType() {
 
 void FrmMain::ShowCondensingTemperature() {
     // Field 525 is asked for only when the unit type rates by condensing temperature.
-    const bool shown = UpperCase(Mid(GetFieldValue(530), 2, 1)) == "C";
-    LABEL[525].Visible = shown && !LABEL[525].Caption().empty();
-    TEXTBOX[525].Visible = shown;
-    UNITS[525].Visible = shown && !UNITS[525].Caption().empty();
-    MLINE[525].Visible = shown;
+    const bool shown = UpperCase(Mid(GetFieldValue(field::UnitTypeCode), 2, 1)) == "C";
+    LABEL[field::CondensingTemperature].Visible =
+        shown && !LABEL[field::CondensingTemperature].Caption().empty();
+    TEXTBOX[field::CondensingTemperature].Visible = shown;
+    UNITS[field::CondensingTemperature].Visible =
+        shown && !UNITS[field::CondensingTemperature].Caption().empty();
+    MLINE[field::CondensingTemperature].Visible = shown;
 }
 
 bool FrmMain::ApplyDependencies(int n, bool typing) {
@@ -198,33 +210,33 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         SetFieldValue(target, value);
     };
     switch (n) {
-    case 102:
-    case 212: {
-        copy(102);
-        copy(212);
-        if (LABEL[600].ForeColor != OverrideColour) {
+    case field::OutsideDesignTemperature:
+    case field::OutsideTemperature: {
+        copy(field::OutsideDesignTemperature);
+        copy(field::OutsideTemperature);
+        if (LABEL[field::InfiltrationTemperature].ForeColor != OverrideColour) {
             const float t = FieldNumber(n);
             const float high = Constant("MAXINFILTTEMP");
             const float low = Constant("MININFILTTEMP");
             IsPropagating = true;
             if (t > high)
-                SetFieldValue(600, NumberText(high, 7));
+                SetFieldValue(field::InfiltrationTemperature, NumberText(high, 7));
             else if (t < low)
-                SetFieldValue(600, NumberText(low, 7));
+                SetFieldValue(field::InfiltrationTemperature, NumberText(low, 7));
             else
-                SetFieldValue(600, value);
+                SetFieldValue(field::InfiltrationTemperature, value);
         }
         UpdateSurfaceTemperatures();
         return true;
     }
-    case 103:
-    case 312:
-    case 501: {
-        copy(312);
-        copy(501);
-        copy(103);
-        if (LABEL[12].ForeColor != OverrideColour) {
-            const float t = FieldNumber(103);
+    case field::RoomTemperature:
+    case field::StorageTemperature:
+    case field::SelectionRoomTemperature: {
+        copy(field::StorageTemperature);
+        copy(field::SelectionRoomTemperature);
+        copy(field::RoomTemperature);
+        if (LABEL[field::RunTime].ForeColor != OverrideColour) {
+            const float t = FieldNumber(field::RoomTemperature);
             std::string runTime;
             if (t >= Constant("RUNTIMETEMP1"))
                 runTime = NumberText(Constant("RUNTIME1"), 7);
@@ -233,41 +245,41 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
             else
                 runTime = NumberText(Constant("RUNTIME3"), 7);
             IsPropagating = true;
-            SetFieldValue(12, runTime);
+            SetFieldValue(field::RunTime, runTime);
         }
         UpdateProductTemperatures();
         return true;
     }
-    case 13:
-    case 14:
-    case 15: {
-        if (!RADIO[200].Value()) RADIO[200].SetValue(true);
-        const std::string length = GetFieldValue(13);
-        const std::string width = GetFieldValue(14);
-        const std::string height = GetFieldValue(15);
+    case field::RoomLength:
+    case field::RoomWidth:
+    case field::RoomHeight: {
+        if (!RADIO[option::FourWalls].Value()) RADIO[option::FourWalls].SetValue(true);
+        const std::string length = GetFieldValue(field::RoomLength);
+        const std::string width = GetFieldValue(field::RoomWidth);
+        const std::string height = GetFieldValue(field::RoomHeight);
         for (int c : {2, 3, 6, 7})
-            SetCellValue(200, 2, c, length);
+            SetCellValue(grid::Surfaces, grid::surface::Length, c, length);
         for (int c : {4, 5})
-            SetCellValue(200, 2, c, width);
+            SetCellValue(grid::Surfaces, grid::surface::Length, c, width);
         for (int c : {6, 7})
-            SetCellValue(200, 3, c, width);
+            SetCellValue(grid::Surfaces, grid::surface::Height, c, width);
         for (int c : {2, 3, 4, 5})
-            SetCellValue(200, 3, c, height);
-        AutoSizeTable(200);
+            SetCellValue(grid::Surfaces, grid::surface::Height, c, height);
+        AutoSizeTable(grid::Surfaces);
         return true;
     }
-    case 522:
-        copy(542);
+    case field::UnitCount:
+        copy(field::CoolerCount);
         return true;
-    case 542:
+    case field::CoolerCount:
         if (!CheckInputs()) {
             SelectCooler();
             UpdateBalancePoint();
             return false;
         }
         return true;
-    case 805:
-        SaveSetting("TextBox805", TEXTBOX[805].Text());
+    case field::Reminder:
+        SaveSetting("TextBox805", TEXTBOX[field::Reminder].Text());
         return false;
     default:
         return true;
@@ -275,32 +287,37 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
 }
 
 void FrmMain::UpdateSurfaceTemperatures() {
-    if (!IsNumeric(GetFieldValue(212))) return;
-    const float t = FieldNumber(212);
-    Grid& grid = MSFlexGrid[200];
-    ListBox& types = OPTIONLIST[201];
+    if (!IsNumeric(GetFieldValue(field::OutsideTemperature))) return;
+    const float t = FieldNumber(field::OutsideTemperature);
+    Grid& grid = MSFlexGrid[grid::Surfaces];
+    ListBox& types = OPTIONLIST[list::SurfaceType];
     auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
     for (int c = 2; c < grid.Cols(); ++c) {
         if (grid.Cell(8, c).back == OverrideColour) continue;
         const std::string& s = grid.TextMatrix(1, c);
-        const bool inside = RADIO[100].Value();
+        const bool inside = RADIO[option::InsideBuilding].Value();
         if (s == item(0))
-            SetCellValue(200, 8, c, NumberText(inside ? t : t + 4, 7));
+            SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
+                         NumberText(inside ? t : t + 4, 7));
         else if (s == item(1))
-            SetCellValue(200, 8, c, "55");
+            SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c, "55");
         else if (s == item(2))
-            SetCellValue(200, 8, c, NumberText(inside ? t : t + 9, 7));
+            SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
+                         NumberText(inside ? t : t + 9, 7));
     }
 }
 
 void FrmMain::UpdateProductTemperatures() {
-    if (!IsNumeric(GetFieldValue(312))) return;
-    const float t = FieldNumber(312);
-    Grid& grid = MSFlexGrid[300];
+    if (!IsNumeric(GetFieldValue(field::StorageTemperature))) return;
+    const float t = FieldNumber(field::StorageTemperature);
+    Grid& grid = MSFlexGrid[grid::Products];
     for (int c = 2; c < grid.Cols(); ++c)
-        if (grid.Cell(4, c).back != OverrideColour) SetCellValue(300, 4, c, NumberText(t + 10, 7));
+        if (grid.Cell(4, c).back != OverrideColour)
+            SetCellValue(grid::Products, grid::product::EnteringTemperature, c,
+                         NumberText(t + 10, 7));
     for (int c = 2; c < grid.Cols(); ++c)
-        if (grid.Cell(5, c).back != OverrideColour) SetCellValue(300, 5, c, NumberText(t, 7));
+        if (grid.Cell(5, c).back != OverrideColour)
+            SetCellValue(grid::Products, grid::product::FinalTemperature, c, NumberText(t, 7));
 }
 
 void FrmMain::TEXTBOX_LostFocus(int n) {
@@ -322,17 +339,17 @@ void FrmMain::TEXTBOX_LostFocus(int n) {
     }
     HINTBOX.SetCaption("");
     if (!box.Text().empty() || UpperCase(LABEL[n].Tag) != "NUMBER") return;
-    if (n == 500) {
-        SetFieldValue(500, GetFieldValue(102));
-    } else if (n == 12) {
+    if (n == field::CondenserAmbient) {
+        SetFieldValue(field::CondenserAmbient, GetFieldValue(field::OutsideDesignTemperature));
+    } else if (n == field::RunTime) {
         // The run-time tiers of the resource file, as when the room temperature changes, down
         // to the coldest rooms that still get a suggestion.
-        const float t = FieldNumber(103);
+        const float t = FieldNumber(field::RoomTemperature);
         const char* tier = t >= Constants["RUNTIMETEMP1"]   ? "RUNTIME1"
                            : t >= Constants["RUNTIMETEMP2"] ? "RUNTIME2"
                            : t >= -30                       ? "RUNTIME3"
                                                             : nullptr;
-        if (tier) SetFieldValue(12, NumberText(Constants[tier], 7));
+        if (tier) SetFieldValue(field::RunTime, NumberText(Constants[tier], 7));
     } else {
         box.SetText("0");
         box.Tag = "0";

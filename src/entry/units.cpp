@@ -3,6 +3,7 @@
 // the unit-system options that switch every label of a quantity at once.
 #include "entry/unit_conversion.h"
 #include "frm/frm_main.h"
+#include "names/grids.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -62,7 +63,7 @@ void FrmMain::ConvertMasterRows(int master) {
     case 313:
     case 314:
         grid = 300;
-        for (int r = 1; r < MSFlexGrid[300].Rows(); ++r)
+        for (int r = 1; r < MSFlexGrid[grid::Products].Rows(); ++r)
             rows.push_back(r);
         break;
     default:
@@ -102,7 +103,7 @@ void FrmMain::ConvertMasterRows(int master) {
     }
     if (master == 212 || master == 213) CalculateBoxLoad();
     AutoSizeTable(grid);
-    if (master == 213 || master == 214) AutoSizeColumn(200, 1);
+    if (master == 213 || master == 214) AutoSizeColumn(grid::Surfaces, 1);
 }
 
 void FrmMain::ApplyUnitSystem(int n) {

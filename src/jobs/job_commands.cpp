@@ -2,6 +2,8 @@
 // The menu commands on the job: the job page with the recent files, open, save and new job.
 // Each asks before unsaved changes are thrown away.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 
 #include <filesystem>
@@ -18,7 +20,8 @@ bool Ask(FrmMain& w, std::size_t n, int buttons, int goOn) {
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // The folder of a chosen file, ending with a separator, as the dialogs start in it.
@@ -34,7 +37,7 @@ void FrmMain::ShowJobPage() {
     if (JobModified && !Ask(*this, 13, mb::YesNo + mb::Critical, mb::Yes)) return;
     platform.SetMousePointer(MousePointer::Hourglass);
     LoadFileHistory();
-    ShowPage(1);
+    ShowPage(button::JobFiles);
     platform.SetMousePointer(MousePointer::Default);
 }
 
@@ -71,8 +74,8 @@ void FrmMain::SaveJob() {
     if (!CurrentJobFile.empty())
         dialog.fileName = std::filesystem::path(CurrentJobFile).filename().string();
     dialog.initialFolder = JobFolder;
-    dialog.filter = "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension +
-                    "|Bitmaps (*.bmp)|*.bmp";
+    dialog.filter =
+        "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension + "|Bitmaps (*.bmp)|*.bmp";
     dialog.filterIndex = 1;
     dialog.flags = 6;
     const std::string chosen = platform.FileDialog(dialog);
@@ -98,7 +101,7 @@ void FrmMain::NewJob() {
     platform.DoEvents();
     platform.SetMousePointer(MousePointer::Hourglass);
     JobFileLoad(DefaultJobFile, true);
-    CFRAME[2].Visible = false;
+    CFRAME[frame::CurrentJob].Visible = false;
     CurrentJobFile.clear();
     Window.Caption = BaseCaption;
     Calculate();

@@ -5,6 +5,11 @@
 // the caption are put right, and a job file becomes the current job.
 #include "frm/frm_main.h"
 #include "jobs/job_notation.h"
+#include "names/buttons.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 #include "shell/text_file.h"
@@ -181,12 +186,12 @@ private:
 // Runs a step that belongs to the load: whatever it changes, the job counts as unchanged.
 template <class Step> void AsPartOfTheLoad(FrmMain& w, Step step) {
     const bool modified = w.JobModified;
-    const bool saveShown = w.BUTT[11].Visible;
-    const bool jobShown = w.CFRAME[2].Visible;
+    const bool saveShown = w.BUTT[button::SaveJob].Visible;
+    const bool jobShown = w.CFRAME[frame::CurrentJob].Visible;
     step();
     w.JobModified = modified;
-    w.BUTT[11].Visible = saveShown;
-    w.CFRAME[2].Visible = jobShown;
+    w.BUTT[button::SaveJob].Visible = saveShown;
+    w.CFRAME[frame::CurrentJob].Visible = jobShown;
 }
 
 bool LoadFailed(FrmMain& w, const std::string& reason) {
@@ -200,9 +205,9 @@ bool LoadFailed(FrmMain& w, const std::string& reason) {
 // whose value is AVERAGECURTAINS is chosen in turn, the last one stays. Part of the load, so
 // the choice neither recalculates nor counts as a change.
 void SelectAverageCurtains(FrmMain& w) {
-    if (!w.OPTIONLIST.Exists(625) || w.OPTIONLIST[625].ListIndex() >= 0) return;
-    ListBox& list = w.OPTIONLIST[625];
-    const ListBox& values = w.OPTIONVALUE[625];
+    if (!w.OPTIONLIST.Exists(625) || w.OPTIONLIST[list::DoorProtection].ListIndex() >= 0) return;
+    ListBox& list = w.OPTIONLIST[list::DoorProtection];
+    const ListBox& values = w.OPTIONVALUE[list::DoorProtection];
     auto average = w.Constants.find("AVERAGECURTAINS");
     const float wanted = average == w.Constants.end() ? 0.0f : average->second;
     AsPartOfTheLoad(w, [&] {
@@ -212,7 +217,7 @@ void SelectAverageCurtains(FrmMain& w) {
             if (value && static_cast<float>(*value) == wanted) list.SetListIndex(i);
         }
         const int chosen = list.ListIndex();
-        w.TEXTBOX[625].SetText(chosen >= 0 ? list.List(chosen) : std::string());
+        w.TEXTBOX[field::DoorProtection].SetText(chosen >= 0 ? list.List(chosen) : std::string());
         w.IsLoading = false;
     });
 }
@@ -228,7 +233,7 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
         std::optional<std::string> bytes;
         if (RegularFileExists(path)) bytes = ReadFileBytes(path);
         if (!bytes) throw LoadError{53, "File not found: " + path};
-        if (OPTIONLIST.Exists(625)) OPTIONLIST[625].SetListIndex(-1);
+        if (OPTIONLIST.Exists(625)) OPTIONLIST[list::DoorProtection].SetListIndex(-1);
         JobReader reader(*this, templateFile);
         for (const auto& record : ReadRecords(*bytes))
             reader.Apply(record);
@@ -237,8 +242,9 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
         RelocaliseJob();
 
         // A first product column without a number is the default product.
-        const std::string& first = MSFlexGrid[300].TextMatrix(0, 2);
-        if (first.empty() || !IsNumeric(first)) SetCellValue(300, 0, 2, StringText(11));
+        const std::string& first = MSFlexGrid[grid::Products].TextMatrix(0, 2);
+        if (first.empty() || !IsNumeric(first))
+            SetCellValue(grid::Products, grid::product::Number, 2, StringText(11));
     } catch (const LoadError& e) {
         return LoadFailed(*this, std::to_string(e.number) + ", " + e.description);
     } catch (const SubscriptOutOfRange& e) {
@@ -257,12 +263,12 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     BannerScroll = 0;
     EFRAME.Visible = false;
     Timer1.Enabled = false;
-    AutoSizeTable(200);
-    AutoSizeTable(300);
+    AutoSizeTable(grid::Surfaces);
+    AutoSizeTable(grid::Products);
 
     // What the option buttons govern: dimension fields, drawings, method frames, the grid.
     ApplyRadioVisibility();
-    MSFlexGrid[200].FixedRows = RADIO[203].Value() ? 1 : 2;
+    MSFlexGrid[grid::Surfaces].FixedRows = RADIO[option::SurfaceList].Value() ? 1 : 2;
     // A new job shows its values in the units the user chose on the settings page.
     if (templateFile)
         AsPartOfTheLoad(*this, [this] {
@@ -281,14 +287,14 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
         std::filesystem::path full = std::filesystem::absolute(path, ec);
         const std::string job = ec ? path : full.string();
         HINTBOX.SetCaption(StringText(6));
-        CFRAME[2].Visible = true;
+        CFRAME[frame::CurrentJob].Visible = true;
         CurrentJobFile = job;
         SaveFileHistory();
         Window.Caption = BaseCaption + "    \"" + job + "\"";
-        BUTT_Click(0);
+        BUTT_Click(button::JobData);
     } else {
         HINTBOX.SetCaption("");
-        CFRAME[2].Visible = false;
+        CFRAME[frame::CurrentJob].Visible = false;
         CurrentJobFile.clear();
         Window.Caption = BaseCaption;
     }

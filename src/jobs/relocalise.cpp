@@ -3,6 +3,8 @@
 
 #include "calc/data_table.h"
 #include "frm/frm_main.h"
+#include "names/grids.h"
+#include "names/lists.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 #include "shell/parse.h"
@@ -75,8 +77,8 @@ void FrmMain::RelocaliseJob() {
     IsLoading = true;
 
     // Surface types and constructions of the surface grid.
-    Grid& surfaces = MSFlexGrid[200];
-    ListBox& types = OPTIONLIST[201];
+    Grid& surfaces = MSFlexGrid[grid::Surfaces];
+    ListBox& types = OPTIONLIST[list::SurfaceType];
     for (int c = 2; c < surfaces.Cols(); ++c) {
         const std::string& type = surfaces.TextMatrix(1, c);
         bool known = false;
@@ -93,7 +95,7 @@ void FrmMain::RelocaliseJob() {
     }
 
     // Product groups and names, by their row in the product tables.
-    Grid& products = MSFlexGrid[300];
+    Grid& products = MSFlexGrid[grid::Products];
     for (int c = 2; c < products.Cols() && products.Rows() > 2; ++c) {
         const std::string group = products.TextMatrix(1, c);
         const std::string name = products.TextMatrix(2, c);
