@@ -3,6 +3,8 @@
 
 #include "entry/display_rule.h"
 #include "json_writer.h"
+#include "names/fields.h"
+#include "names/options.h"
 #include "shell/numbers.h"
 #include "text.h"
 
@@ -11,6 +13,10 @@
 #include <sstream>
 
 namespace tarnwell {
+
+namespace field = tw::field;
+namespace frame = tw::frame;
+namespace option = tw::option;
 
 namespace {
 
@@ -30,7 +36,7 @@ std::string Caption(tw::FrmMain& w, int n) {
 // A load per hour of run time as the load of a whole day in the unit on display: Btu/h
 // gives Btu, W gives Wh.
 std::string PerDay(tw::FrmMain& w, int n) {
-    const double daily = w.FieldDouble(n) * w.FieldDouble(12);
+    const double daily = w.FieldDouble(n) * w.FieldDouble(field::RunTime);
     const std::string text = tw::NumberDisplayText(tw::FormatNumber(daily, w.Decimal()),
                                                    w.FieldShownUnit(n), n, w.Decimal());
     std::string unit = w.UNITS[n].Caption();
@@ -72,25 +78,29 @@ std::vector<std::string> BannerLines(const tw::FrmMain& w) {
 
 std::string Summary(tw::FrmMain& w) {
     std::vector<std::pair<std::string, std::string>> room;
-    auto field = [&](int n) {
+    auto addField = [&](int n) {
         if (w.TEXTBOX.Exists(n)) room.emplace_back(Caption(w, n), Shown(w, n));
     };
-    field(0);
-    field(101);
-    room.emplace_back(FrameCaption(w, 3, "Room shape"), ChosenCaption(w, 200, 204));
-    if (w.TEXTBOX[13].Visible) {
-        field(13);
-        field(14);
-        field(15);
+    addField(field::JobName);
+    addField(field::RoomName);
+    room.emplace_back(FrameCaption(w, frame::RoomShape, "Room shape"),
+                      ChosenCaption(w, option::FourWalls, option::SizeOnly));
+    if (w.TEXTBOX[field::RoomLength].Visible) {
+        addField(field::RoomLength);
+        addField(field::RoomWidth);
+        addField(field::RoomHeight);
     }
-    field(213);
-    field(103);
-    field(102);
-    room.emplace_back(FrameCaption(w, 100, "Location"), ChosenCaption(w, 100, 101));
-    room.emplace_back(FrameCaption(w, 600, "Infiltration"), ChosenCaption(w, 600, 602));
-    field(12);
+    addField(field::RoomVolume);
+    addField(field::RoomTemperature);
+    addField(field::OutsideDesignTemperature);
+    room.emplace_back(FrameCaption(w, frame::RoomLocation, "Location"),
+                      ChosenCaption(w, option::InsideBuilding, option::Outdoors));
+    room.emplace_back(FrameCaption(w, frame::InfiltrationMethod, "Infiltration"),
+                      ChosenCaption(w, option::AirChange, option::Ventilation));
+    addField(field::RunTime);
 
-    const int loads[] = {214, 680, 314, 422, 16};
+    const int loads[] = {field::BoxLoad, field::InfiltrationLoad, field::ProductLoad,
+                         field::MiscLoad, field::TotalLoad};
     std::size_t width = 0;
     for (const auto& [label, value] : room)
         width = std::max(width, TextWidth(label));
@@ -104,20 +114,23 @@ std::string Summary(tw::FrmMain& w) {
     out << '\n'
         << PadRight("Loads", width) << PadLeft("per 24 h", 18) << PadLeft("per hour", 18) << '\n';
     for (int n : loads) {
-        if (n == 16) out << std::string(width + 36, '-') << '\n';
+        if (n == field::TotalLoad) out << std::string(width + 36, '-') << '\n';
         out << PadRight(Caption(w, n), width) << PadLeft(PerDay(w, n), 18)
             << PadLeft(Shown(w, n), 18) << '\n';
     }
     out << '\n';
-    out << PadRight(Caption(w, 503), width) << Shown(w, 503) << "  (" << Caption(w, 506) << ' '
-        << Shown(w, 506) << ")\n";
-    out << PadRight(Caption(w, 504), width) << Shown(w, 504) << '\n';
-    out << PadRight(Caption(w, 523), width) << w.TEXTBOX[522].Text() << " x "
-        << w.TEXTBOX[523].Text() << ", " << Caption(w, 524) << ' ' << Shown(w, 524) << '\n';
-    out << PadRight(Caption(w, 543), width) << w.TEXTBOX[542].Text() << " x "
-        << w.TEXTBOX[543].Text() << ", " << Caption(w, 544) << ' ' << Shown(w, 544) << '\n';
-    out << PadRight("Balance point", width) << Shown(w, 560) << ", " << Caption(w, 561) << ' '
-        << Shown(w, 561) << ", " << Caption(w, 562) << ' ' << Shown(w, 562) << '\n';
+    out << PadRight(Caption(w, field::DesignLoad), width) << Shown(w, field::DesignLoad) << "  ("
+        << Caption(w, field::SafetyFactor) << ' ' << Shown(w, field::SafetyFactor) << ")\n";
+    out << PadRight(Caption(w, field::Refrigerant), width) << Shown(w, field::Refrigerant) << '\n';
+    out << PadRight(Caption(w, field::CondensingUnit), width) << w.TEXTBOX[field::UnitCount].Text()
+        << " x " << w.TEXTBOX[field::CondensingUnit].Text() << ", "
+        << Caption(w, field::UnitCapacity) << ' ' << Shown(w, field::UnitCapacity) << '\n';
+    out << PadRight(Caption(w, field::Cooler), width) << w.TEXTBOX[field::CoolerCount].Text()
+        << " x " << w.TEXTBOX[field::Cooler].Text() << ", " << Caption(w, field::CoolerCapacity)
+        << ' ' << Shown(w, field::CoolerCapacity) << '\n';
+    out << PadRight("Balance point", width) << Shown(w, field::BalanceCapacity) << ", "
+        << Caption(w, field::BalanceSST) << ' ' << Shown(w, field::BalanceSST) << ", "
+        << Caption(w, field::BalanceTD) << ' ' << Shown(w, field::BalanceTD) << '\n';
 
     const std::vector<std::string> warnings = BannerLines(w);
     out << '\n';

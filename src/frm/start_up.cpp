@@ -2,6 +2,7 @@
 // The window's load event: folders, settings location, window size, the data files in their
 // fixed order, and the job named on the command line.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
 #include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/text_file.h"
@@ -121,8 +122,8 @@ void FrmMain::InterpretCommandLine(const std::string& commandLine) {
         if (FileExists(arg, false)) {
             CurrentJobFile = arg;
             if (JobFileLoad(arg, false)) {
-                BUTT_Click(0);
-                BUTT[0].ForeColor = ShadowSelectColour;
+                BUTT_Click(button::JobData);
+                BUTT[button::JobData].ForeColor = ShadowSelectColour;
             } else {
                 LoadDefaultJobOrEnd();
             }

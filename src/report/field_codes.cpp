@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "report/field_codes.h"
 
+#include "names/fields.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -65,7 +67,9 @@ std::string ExpandFieldCode(const std::string& code, FieldSource& source) {
     const char decimal = source.Decimal();
     switch (code[0]) {
     case 'T':
-        if (n == 525 && UpperCase(Mid(source.Text(530), 2, 1)) != "C") return std::string();
+        if (n == field::CondensingTemperature &&
+            UpperCase(Mid(source.Text(field::UnitTypeCode), 2, 1)) != "C")
+            return std::string();
         return source.Text(n);
     case 'M':
         return source.Text(n);
@@ -87,12 +91,14 @@ std::string ExpandFieldCode(const std::string& code, FieldSource& source) {
         return FormatNumber(product, decimal, 7);
     }
     case 'h': {
-        const double runTime = ValueOf(source.Text(12), decimal);
+        const double runTime = ValueOf(source.Text(field::RunTime), decimal);
         if (runTime == 0) throw std::domain_error("Division by zero");
         return FormatNumber(Int(ValueOf(source.Text(n), decimal) / runTime), decimal, 7);
     }
     case 'N': {
-        if (n >= 13 && n <= 15 && !source.RadioChosen(200)) return "P2";
+        if (n >= field::RoomLength && n <= field::RoomHeight &&
+            !source.RadioChosen(option::FourWalls))
+            return "P2";
         const std::string text = source.Text(n);
         return IsNumeric(text, decimal) ? text : "0";
     }

@@ -2,6 +2,7 @@
 // The print-form interpreter: a report page drawn from its print form onto the printer or a
 // page picture, every text a field code expanded from the window's content.
 #include "frm/frm_main.h"
+#include "names/options.h"
 #include "report/field_codes.h"
 #include "report/print_form.h"
 #include "shell/ansi.h"
@@ -55,7 +56,11 @@ private:
 // The picture of the room's shape among the geometry images: 4, 6 or 8 walls, or the free
 // surface list (also shown when the surface list is off); 0 when no shape is chosen.
 int GeometryImage(FrmMain& w) {
-    const int shapes[][2] = {{200, 1}, {201, 2}, {202, 3}, {203, 4}, {204, 4}};
+    const int shapes[][2] = {{option::FourWalls, 1},
+                             {option::SixWalls, 2},
+                             {option::EightWalls, 3},
+                             {option::SurfaceList, 4},
+                             {option::SizeOnly, 4}};
     for (const auto& [radio, image] : shapes)
         if (w.RADIO.Exists(radio) && w.RADIO[radio].Value()) return image;
     return 0;

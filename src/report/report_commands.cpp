@@ -2,6 +2,7 @@
 // The report commands of the menu: the two report pages to the printer or into bitmap
 // files, and the saved job by e-mail.
 #include "frm/frm_main.h"
+#include "names/fields.h"
 #include "report/report_texts.h"
 
 namespace tw {
@@ -63,7 +64,7 @@ void FrmMain::MailJob() {
         EmailTo = address;
     }
     std::vector<std::string> details;
-    for (int n = 700; n <= 716; ++n)
+    for (int n = field::UserDetailsFirst; n <= field::UserDetailsLast; ++n)
         details.push_back(TEXTBOX.Exists(n) ? TEXTBOX[n].Text() : std::string());
     const std::string attachment =
         !CurrentJobFile.empty() && FileExists(CurrentJobFile, false) ? CurrentJobFile : "";

@@ -2,6 +2,7 @@
 // The colour scheme file: one colour of one group of controls per line, and the colours the
 // field code and the layout consult.
 #include "frm/frm_main.h"
+#include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -43,8 +44,8 @@ void FrmMain::ReadColourFile() {
     }
     LogWrite(path);
     const std::string shortName = Left(name, CharCount(name) - 3);
-    TEXTBOX[804].SetText(shortName);
-    TEXTBOX[804].Tag = shortName;
+    TEXTBOX[field::ColourScheme].SetText(shortName);
+    TEXTBOX[field::ColourScheme].Tag = shortName;
 
     LineReader file = OpenDataFile(path);
     while (!file.Eof()) {

@@ -3,6 +3,8 @@
 #include "ui/layout.h"
 
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/grids.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,9 +42,9 @@ void FrmMain::BUTT_MouseMove(int index) {
 
 void FrmMain::LayoutLowerLeft() {
     ThumbNailLogo.Top = Window.ScaleHeight - 60 - ThumbNailLogo.Height;
-    SHADOW[9].Top = ThumbNailLogo.Top - 60 - SHADOW[9].Height;
-    HINTBOX.Height =
-        std::max(0, SHADOW[9].Top - 60 - (HintBoxCaption.Top + HintBoxCaption.Height + 60));
+    SHADOW[button::Exit].Top = ThumbNailLogo.Top - 60 - SHADOW[button::Exit].Height;
+    HINTBOX.Height = std::max(0, SHADOW[button::Exit].Top - 60 -
+                                     (HintBoxCaption.Top + HintBoxCaption.Height + 60));
 }
 
 void FrmMain::Form_Resize() {
@@ -71,7 +73,7 @@ void FrmMain::Form_Resize() {
     // The page area right of the menu column.
     PictureBox& area = FRAME[0];
     area.Height = innerHeight - 120;
-    area.Width = innerWidth - (SHADOW[0].Left + SHADOW[0].Width) - 120;
+    area.Width = innerWidth - (SHADOW[button::JobData].Left + SHADOW[button::JobData].Width) - 120;
     area.Left = innerWidth - area.Width - 60;
     area.Top = 60;
     for (auto& [p, page] : FRAME) {
@@ -97,7 +99,7 @@ void FrmMain::Form_Resize() {
         Label& button = BUTT[i];
         button.Transparent = true;
         button.ForeColor = ButtonTextColour;
-        int offset = i <= 14 ? 10 : 0;
+        int offset = i <= button::Mail ? 10 : 0;
         button.container = shadow.container;
         button.Left = shadow.Left + offset;
         button.Top = shadow.Top + offset;
@@ -121,11 +123,11 @@ void FrmMain::Form_Resize() {
     }
     // The two input grids take the room a larger window gives the page, so more surfaces,
     // products and rows are in view; their focus traps stay right above and below them.
-    for (int g : {200, 300}) {
+    for (int g : {grid::Surfaces, grid::Products}) {
         if (!MSFlexGrid.Exists(g)) continue;
         Grid& grid = MSFlexGrid[g];
-        const int rightMargin = g == 200 ? 300 : 120;
-        const int bottomMargin = g == 200 ? 640 : 1620;
+        const int rightMargin = g == grid::Surfaces ? 300 : 120;
+        const int bottomMargin = g == grid::Surfaces ? 640 : 1620;
         grid.Width = std::max(0, area.Width - grid.Left - rightMargin);
         grid.Height = std::max(0, area.Height - grid.Top - bottomMargin);
         if (TabForward.Exists(g)) TabForward[g].Top = grid.Top + grid.Height;
@@ -140,7 +142,7 @@ void FrmMain::Form_Resize() {
     }
     ConnectedImage.Left = innerWidth - ConnectedImage.Width - 60;
     ConnectedImage.Top = innerHeight - ConnectedImage.Height - 60;
-    ProgressBar.Left = BUTT[9].Left + BUTT[9].Width + 120;
+    ProgressBar.Left = BUTT[button::Exit].Left + BUTT[button::Exit].Width + 120;
     ProgressBar.Top = ConnectedImage.Top + (ConnectedImage.Height - ProgressBar.Height) / 2;
     ProgressBar.Width = std::max(0, ConnectedImage.Left - ProgressBar.Left - 120);
     FileHistoryList.Width = area.Width - 120;

@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: MIT
 // Moving through the pages: the focus on a page's first field, and the banner's permission.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/lists.h"
+#include "names/options.h"
 
 namespace tw {
 
 void FrmMain::SelectFocus(int page) {
     LogWrite(">SelectFocus(" + std::to_string(page) + ")");
     platform.DoEvents();
-    static const std::pair<int, int> firstField[] = {{1, 0},   {3, 212}, {4, 312},
-                                                     {5, 400}, {6, 506}, {7, 600}};
+    static const std::pair<int, int> firstField[] = {{1, field::JobName},
+                                                     {3, field::OutsideTemperature},
+                                                     {4, field::StorageTemperature},
+                                                     {5, field::LightingPerArea},
+                                                     {6, field::SafetyFactor},
+                                                     {7, field::InfiltrationTemperature}};
     int target = -1;
     for (const auto& [p, field] : firstField)
         if (p == page) target = field;
@@ -53,9 +62,11 @@ void FrmMain::MoveToCell(int grid, bool) {
         ListBox& list = OPTIONLIST[listNumber];
         list.Left = g.Left + g.CellLeft();
         list.Top = g.Top + g.CellTop();
-        if (listNumber == 302) FillProductList(GetCellValue(300, 1, g.Col), g.CellWidth());
+        if (listNumber == list::Product)
+            FillProductList(GetCellValue(grid::Products, grid::product::Group, g.Col),
+                            g.CellWidth());
         // Editable only where the layout allows: the surface type only in a free list.
-        if (grid == 200 && g.Row == 1 && !RADIO[203].Value()) return;
+        if (grid == grid::Surfaces && g.Row == 1 && !RADIO[option::SurfaceList].Value()) return;
         list.Visible = true;
         BringToFront(list.ref);
         SetFocus(list.ref);
@@ -81,7 +92,7 @@ void FrmMain::TabTrap_GotFocus(int grid, bool forward) {
     if (!forward) LogWrite(">TabBack_GotFocus(" + std::to_string(grid) + ")");
     GridNavigating[grid] = true;
     Grid& g = MSFlexGrid[grid];
-    const int first = grid == 300 || RADIO[203].Value() ? 1 : 2;
+    const int first = grid == grid::Products || RADIO[option::SurfaceList].Value() ? 1 : 2;
     const int lastRow = g.Rows() - 2;
     const int lastCol = g.Cols() - 1;
     if (forward) {
@@ -124,7 +135,7 @@ void FrmMain::Arrow_Focus(ControlRef arrow, bool gained) {
 void FrmMain::Form_KeyPress(int keyAscii) {
     for (auto& [p, page] : FRAME)
         if (page.Visible) return;
-    if (keyAscii == 13) BUTT_Click(0);
+    if (keyAscii == 13) BUTT_Click(button::JobData);
 }
 
 void FrmMain::Form_Click() {
@@ -136,9 +147,9 @@ void FrmMain::Form_Click() {
 
 void FrmMain::FRAME_KeyPress(int page, int keyAscii) {
     if (page == 6 && keyAscii == 7) {
-        const bool shown = !MSFlexGrid[520].Visible;
-        MSFlexGrid[520].Visible = shown;
-        MSFlexGrid[540].Visible = shown;
+        const bool shown = !MSFlexGrid[grid::CondensingUnits].Visible;
+        MSFlexGrid[grid::CondensingUnits].Visible = shown;
+        MSFlexGrid[grid::Coolers].Visible = shown;
     }
 }
 

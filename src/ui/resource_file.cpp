@@ -3,6 +3,10 @@
 // engineering constants. Each line is one record; a record that fails is skipped and reading
 // goes on, so a damaged file never stops the program.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
+#include "names/fields.h"
+#include "names/grids.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 #include "ui/pictures.h"
@@ -97,8 +101,8 @@ void FrmMain::ReadResourceFile() {
     const std::string path = OpDataFolder + name;
     LogWrite(path);
     const std::string shortName = Left(name, CharCount(name) - 3);
-    TEXTBOX[803].SetText(shortName);
-    TEXTBOX[803].Tag = shortName;
+    TEXTBOX[field::Language].SetText(shortName);
+    TEXTBOX[field::Language].Tag = shortName;
 
     for (auto& [i, list] : OPTIONLIST)
         list.Clear();
@@ -126,21 +130,22 @@ void FrmMain::ReadResourceFile() {
         }
     }
 
-    const std::pair<int, const char*> systems[] = {{840, "ImperialLength"},
-                                                   {842, "ImperialTemperature"},
-                                                   {844, "ImperialMass"},
-                                                   {846, "ImperialPower"}};
+    const std::pair<int, const char*> systems[] = {{option::ImperialLength, "ImperialLength"},
+                                                   {option::Fahrenheit, "ImperialTemperature"},
+                                                   {option::Pounds, "ImperialMass"},
+                                                   {option::BtuPerHour, "ImperialPower"}};
     for (const auto& [n, key] : systems) {
         bool imperial = ParseBool(GetSetting(key, "True"), true);
         RADIO[n].SetValue(imperial);
         RADIO[n + 1].SetValue(!imperial);
     }
-    CFRAME[2].Visible = !CurrentJobFile.empty();
+    CFRAME[frame::CurrentJob].Visible = !CurrentJobFile.empty();
     ThumbNailLogo.ToolTipText = StringTable[20];
     SPECLINK[0].ToolTipText = StringTable[21];
     SPECLINK[1].ToolTipText = StringTable[22];
-    const std::string title = GetCellValue(300, 0, 2);
-    if (title.empty() || !IsNumeric(title)) SetCellValue(300, 0, 2, StringTable[11]);
+    const std::string title = GetCellValue(grid::Products, grid::product::Number, 2);
+    if (title.empty() || !IsNumeric(title))
+        SetCellValue(grid::Products, grid::product::Number, 2, StringTable[11]);
 }
 
 void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
@@ -212,7 +217,7 @@ void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
                         : how == "CENTRE" ? 2
                         : how == "RIGHT"  ? 1
                                           : ToInteger16(ToSingle(value));
-        for (int i = 0; i <= 14; ++i) {
+        for (int i = 0; i <= button::Mail; ++i) {
             BUTT[i].Alignment = alignment;
             SHADOW[i].Alignment = alignment;
         }
@@ -228,7 +233,7 @@ void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
             Label& button = BUTT[n];
             // A menu-column shadow marks the open page, so showing a button leaves it as it is.
             Label& shadow = SHADOW[n];
-            shadow.Visible = visible && (n > 14 || shadow.Visible);
+            shadow.Visible = visible && (n > button::Mail || shadow.Visible);
             button.Visible = visible;
             if (visible) BringToFront(button.ref);
         }
@@ -320,7 +325,7 @@ void FrmMain::ApplyTextBoxRecord(int n, const std::string& property, const std::
         unit.Tag = value;
         std::string caption = UnitText(value, false);
         const std::string alternate = UnitText(value, true);
-        if (n == 401 && UpperCase(Left(alternate, 1)) == "W") caption = alternate;
+        if (n == field::LightingPower && UpperCase(Left(alternate, 1)) == "W") caption = alternate;
         unit.SetCaption(caption);
         unit.Visible = !caption.empty();
     } else if (property == "VISIBLE") {
@@ -331,7 +336,8 @@ void FrmMain::ApplyTextBoxRecord(int n, const std::string& property, const std::
     } else if (property == "TOOLTIP") {
         TEXTBOX[n].ToolTipText = value;
     } else if (property == "DEFAULT") {
-        if (n >= 700 && n <= 799 && !CurrentJobFile.empty()) return;
+        if (n >= field::UserFieldsFirst && n <= field::UserFieldsLast && !CurrentJobFile.empty())
+            return;
         TextBox& box = TEXTBOX[n];
         const std::string key = "TextBox" + std::to_string(n);
         std::string remembered = GetSetting(key, value);
