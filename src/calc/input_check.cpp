@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/input_check.h"
 
+#include "names/fields.h"
 #include "shell/numbers.h"
 
 #include <algorithm>
@@ -32,26 +33,31 @@ public:
 
 CheckResult CheckFieldValues(const InputValues& v, const InputLimits& l) {
     Checker c;
-    c.Check(506, {{v.safetyFactor < l.factorOfSafety, 24}});
-    c.Check(12, {{v.runTime <= 0, 0}, {v.runTime > 24, 1}});
-    c.Check(501, {{v.roomTemp501 < l.minBoxTemp, 2}, {v.roomTemp501 >= v.outsideTemp, 3}});
-    c.Check(103, {{v.roomTemp < l.minBoxTemp || v.outsideTemp <= v.roomTemp, -1}});
-    c.Check(312, {{v.storageTemp < l.minBoxTemp || v.outsideTemp <= v.storageTemp, -1}});
-    c.Check(500, {{v.ambient < l.minAmbient, 4}, {v.ambient > l.maxAmbient, 5}});
-    c.Check(600, {{v.infiltTemp < l.minInfiltTemp, 6},
-                  {v.infiltTemp > l.maxInfiltTemp, 7},
-                  {v.infiltTemp < v.roomTemp, 8}});
-    c.Check(659, {{v.glassDoors < 0, 9}, {v.glassDoors > l.maxDoors, 10}});
-    c.Check(403, {{v.motorHp < 0, 11}, {v.motorHp > l.maxMotorHp, 12}});
-    if (v.width) c.Check(14, {{*v.width < 0, 13}});
-    if (v.length) c.Check(13, {{*v.length < 0, 14}});
-    if (v.height) c.Check(15, {{*v.height < 0, 15}});
+    c.Check(field::SafetyFactor, {{v.safetyFactor < l.factorOfSafety, 24}});
+    c.Check(field::RunTime, {{v.runTime <= 0, 0}, {v.runTime > 24, 1}});
+    c.Check(field::SelectionRoomTemperature,
+            {{v.roomTemp501 < l.minBoxTemp, 2}, {v.roomTemp501 >= v.outsideTemp, 3}});
+    c.Check(field::RoomTemperature,
+            {{v.roomTemp < l.minBoxTemp || v.outsideTemp <= v.roomTemp, -1}});
+    c.Check(field::StorageTemperature,
+            {{v.storageTemp < l.minBoxTemp || v.outsideTemp <= v.storageTemp, -1}});
+    c.Check(field::CondenserAmbient,
+            {{v.ambient < l.minAmbient, 4}, {v.ambient > l.maxAmbient, 5}});
+    c.Check(field::InfiltrationTemperature, {{v.infiltTemp < l.minInfiltTemp, 6},
+                                             {v.infiltTemp > l.maxInfiltTemp, 7},
+                                             {v.infiltTemp < v.roomTemp, 8}});
+    c.Check(field::GlassDoors, {{v.glassDoors < 0, 9}, {v.glassDoors > l.maxDoors, 10}});
+    c.Check(field::MotorPower, {{v.motorHp < 0, 11}, {v.motorHp > l.maxMotorHp, 12}});
+    if (v.width) c.Check(field::RoomWidth, {{*v.width < 0, 13}});
+    if (v.length) c.Check(field::RoomLength, {{*v.length < 0, 14}});
+    if (v.height) c.Check(field::RoomHeight, {{*v.height < 0, 15}});
     const bool unitsRight = v.condensingUnits >= 1 && Whole(v.condensingUnits);
-    c.Check(522, {{v.condensingUnits < 1, 16}, {!Whole(v.condensingUnits), 17}});
+    c.Check(field::UnitCount, {{v.condensingUnits < 1, 16}, {!Whole(v.condensingUnits), 17}});
     const bool coolersRight = v.coolers >= 1 && Whole(v.coolers);
-    c.Check(542, {{v.coolers < 1, 18},
-                  {!Whole(v.coolers), 19},
-                  {unitsRight && coolersRight && !Whole(v.coolers / v.condensingUnits), 20}});
+    c.Check(field::CoolerCount,
+            {{v.coolers < 1, 18},
+             {!Whole(v.coolers), 19},
+             {unitsRight && coolersRight && !Whole(v.coolers / v.condensingUnits), 20}});
     return c.result;
 }
 

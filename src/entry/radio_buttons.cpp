@@ -23,9 +23,9 @@ void FrmMain::ApplyRadioVisibility() {
         MLINE[n].Visible = shown;
     }
     for (int i = 0; i < 3; ++i)
-        Geometry[i].Visible = RADIO[200 + i].Value();
+        Geometry[i].Visible = RADIO[option::FourWalls + i].Value();
     for (int i = 0; i < 3; ++i)
-        CFRAME[601 + i].Visible = RADIO[600 + i].Value();
+        CFRAME[frame::AirChange + i].Visible = RADIO[option::AirChange + i].Value();
     Grid& grid = MSFlexGrid[grid::Surfaces];
     grid.Visible = !gridOff;
     if (gridOff) grid.SetCols(2);
@@ -43,7 +43,7 @@ void FrmMain::RADIO_GotFocus(int n) {
 void FrmMain::RADIO_Click(int n) {
     LogWrite(">RADIO_Click(" + std::to_string(n) + ")");
     for (int i = 0; i < 3; ++i)
-        Geometry[i].Visible = RADIO[200 + i].Value();
+        Geometry[i].Visible = RADIO[option::FourWalls + i].Value();
     if ((n >= 200 && n <= 204) || (n >= 600 && n <= 602)) {
         if (n <= 203) {
             CFRAME[frame::NoSurfaceList].Visible = false;

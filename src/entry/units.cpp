@@ -3,7 +3,9 @@
 // the unit-system options that switch every label of a quantity at once.
 #include "entry/unit_conversion.h"
 #include "frm/frm_main.h"
+#include "names/fields.h"
 #include "names/grids.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
@@ -19,10 +21,10 @@ struct UnitSystem {
 
 // The pairs of options; temperature differences switch with the temperatures.
 const UnitSystem kSystems[] = {
-    {840, "ImperialLength", {"SHORT", "LONG", "AREA", "VOLUME", "FLOW"}},
-    {842, "ImperialTemperature", {"TEMPERATURE", "TEMPDIFF"}},
-    {844, "ImperialMass", {"WEIGHT"}},
-    {846, "ImperialPower", {"LOADH"}},
+    {option::ImperialLength, "ImperialLength", {"SHORT", "LONG", "AREA", "VOLUME", "FLOW"}},
+    {option::Fahrenheit, "ImperialTemperature", {"TEMPERATURE", "TEMPDIFF"}},
+    {option::Pounds, "ImperialMass", {"WEIGHT"}},
+    {option::BtuPerHour, "ImperialPower", {"LOADH"}},
 };
 
 } // namespace
@@ -44,25 +46,26 @@ void FrmMain::UNITS_Click(int n) {
 }
 
 void FrmMain::ConvertMasterRows(int master) {
-    int grid;
+    int target = 0;
     std::vector<int> rows;
     switch (master) {
-    case 212:
-        grid = 200;
-        rows = {8};
+    case field::OutsideTemperature:
+        target = grid::Surfaces;
+        rows = {grid::surface::OutsideTemperature};
         break;
-    case 213:
-        grid = 200;
-        rows = {2, 3, 4, 5};
+    case field::RoomVolume:
+        target = grid::Surfaces;
+        rows = {grid::surface::Length, grid::surface::Height, grid::surface::Area,
+                grid::surface::Insulation};
         break;
-    case 214:
-        grid = 200;
-        rows = {9};
+    case field::BoxLoad:
+        target = grid::Surfaces;
+        rows = {grid::surface::Load};
         break;
-    case 312:
-    case 313:
-    case 314:
-        grid = 300;
+    case field::StorageTemperature:
+    case field::ProductWeight:
+    case field::ProductLoad:
+        target = grid::Products;
         for (int r = 1; r < MSFlexGrid[grid::Products].Rows(); ++r)
             rows.push_back(r);
         break;
@@ -71,12 +74,12 @@ void FrmMain::ConvertMasterRows(int master) {
     }
     int u = FieldUnitIndex(master);
     if (u < 0) return;
-    Grid& g = MSFlexGrid[grid];
+    Grid& g = MSFlexGrid[target];
     const bool toAlternate = UNITS[master].Caption() == UnitTable[static_cast<std::size_t>(u)][3];
     for (int r : rows) {
         // The volume master carries the room's lengths, areas and thicknesses along, each in
         // its own kind; the other masters convert the rows of their own kind.
-        int ru = master == 213 ? FindUnit(RowUnitKind(grid, r)) : u;
+        int ru = master == field::RoomVolume ? FindUnit(RowUnitKind(target, r)) : u;
         if (ru < 0) continue;
         const auto& unit = UnitTable[static_cast<std::size_t>(ru)];
         const std::string& from = toAlternate ? unit[2] : unit[3];
@@ -84,12 +87,12 @@ void FrmMain::ConvertMasterRows(int master) {
         if (from == to || g.TextMatrix(r, 1) != from) continue;
         std::vector<std::string> values;
         for (int c = 2; c < g.Cols(); ++c)
-            values.push_back(GetCellValue(grid, r, c));
+            values.push_back(GetCellValue(target, r, c));
         g.SetTextMatrix(r, 1, to);
         for (int c = 2; c < g.Cols(); ++c) {
             const std::string& internal = values[static_cast<std::size_t>(c - 2)];
             if (master == 213) {
-                SetCellValue(grid, r, c, internal);
+                SetCellValue(target, r, c, internal);
                 continue;
             }
             auto number = ParseNumber(internal, Decimal());
@@ -102,7 +105,7 @@ void FrmMain::ConvertMasterRows(int master) {
         }
     }
     if (master == 212 || master == 213) CalculateBoxLoad();
-    AutoSizeTable(grid);
+    AutoSizeTable(target);
     if (master == 213 || master == 214) AutoSizeColumn(grid::Surfaces, 1);
 }
 

@@ -62,7 +62,7 @@ public:
         f[3] = RestoreQuotes(f[3]);
         if (IsNumber(f[1])) n_ = Whole(f[1]);
         // The template takes the user's own details as last entered, not its own.
-        if (template_ && n_ >= 700 && n_ <= 799) {
+        if (template_ && n_ >= field::UserFieldsFirst && n_ <= field::UserFieldsLast) {
             f[2] = w_.GetSetting("TextBox" + std::to_string(n_), "");
             f[3] = f[2];
         }
@@ -70,7 +70,7 @@ public:
         // The settings page belongs to the user: its fields are not part of a job, and the
         // template leaves the user's unit systems alone.
         if ((kind == 'C' || kind == 'T' || kind == 'U') && n_ >= 800 && n_ <= 899) return;
-        if (kind == 'R' && template_ && n_ >= 840 && n_ <= 847) return;
+        if (kind == 'R' && template_ && n_ >= option::ImperialLength && n_ <= option::Watts) return;
         if (kind == 'U')
             Unit(f[3]);
         else if (kind == 'T')
@@ -205,7 +205,9 @@ bool LoadFailed(FrmMain& w, const std::string& reason) {
 // whose value is AVERAGECURTAINS is chosen in turn, the last one stays. Part of the load, so
 // the choice neither recalculates nor counts as a change.
 void SelectAverageCurtains(FrmMain& w) {
-    if (!w.OPTIONLIST.Exists(625) || w.OPTIONLIST[list::DoorProtection].ListIndex() >= 0) return;
+    if (!w.OPTIONLIST.Exists(list::DoorProtection) ||
+        w.OPTIONLIST[list::DoorProtection].ListIndex() >= 0)
+        return;
     ListBox& list = w.OPTIONLIST[list::DoorProtection];
     const ListBox& values = w.OPTIONVALUE[list::DoorProtection];
     auto average = w.Constants.find("AVERAGECURTAINS");
@@ -233,7 +235,8 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
         std::optional<std::string> bytes;
         if (RegularFileExists(path)) bytes = ReadFileBytes(path);
         if (!bytes) throw LoadError{53, "File not found: " + path};
-        if (OPTIONLIST.Exists(625)) OPTIONLIST[list::DoorProtection].SetListIndex(-1);
+        if (OPTIONLIST.Exists(list::DoorProtection))
+            OPTIONLIST[list::DoorProtection].SetListIndex(-1);
         JobReader reader(*this, templateFile);
         for (const auto& record : ReadRecords(*bytes))
             reader.Apply(record);
@@ -272,7 +275,8 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     // A new job shows its values in the units the user chose on the settings page.
     if (templateFile)
         AsPartOfTheLoad(*this, [this] {
-            for (int n : {840, 842, 844, 846})
+            for (int n :
+                 {option::ImperialLength, option::Fahrenheit, option::Pounds, option::BtuPerHour})
                 ApplyUnitSystem(n);
         });
 

@@ -4,6 +4,7 @@
 // it, so a failed save never leaves a half-written job where a good one was.
 #include "frm/frm_main.h"
 #include "jobs/job_notation.h"
+#include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/text_file.h"
 
@@ -50,7 +51,7 @@ private:
     // Fields 720 and 721 and the settings page (800s) belong to the user, not to the job.
     void Fields() {
         for (auto& [n, unit] : w_.UNITS) {
-            if (n == 720 || n == 721 || (n >= 800 && n <= 899)) continue;
+            if (n == field::Licensee || n == field::LicenceCode || (n >= 800 && n <= 899)) continue;
             const Label& label = w_.LABEL[n];
             Line({NotationText("C"), NotationWhole(n), NotationText(HideQuotes(label.Tag)),
                   NotationText(HideQuotes(label.Caption())), NotationText("")});

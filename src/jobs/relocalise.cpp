@@ -46,7 +46,7 @@ Vocabulary ReadVocabulary(const std::string& folder, char decimal) {
         std::vector<std::string> all;
         while (!lines->Eof())
             all.push_back(lines->ReadLine());
-        v.surfaceTypes.push_back(ListItemsOfResource(all, 201));
+        v.surfaceTypes.push_back(ListItemsOfResource(all, list::SurfaceType));
 
         const std::string prefix = Left(file, CharCount(file) - 3);
         DataTable d, c;
@@ -113,7 +113,8 @@ void FrmMain::RelocaliseJob() {
     }
 
     // List fields show the item of the code they stand for.
-    for (int n : {504, 520, 521, 540, 541}) {
+    for (int n : {list::Refrigerant, list::UnitType, list::UnitSupply, list::CoolerType,
+                  list::CoolerSupply}) {
         ListBox& items = OPTIONLIST[n];
         ListBox& codes = OPTIONVALUE[n];
         const std::string code = GetFieldValue(n + 10);
