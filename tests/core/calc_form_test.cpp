@@ -210,8 +210,9 @@ TEST_F(CalcForm, ANewJobGetsTheDefaultProductSizedByTheRoom) {
     for (int r = 1; r <= 13; ++r)
         products.SetTextMatrix(r, 2, "");
     w->Calculate();
-    EXPECT_EQ(products.TextMatrix(0, 2), w->StringTable[11]);
-    EXPECT_EQ(Cell(300, 2, 2), w->TableC.Cell(2, 1));
+    // The default product's caption and the first product of the product table.
+    EXPECT_EQ(products.TextMatrix(0, 2), "Default");
+    EXPECT_EQ(Cell(300, 2, 2), "General merchandise / mixed");
     EXPECT_EQ(w->FieldNumber(213), 1600.0f);
     EXPECT_EQ(Cell(300, 3, 2), "1600");
     EXPECT_EQ(Cell(300, 6, 2), "24");

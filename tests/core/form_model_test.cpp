@@ -5,7 +5,6 @@
 #include "ui/window_design.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -8,31 +8,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class JobCommands : public ::testing::Test {
-protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-    Headless& machine = installation.Machine();
-
-    std::string Path(const std::string& name) { return (installation.Folder() / name).string(); }
-    std::string Job(const std::string& name, const std::string& jobName) {
-        installation.WriteFile(name, "\"# \",\"Tarnwell\",1,0,0\r\n\"T\",0,\"" + jobName + "\",\"" +
-                                         jobName + "\",#FALSE#\r\n");
-        return Path(name);
-    }
-    void Modify() {
-        TypeInto(*w, 101, "Changed room");
-        ASSERT_TRUE(w->JobModified);
-    }
-    // The last message shown was message n with these buttons.
-    void ExpectAsked(int n, int buttons) {
-        ASSERT_FALSE(machine.Messages().empty());
-        EXPECT_EQ(machine.Messages().back().title, w->MessageTable[static_cast<std::size_t>(n)][0]);
-        EXPECT_EQ(machine.Messages().back().prompt, w->MessageTable[static_cast<std::size_t>(n)][1]);
-        EXPECT_EQ(machine.Messages().back().buttons, buttons);
-    }
-    std::string Setting(const std::string& key) { return w->GetSetting(key, "<absent>"); }
-};
+using JobCommands = JobFixture;
 
 TEST_F(JobCommands, TheJobPageAsksFirstWhenTheJobChangedAndShowsTheRecentFiles) {
     const std::string a = Job("a.wic", "A");
@@ -204,8 +180,9 @@ TEST_F(JobCommands, NewJobLoadsTheTemplateAfterOkAndRecalculates) {
     EXPECT_EQ(w->Window.Caption, w->BaseCaption);
     EXPECT_FALSE(w->CFRAME[2].Visible);
     auto lines = w->Log.DumpLines();
-    EXPECT_NE(std::find_if(lines.rbegin(), lines.rend(),
-                           [](const std::string& l) { return l.find(">Calculate()") != std::string::npos; }),
+    EXPECT_NE(std::find_if(
+                  lines.rbegin(), lines.rend(),
+                  [](const std::string& l) { return l.find(">Calculate()") != std::string::npos; }),
               lines.rend());
     EXPECT_EQ(machine.Pointer(), MousePointer::Default);
 }

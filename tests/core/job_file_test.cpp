@@ -4,7 +4,6 @@
 // job files against the template, and jobs exchanged between decimal-comma and decimal-point
 // machines.
 #include "job_support.h"
-
 #include "shell/numbers.h"
 
 namespace tw::test {
@@ -12,25 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class JobFile : public ::testing::Test {
-protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-
-    std::string Path(const std::string& name) { return (installation.Folder() / name).string(); }
-
-    // A job file of the given records after a header.
-    std::string WriteJob(const std::string& name, const std::string& records) {
-        installation.WriteFile(name, "\"# \",\"Tarnwell\",1,0,0\r\n" + records);
-        return Path(name);
-    }
-
-    bool Saved(const JobRecord& wanted, const std::string& path) {
-        for (const auto& r : ReadJobRecords(path))
-            if (r == wanted) return true;
-        return false;
-    }
-};
+using JobFile = JobFixture;
 
 TEST_F(JobFile, SavedAndLoadedAgainTheJobIsTheSameForEveryBoxType) {
     for (int boxType : {200, 201, 202, 203, 204}) {
@@ -106,22 +87,22 @@ TEST_F(JobFile, UnitSystemsAreWrittenForFieldsAndGridRows) {
 
 TEST_F(JobFile, RecordsTheLoaderPassesOver) {
     const std::string caption = w->LABEL[103].Caption();
-    const std::string path = WriteJob(
-        "skipped.wic",
-        // A foreign header, captions, letters without a meaning, a unit system 0.
-        "\"# \",\"Other program\",9,9,9\r\n"
-        "\"C\",103,\"Number\",\"Changed caption\",\"\"\r\n"
-        "\"X\",103,\"1\",\"2\",\"\"\r\n"
-        "\"U\",103,\"TEMPERATURE\",0,\"\"\r\n"
-        "\"U\",102,\"TEMPERATURE\",2,\"\"\r\n"
-        // Row captions of the input grids are not read back; their unit cells are.
-        "\"G\",200,10,8,\"\"\r\n"
-        "200,2,0,\"Not the caption\",\"False\"\r\n"
-        "200,2,1,2,\"\"\r\n"
-        "200,3,1,0,\"\"\r\n"
-        // A field the window does not have: its steps are skipped.
-        "\"T\",999,\"1\",\"1\",#TRUE#\r\n"
-        "\"T\",0,\"kept\",\"kept\",#FALSE#\r\n");
+    const std::string path =
+        WriteJob("skipped.wic",
+                 // A foreign header, captions, letters without a meaning, a unit system 0.
+                 "\"# \",\"Other program\",9,9,9\r\n"
+                 "\"C\",103,\"Number\",\"Changed caption\",\"\"\r\n"
+                 "\"X\",103,\"1\",\"2\",\"\"\r\n"
+                 "\"U\",103,\"TEMPERATURE\",0,\"\"\r\n"
+                 "\"U\",102,\"TEMPERATURE\",2,\"\"\r\n"
+                 // Row captions of the input grids are not read back; their unit cells are.
+                 "\"G\",200,10,8,\"\"\r\n"
+                 "200,2,0,\"Not the caption\",\"False\"\r\n"
+                 "200,2,1,2,\"\"\r\n"
+                 "200,3,1,0,\"\"\r\n"
+                 // A field the window does not have: its steps are skipped.
+                 "\"T\",999,\"1\",\"1\",#TRUE#\r\n"
+                 "\"T\",0,\"kept\",\"kept\",#FALSE#\r\n");
     ASSERT_TRUE(w->JobFileLoad(path, false));
     EXPECT_EQ(w->LABEL[103].Caption(), caption);
     EXPECT_EQ(w->UNITS[103].Caption(), "°F");

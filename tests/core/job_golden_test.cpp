@@ -88,7 +88,9 @@ TEST(JobGolden, TheReferenceJobLoadsAndSavesToTheSameRecords) {
     // The file is Windows-1252: the quotes became character 142, °C one byte.
     const std::string bytes = *ReadFileBytes(Reference());
     EXPECT_NE(bytes.find("\"Cold store \x8ENorth\x8E, hall 2\""), std::string::npos);
-    EXPECT_NE(bytes.find("(\xB0" "C)"), std::string::npos);
+    EXPECT_NE(bytes.find("(\xB0"
+                         "C)"),
+              std::string::npos);
 }
 
 } // namespace

@@ -8,25 +8,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileHistory : public ::testing::Test {
-protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-
-    std::string Key(int i) {
-        return w->platform.GetSetting(w->RegistryAppName, w->FileHistorySection,
-                                      std::to_string(i) + "File", "<absent>");
-    }
-    void SetKey(int i, const std::string& value) {
-        w->platform.SaveSetting(w->RegistryAppName, w->FileHistorySection,
-                                std::to_string(i) + "File", value);
-    }
-    std::string Job(const std::string& name) {
-        installation.WriteFile("jobs/" + name, "\"# \",\"Tarnwell\",1,0,0\r\n"
-                                               "\"T\",0,\"" + name + "\",\"" + name + "\",#FALSE#\r\n");
-        return (installation.Folder() / "jobs" / name).string();
-    }
-};
+using FileHistory = JobFixture;
 
 TEST_F(FileHistory, SavingAgainMovesAJobToTheTopWithoutARepeat) {
     const std::string a = (installation.Folder() / "a.wic").string();

@@ -4,7 +4,6 @@
 #include "jobs/job_notation.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -73,7 +72,8 @@ TEST(JobNotation, AQuotedFieldEndsAtTheNextQuote) {
 TEST(JobNotation, QuotesTravelAsCharacter142AndBack) {
     const std::string text = "12\" pipe, \"cold\" room";
     const std::string hidden = HideQuotes(text);
-    EXPECT_EQ(hidden, "12\xC5\xBD pipe, \xC5\xBD" "cold\xC5\xBD room");
+    EXPECT_EQ(hidden, "12\xC5\xBD pipe, \xC5\xBD"
+                      "cold\xC5\xBD room");
     EXPECT_EQ(hidden.find('"'), std::string::npos);
     EXPECT_EQ(RestoreQuotes(hidden), text);
     // A real character 142 comes back as a quote.

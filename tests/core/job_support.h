@@ -9,11 +9,11 @@
 #include "support/installation.h"
 #include "support/typing.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -190,8 +190,8 @@ inline JobState Snapshot(FrmMain& w) {
         // Row captions come from the resource file, not from the job.
         for (int c = g < 500 ? 1 : 0; c < grid.Cols(); ++c)
             for (int r = 0; r < grid.Rows(); ++r) {
-                const std::string key = std::to_string(g) + ":" + std::to_string(r) + ":" +
-                                        std::to_string(c);
+                const std::string key =
+                    std::to_string(g) + ":" + std::to_string(r) + ":" + std::to_string(c);
                 const GridCell& cell = grid.Cell(r, c);
                 s.cells[key] = cell.text;
                 s.cellMark[key] = cell.fore == w.OverrideColour || cell.back == w.OverrideColour;
@@ -243,5 +243,63 @@ inline std::vector<JobRecord> ReadJobRecords(const std::filesystem::path& path) 
                            fields[i + 3].text, fields[i + 4].text});
     return records;
 }
+
+// One window on a scratch installation, with the helpers the job, history and report tests
+// share.
+class JobFixture : public ::testing::Test {
+protected:
+    Installation installation;
+    std::unique_ptr<FrmMain> w = installation.Start();
+    Headless& machine = installation.Machine();
+
+    std::string Path(const std::string& name) { return (installation.Folder() / name).string(); }
+    // A job file of the given records after a header.
+    std::string WriteJob(const std::string& name, const std::string& records) {
+        installation.WriteFile(name, "\"# \",\"Tarnwell\",1,0,0\r\n" + records);
+        return Path(name);
+    }
+    // A job file that holds only its job name.
+    std::string Job(const std::string& name, const std::string& jobName) {
+        return WriteJob(name, "\"T\",0,\"" + jobName + "\",\"" + jobName + "\",#FALSE#\r\n");
+    }
+    // A job file in the jobs folder named after itself.
+    std::string Job(const std::string& name) { return Job("jobs/" + name, name); }
+    bool Saved(const JobRecord& wanted, const std::string& path) {
+        for (const auto& r : ReadJobRecords(path))
+            if (r == wanted) return true;
+        return false;
+    }
+    void Modify() {
+        TypeInto(*w, 101, "Changed room");
+        ASSERT_TRUE(w->JobModified);
+    }
+    // The last message shown was message n with these buttons.
+    void ExpectAsked(int n, int buttons) {
+        ASSERT_FALSE(machine.Messages().empty());
+        EXPECT_EQ(machine.Messages().back().title, w->MessageTable[static_cast<std::size_t>(n)][0]);
+        EXPECT_EQ(machine.Messages().back().prompt,
+                  w->MessageTable[static_cast<std::size_t>(n)][1]);
+        EXPECT_EQ(machine.Messages().back().buttons, buttons);
+    }
+    std::string Setting(const std::string& key) { return w->GetSetting(key, "<absent>"); }
+    // Entry i of the recent files in the settings store.
+    std::string Key(int i) {
+        return w->platform.GetSetting(w->RegistryAppName, w->FileHistorySection,
+                                      std::to_string(i) + "File", "<absent>");
+    }
+    void SetKey(int i, const std::string& value) {
+        w->platform.SaveSetting(w->RegistryAppName, w->FileHistorySection,
+                                std::to_string(i) + "File", value);
+    }
+    static bool Holds(const std::vector<std::string>& lines, const std::string& text) {
+        for (const std::string& line : lines)
+            if (line.find(text) != std::string::npos) return true;
+        return false;
+    }
+    static std::string Read(const std::string& path) {
+        auto bytes = ReadFileBytes(path);
+        return bytes ? *bytes : std::string();
+    }
+};
 
 } // namespace tw::test

@@ -106,8 +106,8 @@ TEST_F(ShippedTemplate, HoldsTheResultsItsInputsGive) {
         stored[n] = box.Tag;
     w->Calculate();
     EXPECT_FALSE(w->CheckInputs());
-    for (int n : {16, 213, 214, 313, 314, 401, 403, 422, 423, 503, 523, 524, 543, 544, 560, 561,
-                  562, 605, 624, 642, 660, 670, 680})
+    for (int n : {16,  213, 214, 313, 314, 401, 403, 422, 423, 503, 523, 524,
+                  543, 544, 560, 561, 562, 605, 624, 642, 660, 670, 680})
         EXPECT_EQ(w->GetFieldValue(n), stored[n]) << "field " << n;
     EXPECT_GT(w->FieldNumber(503), w->FieldNumber(16));
 }
@@ -124,7 +124,9 @@ TEST_F(ShippedTemplate, IsWrittenInTheAnsiCodePageWithCrLf) {
         }
     EXPECT_EQ(bytes->back(), '\n');
     // The degree sign of the captions is one byte.
-    EXPECT_NE(bytes->find("(\xB0" "F)"), std::string::npos);
+    EXPECT_NE(bytes->find("(\xB0"
+                          "F)"),
+              std::string::npos);
     EXPECT_EQ(bytes->find("\xC2\xB0"), std::string::npos);
 }
 

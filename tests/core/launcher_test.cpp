@@ -55,7 +55,9 @@ protected:
 class NoStart : public Headless {
 public:
     using Headless::Headless;
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override { return false; }
+    bool StartProgram(const std::string&, const std::vector<std::string>&) override {
+        return false;
+    }
 };
 
 LineReader Lines(std::vector<std::string> lines) {
@@ -84,21 +86,17 @@ protected:
 TEST(LauncherRecords, OnlyFourFieldLinesCountAndTheFirstNonNegativeIndexEndsTheReading) {
     LauncherTexts texts;
     auto file = Lines({"a comment without tabs",
-                       "msgbox\t-1\tmessage\tgone",                  // case of type and property
-                       "MSGBOX\t-1\tMESSAGE\tfive\tfields",          // five fields
-                       "FEXT\t0\tthree fields",                       // no end of the reading
+                       "msgbox\t-1\tmessage\tgone",         // case of type and property
+                       "MSGBOX\t-1\tMESSAGE\tfive\tfields", // five fields
+                       "FEXT\t0\tthree fields",             // no end of the reading
                        "MSGBOX\t-2\tCaption\tTitle two",
                        "MSGBOX\t-3\tMESSAGE\tbeyond the three texts", // ignored
-                       "label\t-7\tCAPTION\tBusy",
-                       "LABEL\t-1\tTEXT\tnot a caption",
+                       "label\t-7\tCAPTION\tBusy", "LABEL\t-1\tTEXT\tnot a caption",
                        "DLABEL\t-3\tanything\tTerms",
-                       "DLABEL\t-2.4\tx\tOK",                        // rounds to -2
-                       "DLABEL\t-1\tx\tAgain?",
-                       "PICTURE\t-5\tPICTURE\tone.png",
-                       "PICTURE\t-1\tICON\tnot a picture",
-                       "OTHER\t-1\tCAPTION\tunknown type",
-                       "FEXT\t0\tEXTENSION\twic",
-                       "LABEL\t-1\tCAPTION\tafter the end"});
+                       "DLABEL\t-2.4\tx\tOK", // rounds to -2
+                       "DLABEL\t-1\tx\tAgain?", "PICTURE\t-5\tPICTURE\tone.png",
+                       "PICTURE\t-1\tICON\tnot a picture", "OTHER\t-1\tCAPTION\tunknown type",
+                       "FEXT\t0\tEXTENSION\twic", "LABEL\t-1\tCAPTION\tafter the end"});
     ApplyLauncherRecords(file, texts);
     EXPECT_EQ(texts.messages[1], "gone");
     EXPECT_EQ(texts.captions[2], "Title two");
@@ -231,7 +229,8 @@ TEST_F(LauncherRun, TheChosenLanguageGivesItsRecordsAndItsDisclaimer) {
     install.Machine().SaveSetting(kApp, kSettings, "Language_File", "deutsch.lng");
     ASSERT_TRUE(launcher.Prepare());
     EXPECT_EQ(launcher.Texts().pictures, std::vector<std::string>{"splash_de.png"});
-    EXPECT_EQ(launcher.Texts().closeCaption, "Schlie\xC3\x9F" "en");
+    EXPECT_EQ(launcher.Texts().closeCaption, "Schlie\xC3\x9F"
+                                             "en");
     // Read from the code page: "schätzt" arrives as UTF-8.
     EXPECT_NE(launcher.DisclaimerText().find("sch\xC3\xA4tzt"), std::string::npos);
 

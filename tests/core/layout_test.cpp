@@ -3,9 +3,8 @@
 #include "support/installation.h"
 #include "ui/layout.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace tw::test {

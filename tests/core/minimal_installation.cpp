@@ -22,14 +22,12 @@ std::string Lines(std::initializer_list<const char*> lines) {
 
 // Menu text black, hover red, selected white; job files "*.wic"; messages 13 and 15.
 void DressMinimal(Installation& installation) {
-    installation.WriteFile("opdata/default.col",
-                           Lines({"BUTTON\tFORECOLOR\t-\t0\t0\t0",
-                                  "BUTTON\tHIGHLIGHT\t-\t255\t0\t0",
-                                  "BUTTON\tSHADOWSELECT\t-\t255\t255\t255"}));
+    installation.WriteFile("opdata/default.col", Lines({"BUTTON\tFORECOLOR\t-\t0\t0\t0",
+                                                        "BUTTON\tHIGHLIGHT\t-\t255\t0\t0",
+                                                        "BUTTON\tSHADOWSELECT\t-\t255\t255\t255"}));
     installation.WriteFile(
         "opdata/default.lng",
-        Lines({"FEXT\t0\tEXT\twic",
-               "MSGBOX\t13\tCAPTION\tClose",
+        Lines({"FEXT\t0\tEXT\twic", "MSGBOX\t13\tCAPTION\tClose",
                "MSGBOX\t13\tMESSAGE\tThe job has changed. Close anyway?",
                "MSGBOX\t15\tCAPTION\tOpen job",
                "MSGBOX\t15\tMESSAGE\tThe job file was not found. The default job is loaded.",

@@ -3,10 +3,9 @@
 // rounding and number-to-text rules the calculation and the fields rely on.
 #include "shell/numbers.h"
 
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 
@@ -109,12 +108,11 @@ TEST(Numbers, IsNumericFollowsTheMachineSeparator) {
         char machine;
         bool numeric;
     } cases[] = {
-        {"12", '.', true},      {" 12 ", '.', true},     {"-1.5", '.', true},
-        {"+3", '.', true},      {"1.", '.', true},       {".5", '.', true},
-        {"1,5", '.', false},    {"1,5", ',', true},      {"1.5", ',', false},
-        {"1,234,5", '.', false}, {"N.A.", '.', false},   {"", '.', false},
-        {".", '.', false},      {"-", '.', false},       {"1e5", '.', false},
-        {"1 2", '.', false},    {"1.2.3", '.', false},   {"0x10", '.', false},
+        {"12", '.', true},     {" 12 ", '.', true},     {"-1.5", '.', true},  {"+3", '.', true},
+        {"1.", '.', true},     {".5", '.', true},       {"1,5", '.', false},  {"1,5", ',', true},
+        {"1.5", ',', false},   {"1,234,5", '.', false}, {"N.A.", '.', false}, {"", '.', false},
+        {".", '.', false},     {"-", '.', false},       {"1e5", '.', false},  {"1 2", '.', false},
+        {"1.2.3", '.', false}, {"0x10", '.', false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsNumeric(c.text, c.machine), c.numeric)
@@ -148,9 +146,15 @@ TEST(Numbers, RoundTwoPlacesRoundsHalfUp) {
     struct Case {
         float x, expected;
     } cases[] = {
-        {2.346f, 2.35f}, {2.344f, 2.34f}, {-1.234f, -1.23f}, {1.0f, 1.0f}, {0.0f, 0.0f},
+        {2.346f, 2.35f},
+        {2.344f, 2.34f},
+        {-1.234f, -1.23f},
+        {1.0f, 1.0f},
+        {0.0f, 0.0f},
         // Exact halves (0.125 is exact in binary) go up, also below zero.
-        {0.125f, 0.13f}, {-0.125f, -0.12f}, {99.999f, 100.0f},
+        {0.125f, 0.13f},
+        {-0.125f, -0.12f},
+        {99.999f, 100.0f},
     };
     for (const auto& c : cases)
         EXPECT_FLOAT_EQ(RoundTwoPlaces(c.x), c.expected) << c.x;

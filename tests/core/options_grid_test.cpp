@@ -66,34 +66,46 @@ TEST_F(OptionsAndGrids, FourWallLengthsReachTheFieldsFloorAndCeiling) {
     EXPECT_EQ(Cell(200, 3, 6), "10");
 }
 
-TEST_F(OptionsAndGrids, SixWallRoomIsAnLWithTheNotchTakenOff) {
-    ChooseBoxType(201);
-    ASSERT_EQ(w->MSFlexGrid[200].Cols(), 10);
-    EXPECT_EQ(Cell(200, 2, 8), "N.A.");
-    TypeCell(*w, 200, 2, 2, "30");
-    TypeCell(*w, 200, 2, 3, "20");
-    EXPECT_EQ(Cell(200, 2, 4), "10");
-    TypeCell(*w, 200, 2, 5, "25");
-    TypeCell(*w, 200, 2, 6, "15");
-    EXPECT_EQ(Cell(200, 2, 7), "10");
-    EXPECT_EQ(Cell(200, 4, 8), "650");
-    EXPECT_EQ(Cell(200, 4, 9), "650");
+// A room of several walls: the lengths typed along two runs of walls, the wall that closes
+// each run worked out from them, and the floor and ceiling area of the outline.
+struct Outline {
+    const char* name;
+    int boxType;
+    int cols;
+    std::vector<const char*> firstRun;  // typed from column 2 on
+    const char* firstClosing;           // the column after the first run
+    std::vector<const char*> secondRun; // typed from the column after that
+    const char* secondClosing;
+    const char* area;
+};
+
+class WallOutlines : public OptionsAndGrids, public ::testing::WithParamInterface<Outline> {};
+
+TEST_P(WallOutlines, EachRunIsClosedAndTheAreaFollows) {
+    const Outline& o = GetParam();
+    ChooseBoxType(o.boxType);
+    ASSERT_EQ(w->MSFlexGrid[200].Cols(), o.cols);
+    const int floor = o.cols - 2;
+    EXPECT_EQ(Cell(200, 2, floor), "N.A.");
+    int col = 2;
+    for (const char* length : o.firstRun)
+        TypeCell(*w, 200, 2, col++, length);
+    EXPECT_EQ(Cell(200, 2, col++), o.firstClosing);
+    for (const char* length : o.secondRun)
+        TypeCell(*w, 200, 2, col++, length);
+    EXPECT_EQ(Cell(200, 2, col), o.secondClosing);
+    EXPECT_EQ(Cell(200, 4, floor), o.area);
+    EXPECT_EQ(Cell(200, 4, floor + 1), o.area);
 }
 
-TEST_F(OptionsAndGrids, EightWallRoomClosesItsOutline) {
-    ChooseBoxType(202);
-    ASSERT_EQ(w->MSFlexGrid[200].Cols(), 12);
-    TypeCell(*w, 200, 2, 2, "40");
-    TypeCell(*w, 200, 2, 3, "10");
-    TypeCell(*w, 200, 2, 4, "10");
-    EXPECT_EQ(Cell(200, 2, 5), "20");
-    TypeCell(*w, 200, 2, 6, "30");
-    TypeCell(*w, 200, 2, 7, "10");
-    TypeCell(*w, 200, 2, 8, "5");
-    EXPECT_EQ(Cell(200, 2, 9), "25");
-    EXPECT_EQ(Cell(200, 4, 10), "1000");
-    EXPECT_EQ(Cell(200, 4, 11), "1000");
-}
+// An L of 30 by 25 without a 10 by 10 notch: 750 - 100 = 650. An outline of 40 by 30 without
+// a 10 by 10 notch and a 20 by 5 step: 1200 - 100 - 100 = 1000.
+INSTANTIATE_TEST_SUITE_P(
+    OptionsAndGrids, WallOutlines,
+    ::testing::Values(
+        Outline{"SixWalls", 201, 10, {"30", "20"}, "10", {"25", "15"}, "10", "650"},
+        Outline{"EightWalls", 202, 12, {"40", "10", "10"}, "20", {"30", "10", "5"}, "25", "1000"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OptionsAndGrids, TypedOuterTemperatureKeepsItsMarkUntilCleared) {
     w->RADIO[100].SetValue(true);

@@ -3,7 +3,6 @@
 #include "shell/parse.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -25,7 +24,8 @@ TEST(Parse, FieldsStartAtIndexOneWithOneEmptyElementAfterTheLast) {
         {"A\t", {"", "A", "", ""}},
         {"\tB", {"", "", "B", ""}},
         {"A\t\tC", {"", "A", "", "C", ""}},
-        {"TEXTBOX\t101\tcaption\tRoom length", {"", "TEXTBOX", "101", "caption", "Room length", ""}},
+        {"TEXTBOX\t101\tcaption\tRoom length",
+         {"", "TEXTBOX", "101", "caption", "Room length", ""}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SplitInputLine(c.line), c.expected) << "line '" << c.line << "'";
@@ -100,27 +100,25 @@ TEST_P(CommandLineCases, Splits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Parse, CommandLineCases,
-    ::testing::Values(
-        CommandLineCase{"", {""}},
-        CommandLineCase{"job.wic", {"", "job.wic"}},
-        // A path with blanks is one argument, in quotes or not.
-        CommandLineCase{"\"/home/ann/My Jobs/cold room.wic\"",
-                        {"", "/home/ann/My Jobs/cold room.wic"}},
-        CommandLineCase{"/home/ann/My Jobs/cold room.wic", {"", "/home/ann/My Jobs/cold room.wic"}},
-        // A blank before a slash separates two arguments.
-        CommandLineCase{"job.wic /LOG", {"", "job.wic", "/LOG"}},
-        CommandLineCase{"\"My Jobs/a b.wic\" /LOG", {"", "My Jobs/a b.wic", "/LOG"}},
-        CommandLineCase{"/LOG", {"", "/LOG"}},
-        // A tab always separates.
-        CommandLineCase{"a.wic\t/LOG", {"", "a.wic", "/LOG"}},
-        CommandLineCase{"a\tb\tc", {"", "a", "b", "c"}},
-        CommandLineCase{"a\t\tb", {"", "a", "b"}},
-        // Quotes are dropped and may sit inside an argument.
-        CommandLineCase{"ab\"c d\"e", {"", "abc de"}},
-        CommandLineCase{"\"x\"y", {"", "xy"}},
-        CommandLineCase{"\"\"", {""}},
-        // A tab inside quotes belongs to the argument.
-        CommandLineCase{"\"a\tb\"", {"", "a\tb"}}));
+    ::testing::Values(CommandLineCase{"", {""}}, CommandLineCase{"job.wic", {"", "job.wic"}},
+                      // A path with blanks is one argument, in quotes or not.
+                      CommandLineCase{"\"/home/ann/My Jobs/cold room.wic\"",
+                                      {"", "/home/ann/My Jobs/cold room.wic"}},
+                      CommandLineCase{"/home/ann/My Jobs/cold room.wic",
+                                      {"", "/home/ann/My Jobs/cold room.wic"}},
+                      // A blank before a slash separates two arguments.
+                      CommandLineCase{"job.wic /LOG", {"", "job.wic", "/LOG"}},
+                      CommandLineCase{"\"My Jobs/a b.wic\" /LOG", {"", "My Jobs/a b.wic", "/LOG"}},
+                      CommandLineCase{"/LOG", {"", "/LOG"}},
+                      // A tab always separates.
+                      CommandLineCase{"a.wic\t/LOG", {"", "a.wic", "/LOG"}},
+                      CommandLineCase{"a\tb\tc", {"", "a", "b", "c"}},
+                      CommandLineCase{"a\t\tb", {"", "a", "b"}},
+                      // Quotes are dropped and may sit inside an argument.
+                      CommandLineCase{"ab\"c d\"e", {"", "abc de"}},
+                      CommandLineCase{"\"x\"y", {"", "xy"}}, CommandLineCase{"\"\"", {""}},
+                      // A tab inside quotes belongs to the argument.
+                      CommandLineCase{"\"a\tb\"", {"", "a\tb"}}));
 
 TEST(Parse, CommandLineStopsAtTheMaximumCount) {
     EXPECT_EQ(ParseCommandLine("a\tb\tc", 2), (Fields{"", "a", "b"}));

@@ -10,23 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ReportCommands : public ::testing::Test {
-protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-    Headless& machine = installation.Machine();
-
-    std::string Path(const std::string& name) { return (installation.Folder() / name).string(); }
-    static bool Holds(const std::vector<std::string>& lines, const std::string& text) {
-        for (const std::string& line : lines)
-            if (line.find(text) != std::string::npos) return true;
-        return false;
-    }
-    static std::string Read(const std::string& path) {
-        auto bytes = ReadFileBytes(path);
-        return bytes ? *bytes : std::string();
-    }
-};
+using ReportCommands = JobFixture;
 
 TEST_F(ReportCommands, PrintingDrawsBothPagesAsOneJob) {
     w->BUTT_Click(13);
