@@ -84,15 +84,8 @@ void FrmMain::MSFlexText_KeyPress(int grid, int& keyAscii) {
     const std::string type = g.Row < types.ListCount() ? UpperCase(types.List(g.Row)) : "";
     if (type != "NUMBER") return;
     const TextBox& editor = MSFlexText[grid];
-    const std::string& text = editor.Text();
-    if (keyAscii == '-') {
-        if (editor.SelStart != 0 || text.find('-') != std::string::npos) keyAscii = 0;
-    } else if (keyAscii == '.' || keyAscii == ',') {
-        if (keyAscii != Decimal() || text.find(static_cast<char>(keyAscii)) != std::string::npos)
-            keyAscii = 0;
-    } else if (!((keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8)) {
+    if (!AcceptsNumberKey(editor.Text(), editor.SelStart, editor.SelLength, keyAscii, Decimal()))
         keyAscii = 0;
-    }
 }
 
 void FrmMain::MSFlexText_LostFocus(int grid) {

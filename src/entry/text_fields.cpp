@@ -118,15 +118,19 @@ void FrmMain::TEXTBOX_KeyPress(int n, int& keyAscii) {
     LogWrite("TEXTBOX Type = " + type);
     if (type != "Number") return;
     const TextBox& box = TEXTBOX[n];
-    const std::string& text = box.Text();
-    const char separator = Decimal();
-    if (keyAscii == '-') {
-        if (text.find('-') != std::string::npos || box.SelStart != 0) keyAscii = 0;
-    } else if (keyAscii == '.' || keyAscii == ',') {
-        if (keyAscii != separator || text.find(separator) != std::string::npos) keyAscii = 0;
-    } else if (!((keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8)) {
+    if (!AcceptsNumberKey(box.Text(), box.SelStart, box.SelLength, keyAscii, Decimal()))
         keyAscii = 0;
-    }
+}
+
+bool FrmMain::TakesNumbersOnly(ControlRef box) {
+    if (box.array == ArrayId::TEXTBOX)
+        return LABEL.Exists(box.index) && LABEL[box.index].Tag == "Number";
+    if (box.array != ArrayId::MSFlexText || !MSFlexGrid.Exists(box.index) ||
+        !MSFlexRowType.Exists(box.index))
+        return false;
+    const Grid& g = MSFlexGrid[box.index];
+    const ListBox& types = MSFlexRowType[box.index];
+    return g.Row < types.ListCount() && UpperCase(types.List(g.Row)) == "NUMBER";
 }
 
 void FrmMain::TEXTBOX_Change(int n) {

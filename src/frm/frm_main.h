@@ -201,6 +201,8 @@ public:
     void TEXTBOX_KeyPress(int n, int& keyAscii);
     void TEXTBOX_Change(int n);
     void TEXTBOX_LostFocus(int n);
+    // A text field or in-cell editor that holds a number: typed and pasted text is checked.
+    bool TakesNumbersOnly(ControlRef box);
     void OpenDropDown(int n);
     // The dependency table of a changed number field; false when no recalculation follows.
     bool ApplyDependencies(int n, bool typing);

@@ -3,6 +3,7 @@
 
 #include "gui/qt_text.h"
 #include "gui/shape_widget.h"
+#include "shell/numbers.h"
 #include "ui/layout.h"
 #include "ui/window_design.h"
 
@@ -134,12 +135,32 @@ QWidget* MainWindow::CreateWidget(Control& c) {
     if (auto* box = dynamic_cast<TextBox*>(&c)) {
         auto* edit = new QLineEdit(this);
         edit->setFrame(false);
+        // Edits the widget makes itself (paste, cut, Delete, undo); typed characters go
+        // through the key handlers instead. A number field refuses a text that is no number
+        // as a whole.
         connect(edit, &QLineEdit::textEdited, this, [this, ref, edit](const QString& text) {
-            Dispatch([this, ref, edit, text] {
+            std::string edited = S(text);
+            if (frm_.TakesNumbersOnly(ref)) {
+                edited = NormalizeDecimal(edited, frm_.Decimal());
+                if (!IsNumberInMaking(edited, frm_.Decimal())) {
+                    auto& model = static_cast<TextBox&>(frm_.Get(ref));
+                    const bool wasSyncing = syncing_;
+                    syncing_ = true;
+                    edit->setText(Q(model.Text()));
+                    edit->setSelection(
+                        ToQtPosition(model.Text(), model.SelStart),
+                        ToQtPosition(model.Text(), model.SelStart + model.SelLength) -
+                            ToQtPosition(model.Text(), model.SelStart));
+                    syncing_ = wasSyncing;
+                    QApplication::beep();
+                    return;
+                }
+            }
+            Dispatch([this, ref, edit, text, edited] {
                 auto& model = static_cast<TextBox&>(frm_.Get(ref));
                 model.SelStart = ToModelPosition(text, edit->cursorPosition());
                 model.SelLength = 0;
-                model.SetText(S(text));
+                model.SetText(edited);
             });
         });
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this, ref, edit](int, int) {
@@ -418,7 +439,10 @@ void MainWindow::keyPressEvent(QKeyEvent* key) {
     }
 }
 
-void MainWindow::mousePressEvent(QMouseEvent*) {
+void MainWindow::mousePressEvent(QMouseEvent* mouse) {
+    // A press a page, label or button left unused arrives here too; only a press on the
+    // window's own background is a click on the window.
+    if (childAt(mouse->position().toPoint())) return;
     RaiseUser(Event{EventType::Click, {ArrayId::Window, 0}});
 }
 

@@ -98,9 +98,13 @@ void MainWindow::Apply(Binding& b) {
         << c.container.index << static_cast<int>(c.container.array) << '\x1f';
     if (auto* l = dynamic_cast<Label*>(&c))
         key << l->Caption() << l->WordWrap;
-    else if (auto* t = dynamic_cast<TextBox*>(&c))
+    else if (auto* t = dynamic_cast<TextBox*>(&c)) {
         key << t->Text() << t->Locked;
-    else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+        // The field being edited shows the selection the model sets (a cell reached with
+        // Enter is selected whole, so typing replaces it).
+        if (frm_.HasFocus() && frm_.ActiveControl() == c.ref)
+            key << ',' << t->SelStart << ',' << t->SelLength;
+    } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
         for (const auto& item : lb->Items())
             key << item << '\x1e';
         key << lb->ListIndex();
@@ -159,10 +163,13 @@ void MainWindow::Apply(Binding& b) {
         SetColours(label, c, QPalette::WindowText, QPalette::Window);
     } else if (auto* t = dynamic_cast<TextBox*>(&c)) {
         auto* edit = static_cast<QLineEdit*>(w);
-        if (edit->text() != Q(t->Text())) {
-            edit->setText(Q(t->Text()));
-            edit->setCursorPosition(ToQtPosition(t->Text(), t->SelStart + t->SelLength));
-        }
+        if (edit->text() != Q(t->Text())) edit->setText(Q(t->Text()));
+        const int start = ToQtPosition(t->Text(), t->SelStart);
+        const int end = ToQtPosition(t->Text(), t->SelStart + t->SelLength);
+        if (frm_.HasFocus() && frm_.ActiveControl() == c.ref && end > start)
+            edit->setSelection(start, end - start);
+        else
+            edit->setCursorPosition(end);
         edit->setAlignment(align);
         edit->setReadOnly(t->Locked);
         SetColours(edit, c, QPalette::Text, QPalette::Base);

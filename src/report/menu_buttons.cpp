@@ -101,7 +101,8 @@ void FrmMain::ClearProducts() {
     products.SetCols(grid::FirstItemCol + 1);
     for (int r = 0; r < products.Rows(); ++r)
         SetCellValue(grid::Products, r, grid::FirstItemCol, "");
-    CalculateProductLoad();
+    // The whole recalculation, so the total and the design load drop the cleared products.
+    Calculate();
     MSFlexText[grid::Products].Visible = false;
     OPTIONLIST[list::ProductGroup].Visible = false;
     OPTIONLIST[list::Product].Visible = false;
@@ -123,6 +124,7 @@ void FrmMain::DeleteProduct() {
         SetCellValue(grid::Products, grid::product::Number, k, std::to_string(k - 1));
     }
     products.SetCols(products.Cols() - 1);
+    Calculate();
 }
 
 void FrmMain::ShowPage(int button) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -57,6 +58,25 @@ std::optional<double> ParseNumber(const std::string& text, char decimal) {
 
 bool IsNumeric(const std::string& text, char decimal) {
     return ParseNumber(text, decimal).has_value();
+}
+
+bool AcceptsNumberKey(const std::string& text, int selStart, int selLength, int key, char decimal) {
+    if (key >= 0 && key < 32) return true;
+    const std::size_t size = text.size();
+    const std::size_t start = std::min(static_cast<std::size_t>(std::max(selStart, 0)), size);
+    const std::size_t length =
+        std::min(static_cast<std::size_t>(std::max(selLength, 0)), size - start);
+    const std::string remaining = text.substr(0, start) + text.substr(start + length);
+    if (key == '-') return start == 0 && remaining.find('-') == std::string::npos;
+    if (key == '.' || key == ',')
+        return key == decimal && remaining.find(decimal) == std::string::npos;
+    return key >= '0' && key <= '9';
+}
+
+bool IsNumberInMaking(const std::string& text, char decimal) {
+    const std::string separator(1, decimal);
+    return text.empty() || text == "-" || text == separator || text == "-" + separator ||
+           IsNumeric(text, decimal);
 }
 
 std::string NormalizeDecimal(const std::string& text, char decimal) {

@@ -19,6 +19,16 @@ struct ConversionError : std::runtime_error {
 bool IsNumeric(const std::string& text, char decimal);
 std::optional<double> ParseNumber(const std::string& text, char decimal);
 
+// Whether a character typed into a number field keeps it a number in the making: digits,
+// one minus at the start and one decimal separator of the machine. The character replaces
+// the selection [selStart, selStart + selLength), so the text that remains is what counts
+// (a minus typed over a selected "-10" is taken). Control keys (Backspace, Ctrl+A, Ctrl+C,
+// Ctrl+V) always pass.
+bool AcceptsNumberKey(const std::string& text, int selStart, int selLength, int key, char decimal);
+// A number, or what a number field holds while one is typed: "", "-", the separator, "-" and
+// the separator.
+bool IsNumberInMaking(const std::string& text, char decimal);
+
 // Rewrites the one foreign decimal separator of a numeric text into the machine's own.
 std::string NormalizeDecimal(const std::string& text, char decimal);
 // The texts a field holds while a number is being typed ("", "-", ".", ",") count as 0;

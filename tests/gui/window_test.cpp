@@ -4,9 +4,11 @@
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
+#include "shell/numbers.h"
 #include "support/real_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -99,6 +101,114 @@ TEST_F(RealWindow, ChoosingALanguageAndAColourSchemeRedressesTheWindowAtOnce) {
     window.Dispatch([&] { frm.ChooseColourScheme("night."); });
     const QColor background = window.WidgetOf(frm.FRAME[9].ref)->palette().color(QPalette::Window);
     EXPECT_LT(background.lightness(), 128);
+}
+
+TEST_F(RealWindow, AMinusTypedOverASelectedNegativeNumberIsKeptInFieldsAndCells) {
+    PressButton(0);
+    QLineEdit* room = Edit(frm.TEXTBOX[103].ref);
+    Press(room);
+    TypeOver(room, "-10");
+    TypeOver(room, "-20");
+    EXPECT_EQ(room->text(), QStringLiteral("-20"));
+    EXPECT_EQ(frm.GetFieldValue(103), "-20");
+
+    PressButton(2);
+    QLineEdit* cell = PressCell(200, 8, 2);
+    QTest::keyClicks(cell, "-10");
+    PressCell(200, 2, 2);
+    cell = PressCell(200, 8, 2);
+    EXPECT_EQ(cell->selectedText(), QStringLiteral("-10"));
+    QTest::keyClicks(cell, "-20");
+    QApplication::processEvents();
+    EXPECT_EQ(frm.GetCellValue(200, 8, 2), "-20");
+}
+
+TEST_F(RealWindow, SelectAllCopyAndPasteWorkInNumberFieldsAndRefuseWhatIsNoNumber) {
+    PressButton(0);
+    QLineEdit* room = Edit(frm.TEXTBOX[103].ref);
+    Press(room);
+    TypeOver(room, "-20");
+    Key(room, Qt::Key_A, Qt::ControlModifier);
+    Key(room, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("-20"));
+    TypeOver(room, "5");
+    Key(room, Qt::Key_A, Qt::ControlModifier);
+    Key(room, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(frm.GetFieldValue(103), "-20");
+    QApplication::clipboard()->setText(QStringLiteral("12 kg"));
+    Key(room, Qt::Key_A, Qt::ControlModifier);
+    Key(room, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(room->text(), QStringLiteral("-20"));
+    EXPECT_EQ(frm.GetFieldValue(103), "-20");
+}
+
+// Enter moves the editor down a column with the next cell's text selected, so typing
+// replaces it.
+TEST_F(RealWindow, EnterDownAGridColumnSelectsTheNextCell) {
+    struct Case {
+        int button, grid, row;
+        const char* typed;
+    } cases[] = {{2, 200, 2, "9"}, {3, 300, 3, "35"}};
+    for (const auto& c : cases) {
+        PressButton(c.button);
+        QLineEdit* editor = PressCell(c.grid, c.row, 2);
+        TypeOver(editor, "10");
+        Key(editor, Qt::Key_Return);
+        ASSERT_EQ(frm.MSFlexGrid[c.grid].Row, c.row + 1);
+        EXPECT_EQ(editor->selectedText(), editor->text()) << c.grid;
+        QTest::keyClicks(editor, c.typed);
+        QApplication::processEvents();
+        EXPECT_EQ(frm.GetCellValue(c.grid, c.row + 1, 2), c.typed);
+    }
+}
+
+// Clearing the products and deleting a product column leave totals that add up.
+TEST_F(RealWindow, ProductButtonsRecalculateTheWholeJob) {
+    PressButton(3);
+    for (int button : {21, 18}) {
+        PressCell(300, 3, 2);
+        PressButton(button);
+        double products = 0;
+        for (int c = 2; c < frm.MSFlexGrid[300].Cols(); ++c)
+            products += Number(frm.GetCellValue(300, 13, c));
+        EXPECT_NEAR(Field(314), products, 1.0) << "button " << button;
+        const double parts = Field(214) + Field(680) + Field(314) + Field(422);
+        EXPECT_NEAR(Field(16), parts, 1.0) << "button " << button;
+        EXPECT_NEAR(Field(503), parts * (1 + Field(506) / 100), 1.0) << "button " << button;
+    }
+}
+
+TEST_F(RealWindow, EveryMenuButtonOpensItsPageAndCommandsKeepTheOpenPage) {
+    for (int button = 0; button <= 8; ++button) {
+        PressButton(button);
+        EXPECT_TRUE(frm.FRAME[button + 1].Visible) << "button " << button;
+    }
+    // Open hides the pages behind its dialog; the others leave the open page alone.
+    for (int command : {11, 12, 13, 14}) {
+        PressButton(0);
+        PressButton(command);
+        EXPECT_TRUE(frm.FRAME[1].Visible) << "button " << command;
+    }
+}
+
+// Only a press on the window's own background closes the open page.
+TEST_F(RealWindow, PressesOnAPageItsLabelsAndIconsKeepItOpen) {
+    PressButton(5);
+    QWidget* page = window.WidgetOf(frm.FRAME[6].ref);
+    auto blankOf = [](QWidget* w) {
+        for (int y = 5; y < w->height(); y += 7)
+            for (int x = 5; x < w->width(); x += 7)
+                if (!w->childAt(x, y)) return QPoint(x, y);
+        return QPoint();
+    };
+    const QPoint blank = blankOf(page);
+    ASSERT_FALSE(blank.isNull());
+    Press(page, blank);
+    Press(window.WidgetOf(frm.LABEL[506].ref));
+    Press(window.WidgetOf(frm.SPECLINK[0].ref));
+    EXPECT_TRUE(frm.FRAME[6].Visible);
+    Press(&window, blankOf(&window));
+    EXPECT_FALSE(frm.FRAME[6].Visible);
 }
 
 // The window toolkit switches the C library to the user's locale at start; a decimal-comma

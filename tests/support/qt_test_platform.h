@@ -6,6 +6,10 @@
 #include "gui/qt_platform.h"
 #include "support/installation.h"
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace tw::test {
 
 class QtTestPlatform : public QtPlatform {
@@ -24,6 +28,26 @@ public:
     int MessageBox(const std::string&, const std::string&, int buttons) override {
         return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
     }
+    // Dialogs are cancelled and the desktop is not asked; what would have opened is kept.
+    std::string FileDialog(const FileDialogRequest&) override { return {}; }
+    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    std::shared_ptr<DrawingSurface> PrinterDialog() override { return nullptr; }
+    int OpenDocument(const std::string& target) override {
+        opened.push_back(target);
+        return 33;
+    }
+    bool StartProgram(const std::string& program, const std::vector<std::string>&) override {
+        opened.push_back(program);
+        return true;
+    }
+    bool SendMail(const std::string&, const std::string& subject, const std::string&,
+                  const std::string&) override {
+        opened.push_back("mail: " + subject);
+        return true;
+    }
+    std::vector<std::string> opened;
 
 private:
     std::string folder_;
