@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "batch_machine.h"
 #include "outputs.h"
+#include "release_commands.h"
 #include "platform/ini_settings.h"
 #include "platform/version.h"
 
@@ -186,6 +187,8 @@ int Run(const Invocation& inv, const char* argv0) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "publish") return RunPublish(args);
+    if (!args.empty() && args[0] == "update") return RunUpdate(args, ExecutableFolder(argv[0]));
     Invocation inv;
     try {
         inv = ParseArguments(args, ReadWholeFile);

@@ -117,6 +117,9 @@ void FrmMain::OnEvent(const Event& e) {
         else if (t == EventType::LostFocus)
             Arrow_Focus(e.source, false);
         break;
+    case ArrayId::UpdateCancel:
+        if (t == EventType::Click) UpdateCancel_Click();
+        break;
     case ArrayId::BUTT:
         if (t == EventType::MouseMove)
             BUTT_MouseMove(n);

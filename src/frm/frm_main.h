@@ -12,6 +12,7 @@
 #include "shell/log.h"
 #include "shell/parse.h"
 #include "ui/form.h"
+#include "update/update_session.h"
 #include "update/version_list.h"
 
 #include <array>
@@ -380,19 +381,11 @@ public:
     std::string PageCount = "2";
 
     // --- Update service --------------------------------------------------------------------
-    // The update button: compares the server's version list with the installed one and,
-    // when the user agrees, fetches and installs the newer files.
-    void Update_Check();
-    // A whole file from the update server; throws when the transfer fails.
-    std::string FetchWhole(const std::string& address);
-    // Downloads the rows of VersionTable to fetch (count of them), moves them into place,
-    // deletes the obsolete files and makes the server's list the installed one.
-    void Update_fetch(int count);
-    // A state change of the HTTP client; 11 is the error state.
-    void Inet_StateChanged(int state);
-    // The version table of one check and fetch, and the client's last state.
-    std::vector<VersionRow> VersionTable;
-    int ConnectionState = 0;
+    // The update button: compares the server's signed version list with the installed one
+    // and, when the user agrees, fetches, verifies and installs the newer files.
+    UpdateSession::Outcome Update_Check() { return Updates.Check(); }
+    void UpdateCancel_Click() { Updates.Cancel(); }
+    UpdateSession Updates{*this};
 
     // Every event of the window comes here and goes to its handler.
     void OnEvent(const Event& e);

@@ -154,6 +154,8 @@ bool FrmMain::Form_QueryUnload(bool byUser) {
     if (byUser && JobModified) {
         if (MessageBox(MessageTable[13][0], MessageTable[13][1], 20) == mb::No) return false;
     }
+    // A running update download is given up and leaves everything as it was.
+    Updates.Cancel();
     return true;
 }
 

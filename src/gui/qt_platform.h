@@ -3,7 +3,6 @@
 // same INI settings store as the headless machine.
 #pragma once
 
-#include "gui/qt_http.h"
 #include "platform/Platform.h"
 #include "platform/ini_settings.h"
 
@@ -45,11 +44,7 @@ public:
     // Called before pending events run, so the window shows the model's state first.
     void SetBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
 
-    // Qt's network access, https included.
-    HttpClient& Http() override { return http_; }
-
 private:
-    QtHttpClient http_;
     IniSettings settings_;
     std::function<void()> beforeEvents_;
     bool hourglass_ = false;

@@ -8,6 +8,7 @@
 #include "platform/recording_surface.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +40,11 @@ public:
     std::string FileDialog(const FileDialogRequest& request) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
-    void DoEvents() override {}
+    // Runs the hook a test gives, in place of the window's pending events.
+    void DoEvents() override {
+        if (events_) events_();
+    }
+    void SetEventsHook(std::function<void()> hook) { events_ = std::move(hook); }
     void SetMousePointer(MousePointer pointer) override { pointer_ = pointer; }
     ScreenInfo Screen() override { return screen_; }
     TextExtent MeasureText(const std::string& text, const Font& font) override;
@@ -92,6 +97,7 @@ public:
 
 private:
     std::string installFolder_;
+    std::function<void()> events_;
     IniSettings settings_;
     std::deque<int> answers_;
     std::deque<std::string> fileNames_;

@@ -138,12 +138,11 @@ public:
         return text;
     }
 
-    // The HTTP client of the update service: a plain socket client unless the machine
-    // brings its own.
-    virtual HttpClient& Http();
+    // The HTTP client of the update service, the same on every machine.
+    HttpClient& Http() { return http_; }
 
 private:
-    std::unique_ptr<HttpClient> http_;
+    HttpClient http_;
 };
 
 } // namespace tw

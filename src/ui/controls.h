@@ -63,6 +63,7 @@ enum class ArrayId : std::uint8_t {
     EBannerBorder,
     ConnectedImage,
     ProgressBar,
+    UpdateCancel,
     FileHistoryList,
     SIZER,
     WrapBox,
@@ -113,6 +114,7 @@ enum class ArrayId : std::uint8_t {
     X(EBannerBorder, Shape)                                                                        \
     X(ConnectedImage, Image)                                                                       \
     X(ProgressBar, ProgressBarControl)                                                             \
+    X(UpdateCancel, CommandButton)                                                                 \
     X(FileHistoryList, ListBox)                                                                    \
     X(SIZER, Label)                                                                                \
     X(WrapBox, Label)                                                                              \

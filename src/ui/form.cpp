@@ -19,6 +19,7 @@ Form::Form() {
     EBannerBorder.Bind(this, {ArrayId::EBannerBorder, 0});
     ConnectedImage.Bind(this, {ArrayId::ConnectedImage, 0});
     ProgressBar.Bind(this, {ArrayId::ProgressBar, 0});
+    UpdateCancel.Bind(this, {ArrayId::UpdateCancel, 0});
     FileHistoryList.Bind(this, {ArrayId::FileHistoryList, 0});
     SIZER.Bind(this, {ArrayId::SIZER, 0});
     WrapBox.Bind(this, {ArrayId::WrapBox, 0});

@@ -113,6 +113,8 @@ public:
     Shape EBannerBorder;
     Image ConnectedImage;
     ProgressBarControl ProgressBar;
+    // Gives up a running update download.
+    CommandButton UpdateCancel;
     ListBox FileHistoryList;
     Label SIZER;
     Label WrapBox;

@@ -144,7 +144,10 @@ void FrmMain::Form_Resize() {
     ConnectedImage.Top = innerHeight - ConnectedImage.Height - 60;
     ProgressBar.Left = BUTT[button::Exit].Left + BUTT[button::Exit].Width + 120;
     ProgressBar.Top = ConnectedImage.Top + (ConnectedImage.Height - ProgressBar.Height) / 2;
-    ProgressBar.Width = std::max(0, ConnectedImage.Left - ProgressBar.Left - 120);
+    // The Cancel button of an update download between the progress bar and the picture.
+    UpdateCancel.Left = ConnectedImage.Left - UpdateCancel.Width - 120;
+    UpdateCancel.Top = ConnectedImage.Top + (ConnectedImage.Height - UpdateCancel.Height) / 2;
+    ProgressBar.Width = std::max(0, UpdateCancel.Left - ProgressBar.Left - 120);
     FileHistoryList.Width = area.Width - 120;
     FileHistoryList.Height = std::max(0, area.Height - FileHistoryList.Top - 120);
 

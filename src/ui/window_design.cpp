@@ -213,8 +213,10 @@ void AddSingles(Form& f) {
     f.VersionNo.Transparent = true;
     Place(f.ConnectedImage, kWindow, 9180, 6780, 360, 360);
     f.ConnectedImage.Visible = false;
-    Place(f.ProgressBar, kWindow, 1740, 6900, 7000, 240);
+    Place(f.ProgressBar, kWindow, 1740, 6900, 5900, 240);
     f.ProgressBar.Visible = false;
+    Place(f.UpdateCancel, kWindow, 7740, 6840, 1320, 360);
+    f.UpdateCancel.Visible = false;
 
     // The warning banner lies over the top of every page.
     Place(f.EFRAME, kWindow, 2160, 60, 6000, 300);

@@ -2,10 +2,14 @@
 #include "update/version_list.h"
 
 #include "base/text.h"
+#include "shell/ansi.h"
 #include "shell/parse.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace fs = std::filesystem;
 
@@ -19,12 +23,16 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-// A name that stays in its folder: not empty, no separator, not "." or "..", no control
-// character.
+// A plain file or folder name of sensible length: letters, digits and "._-+()", blanks only
+// inside, not starting with a dot (no ".", "..", hidden files) and no separator, "~" or
+// control character.
 bool PlainName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        return IsSeparator(c) || static_cast<unsigned char>(c) < 0x20;
+    if (name.empty() || name.size() > kMaxNameLength || name.front() == '.' ||
+        name.front() == ' ' || name.back() == ' ')
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return std::isalnum(c) || std::strchr("._-+() ", ch) != nullptr;
     });
 }
 
@@ -42,11 +50,20 @@ std::vector<std::string> Segments(const std::string& path) {
     return parts;
 }
 
-// A folder below another one: relative, at least one name, and no "." or "..".
+// A folder below another one: relative, one to four plain names.
 bool SafeFolder(const std::string& path) {
-    if (path.empty() || IsSeparator(path.front())) return false;
+    if (path.empty() || IsSeparator(path.front()) || path.size() > 4 * (kMaxNameLength + 1))
+        return false;
     auto parts = Segments(path);
-    return !parts.empty() && std::all_of(parts.begin(), parts.end(), PlainName);
+    return !parts.empty() && parts.size() <= 4 &&
+           std::all_of(parts.begin(), parts.end(), PlainName);
+}
+
+// A printable stamp of sensible length.
+bool SaneStamp(const std::string& stamp) {
+    return !stamp.empty() && stamp.size() <= 64 &&
+           std::all_of(stamp.begin(), stamp.end(),
+                       [](char c) { return static_cast<unsigned char>(c) > 0x20 && c != 0x7f; });
 }
 
 fs::path RelativePath(const std::string& folder) {
@@ -58,10 +75,6 @@ fs::path RelativePath(const std::string& folder) {
 
 bool IsProgramFile(const VersionRecord& r) {
     return r.target == kAppPath && AsciiUpper(r.file) == AsciiUpper(kProgramFileName);
-}
-
-fs::path TargetFolder(const VersionRecord& r, const UpdatePaths& paths) {
-    return r.target == kAppPath ? paths.install : paths.install / RelativePath(r.target);
 }
 
 std::string Encode(const std::string& segment) {
@@ -83,47 +96,75 @@ std::string Encode(const std::string& segment) {
 } // namespace
 
 std::optional<VersionRecord> ParseVersionLine(const std::string& line) {
-    const auto fields = SplitInputLine(line);
-    if (UpperBound(fields) != 5) return std::nullopt;
-    VersionRecord r{fields[1], fields[2], fields[3], fields[4]};
-    if (!r.file.empty() && r.file.front() == '#') return std::nullopt;
-    if (!PlainName(r.file) || !SafeFolder(r.folder)) return std::nullopt;
-    if (r.target != kAppPath && !SafeFolder(r.target)) return std::nullopt;
-    return r;
+    return CheckVersionLine(line).record;
 }
 
-std::vector<VersionRecord> ReadVersionList(const std::vector<std::string>& lines) {
+LineCheck CheckVersionLine(const std::string& line) {
+    const auto fields = SplitInputLine(line);
+    if (UpperBound(fields) != 5) return {};
+    VersionRecord r{fields[1], fields[2], fields[3], fields[4]};
+    if (!r.file.empty() && r.file.front() == '#') return {};
+    if (!PlainName(r.file)) return {std::nullopt, "not a plain file name"};
+    if (!SafeFolder(r.folder)) return {std::nullopt, "not a plain folder name"};
+    if (r.target != kAppPath && !SafeFolder(r.target))
+        return {std::nullopt, "the target is not a folder of the installation"};
+    if (r.target != kAppPath && Upper(Segments(r.target).front()) == Upper(kUpdatesFolder))
+        return {std::nullopt, "the target is the update folder"};
+    if (!SaneStamp(r.stamp)) return {std::nullopt, "not a version stamp"};
+    return {r, ""};
+}
+
+std::vector<VersionRecord> ReadVersionList(const std::vector<std::string>& lines,
+                                           std::vector<std::string>* skipped) {
     std::vector<VersionRecord> records;
+    std::unordered_set<std::string> targets;
+    std::unordered_set<std::string> sources;
     for (const auto& line : lines) {
-        auto r = ParseVersionLine(line);
-        if (!r) continue;
-        bool listed = std::any_of(records.begin(), records.end(), [&](const VersionRecord& o) {
-            return o.file == r->file && o.target == r->target;
-        });
-        if (!listed) records.push_back(*r);
+        const LineCheck check = CheckVersionLine(line);
+        std::string why = check.problem;
+        if (check.record) {
+            const VersionRecord& r = *check.record;
+            if (!targets.insert(r.file + '\t' + r.target).second)
+                why = "the file and target are listed before";
+            else if (!sources.insert(ServerName(r)).second)
+                why = "the folder and file are listed before";
+            else
+                records.push_back(r);
+        }
+        if (!why.empty() && skipped) skipped->push_back(Left(line, 120) + " : " + why);
     }
     return records;
+}
+
+std::string ServerName(const VersionRecord& r) {
+    std::string name;
+    for (const auto& part : Segments(r.folder))
+        name += part + '/';
+    return name + r.file;
 }
 
 VersionComparison CompareVersionLists(const std::vector<VersionRecord>& installed,
                                       const std::vector<VersionRecord>& newest) {
     VersionComparison c;
-    for (const auto& r : installed)
+    std::unordered_map<std::string, std::size_t> byName;
+    for (const auto& r : installed) {
+        byName.emplace(r.file + '\t' + r.target, c.rows.size());
         c.rows.push_back({VersionStatus::Obsolete, r});
+    }
     std::vector<bool> matched(c.rows.size(), false);
     for (const auto& r : newest) {
-        auto it = std::find_if(c.rows.begin(), c.rows.end(), [&](const VersionRow& row) {
-            return row.record.file == r.file && row.record.target == r.target;
-        });
-        if (it == c.rows.end()) {
+        auto found = byName.find(r.file + '\t' + r.target);
+        if (found == byName.end()) {
+            byName.emplace(r.file + '\t' + r.target, c.rows.size());
             c.rows.push_back({VersionStatus::Fetch, r});
             matched.push_back(true);
             c.log.push_back(r.file + "  file added");
             continue;
         }
-        auto i = static_cast<std::size_t>(it - c.rows.begin());
+        const std::size_t i = found->second;
         if (matched[i]) continue; // a second record of the same file
         matched[i] = true;
+        auto it = c.rows.begin() + static_cast<std::ptrdiff_t>(i);
         if (it->record.stamp < r.stamp) {
             c.log.push_back(r.file + "  " + it->record.stamp + "  update to " + r.stamp);
             it->status = VersionStatus::Fetch;
@@ -138,6 +179,10 @@ VersionComparison CompareVersionLists(const std::vector<VersionRecord>& installe
             return row.status == VersionStatus::Fetch;
         }));
     return c;
+}
+
+fs::path TargetFolder(const VersionRecord& r, const UpdatePaths& paths) {
+    return r.target == kAppPath ? paths.install : paths.install / RelativePath(r.target);
 }
 
 std::string RemoteAddress(const std::string& location, const std::vector<std::string>& parts) {

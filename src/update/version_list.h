@@ -22,6 +22,9 @@ namespace tw {
 inline constexpr const char* kProgramFileName = "Program";
 inline constexpr const char* kInstalledList = "Installed.ver";
 inline constexpr const char* kNewestList = "Newest.ver";
+inline constexpr const char* kUpdatesFolder = "Updates";
+// The longest file or folder name a version list may carry.
+inline constexpr std::size_t kMaxNameLength = 100;
 
 struct VersionRecord {
     std::string file;
@@ -33,13 +36,26 @@ struct VersionRecord {
     }
 };
 
-// The record of one line; nothing for a comment, a line of another field count, or a
-// record whose names would reach outside the installation (a file name with a separator,
-// "." or ".." in a folder or target, an absolute or empty folder or target).
+// The record of one line, or why a record was refused. A comment or a line of another field
+// count is no record and no problem. A record is refused unless its file name is a plain name
+// of at most kMaxNameLength characters (letters, digits, "._-+()" and inner blanks, not
+// starting with a dot), its folder and target are one to four such names ("APPPATH" for the
+// installation folder), the target does not lie in the update folder, and its stamp is
+// printable and at most 64 characters long.
+struct LineCheck {
+    std::optional<VersionRecord> record;
+    std::string problem;
+};
+LineCheck CheckVersionLine(const std::string& line);
 std::optional<VersionRecord> ParseVersionLine(const std::string& line);
-// The records of a list in order. A second record of a file name and target already listed
-// is dropped: one file has one row.
-std::vector<VersionRecord> ReadVersionList(const std::vector<std::string>& lines);
+// The records of a list in order. A second record of a file name and target, or of a folder
+// and file name, already listed is dropped: one file has one row and one download. Every
+// refused or dropped record is described in `skipped` (the line, " : ", why).
+std::vector<VersionRecord> ReadVersionList(const std::vector<std::string>& lines,
+                                           std::vector<std::string>* skipped = nullptr);
+// The name of a record's file on the server below the update location, "folder/file", as
+// SHA256SUMS lists it.
+std::string ServerName(const VersionRecord& r);
 
 enum class VersionStatus : char {
     Obsolete = '0', // installed, and not (or not yet) in the newest list
@@ -63,8 +79,8 @@ struct VersionComparison {
 };
 
 // Matches every newest record to the installed row of the same file name and target
-// (exact). A newest stamp that sorts after the installed one is an update; an equal or
-// older one leaves the file as it is (no downgrade).
+// (exact), in time linear in the lengths of the lists. A newest stamp that sorts after the
+// installed one is an update; an equal or older one leaves the file as it is (no downgrade).
 VersionComparison CompareVersionLists(const std::vector<VersionRecord>& installed,
                                       const std::vector<VersionRecord>& newest);
 
@@ -76,6 +92,10 @@ struct UpdatePaths {
     std::filesystem::path install; // the installation folder
     std::filesystem::path updates; // its update folder
 };
+
+// The folder a record's file goes to: the installation folder for "APPPATH", else the
+// target below it.
+std::filesystem::path TargetFolder(const VersionRecord& r, const UpdatePaths& paths);
 
 struct UpdateDownload {
     std::string url;

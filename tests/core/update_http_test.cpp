@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The socket HTTP client against a real server on 127.0.0.1: whole bodies by length and in
-// chunks, headers by name, and every way a download can go wrong ending in the error state.
-#include "platform/posix_http.h"
+// The HTTP client against a real server on 127.0.0.1: whole bodies by length and in chunks,
+// headers by name, redirects, and every way a download can go wrong ending in the error state
+// within its time-outs.
+#include "platform/http_client.h"
 #include "support/http_test_server.h"
 
 #include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tw {
@@ -15,36 +17,17 @@ namespace {
 namespace fs = std::filesystem;
 using Fault = test::HttpTestServer::Fault;
 
-TEST(HttpAddress, PartsOfAnHttpAddress) {
-    struct Case {
-        const char* url;
-        const char* host;
-        int port;
-        const char* target;
-    } cases[] = {
-        {"http://localhost:8080/tarnwell/Newest.ver", "localhost", 8080, "/tarnwell/Newest.ver"},
-        {"HTTP://example.org", "example.org", 80, "/"},
-        {"http://127.0.0.1:81/tw\\Newest.ver", "127.0.0.1", 81, "/tw/Newest.ver"},
-        {"http://[::1]:9000/a?x=1#top", "::1", 9000, "/a?x=1"},
-    };
-    for (const auto& c : cases) {
-        auto a = ParseHttpAddress(c.url);
-        ASSERT_TRUE(a) << c.url;
-        EXPECT_EQ(a->host, c.host);
-        EXPECT_EQ(a->port, c.port);
-        EXPECT_EQ(a->target, c.target);
-    }
-    for (const char* bad : {"https://h/", "ftp://h/", "http://", "http://h:0/", "http://h:99999/",
-                            "http://user@h/", "h/x"})
-        EXPECT_FALSE(ParseHttpAddress(bad)) << bad;
-}
-
 class Http : public ::testing::Test {
 protected:
     Http() : server(root) {
         fs::create_directories(root / "data");
         std::ofstream(root / "data" / "file.bin", std::ios::binary) << body;
-        client.SetTimeout(1000);
+        std::ofstream(root / "data" / "file.bin.moved", std::ios::binary) << "moved";
+        HttpLimits limits;
+        limits.connectTimeoutMs = 1000;
+        limits.stallTimeoutMs = 1000;
+        limits.maxBodyBytes = 100000;
+        client.SetLimits(limits);
         client.SetStateListener([this](HttpState s) { states.push_back(static_cast<int>(s)); });
     }
     ~Http() override {
@@ -56,7 +39,7 @@ protected:
     const fs::path root =
         fs::temp_directory_path() / ("tarnwell-http-" + std::to_string(::getpid()));
     test::HttpTestServer server;
-    PosixHttpClient client;
+    HttpClient client;
     std::vector<int> states;
 };
 
@@ -74,25 +57,35 @@ TEST_F(Http, AWholeBodyWithItsHeaders) {
         EXPECT_EQ(states.front(), 1);
         EXPECT_EQ(states.back(), 12);
     }
+    // A redirect is followed, and the headers are those of the final answer.
+    server.SetFault("/data/file.bin", Fault::Redirect);
+    EXPECT_EQ(client.Fetch(server.Address("data\\file.bin")), "moved");
+    EXPECT_NE(client.Header("Last-Modified").find("GMT"), std::string::npos);
+    EXPECT_EQ(client.Header("Location"), "");
 }
 
-TEST_F(Http, FailuresEndInTheErrorStateWithoutABody) {
+TEST_F(Http, FailuresEndInTheErrorStateWithoutABodyWithinTheTimeOuts) {
     struct Case {
         Fault fault;
         const char* path;
+        std::uint64_t limit;
         int code;
     } cases[] = {
-        {Fault::None, "data/missing.bin", 404},
-        {Fault::NotFound, "data/file.bin", 404},
-        {Fault::CutBody, "data/file.bin", 0},
-        {Fault::WrongLength, "data/file.bin", ETIMEDOUT},
+        {Fault::None, "data/missing.bin", 0, 404},
+        {Fault::NotFound, "data/file.bin", 0, 404},
+        {Fault::CutBody, "data/file.bin", 0, 18},     // CURLE_PARTIAL_FILE
+        {Fault::WrongLength, "data/file.bin", 0, 28}, // CURLE_OPERATION_TIMEDOUT
+        {Fault::Trickle, "data/file.bin", 0, 28},
+        {Fault::RedirectLoop, "data/file.bin", 0, 47}, // CURLE_TOO_MANY_REDIRECTS
+        {Fault::None, "data/file.bin", 40014, EFBIG},
+        {Fault::Chunked, "data/file.bin", 40014, EFBIG},
     };
     for (const auto& c : cases) {
         server.SetFault(std::string("/") + c.path, c.fault);
         states.clear();
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(client.Fetch(server.Address(c.path)), "") << c.path;
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+        EXPECT_EQ(client.Fetch(server.Address(c.path), c.limit), "") << c.path;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
         EXPECT_EQ(client.State(), HttpState::Error) << c.path;
         EXPECT_EQ(client.ResponseCode(), c.code) << client.ResponseText();
         EXPECT_FALSE(client.ResponseText().empty());
@@ -100,16 +93,29 @@ TEST_F(Http, FailuresEndInTheErrorStateWithoutABody) {
     }
 }
 
-TEST_F(Http, NoServerOrNoHttpAddress) {
+TEST_F(Http, NoServerOtherSchemesAndCancel) {
     const std::string address = server.Address("data/file.bin");
+    server.SetFault("/data/file.bin", Fault::Trickle);
+    std::thread cancel([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        client.Cancel();
+    });
+    EXPECT_EQ(client.Fetch(address), "");
+    cancel.join();
+    EXPECT_EQ(client.ResponseCode(), HttpClient::kCancelled);
+    EXPECT_EQ(client.Fetch(address), ""); // until the cancel is cleared
+    client.ClearCancel();
+
     server.Stop();
     EXPECT_EQ(client.Fetch(address), "");
     EXPECT_EQ(client.State(), HttpState::Error);
-    EXPECT_EQ(client.ResponseCode(), ECONNREFUSED);
+    EXPECT_EQ(client.ResponseCode(), 7); // CURLE_COULDNT_CONNECT
 
-    EXPECT_EQ(client.Fetch("https://127.0.0.1/"), "");
-    EXPECT_EQ(client.State(), HttpState::Error);
-    EXPECT_NE(client.ResponseText().find("https://127.0.0.1/"), std::string::npos);
+    for (const char* other : {"file:///etc/passwd", "ftp://127.0.0.1/", "127.0.0.1/x"}) {
+        EXPECT_EQ(client.Fetch(other), "");
+        EXPECT_EQ(client.State(), HttpState::Error);
+        EXPECT_NE(client.ResponseText().find(other), std::string::npos);
+    }
 }
 
 } // namespace

@@ -35,19 +35,34 @@ TEST(VersionList, ALineIsARecordOnlyWithFourFieldsAndSafeNames) {
         {"a.txt\topdata\topdata\\..\\..\t1", false}, // target climbs out
         {"a.txt\t\topdata\t1", false},               // empty folder
         {"a.txt\topdata\t\t1", false},               // empty target
+        {"a.txt\topdata\t opdata\t1", false},        // blank before a name
+        {"a.txt\topdata\t~/.ssh\t1", false},         // home folder
+        {".profile\topdata\topdata\t1", false},      // hidden file
+        {"Installed.ver\tx\tupdates\t1", false},     // the update folder, in any case
+        {"a.txt\topdata\topdata\tnew stamp", false}, // a blank in the stamp
+        {"a b (1).txt\topdata\topdata\t1", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseVersionLine(c.line).has_value(), c.record) << "line '" << c.line << "'";
+    const std::string name(kMaxNameLength, 'n');
+    EXPECT_TRUE(ParseVersionLine(name + "\tf\tT\t1"));
+    EXPECT_FALSE(ParseVersionLine(name + "n\tf\tT\t1"));
     EXPECT_EQ(*ParseVersionLine("Help.html\tdocs\tReleaseNotes\t2005-02-01"),
               Rec("Help.html", "docs", "ReleaseNotes", "2005-02-01"));
 }
 
-TEST(VersionList, ASecondRecordOfTheSameFileAndTargetIsDropped) {
-    auto records = ReadVersionList(
-        {"a\tf\tT\t1", "# comment\tx\ty\tz", "a\tg\tT\t2", "a\tf\tU\t3", "bad line"});
+TEST(VersionList, ASecondRecordOfTheSameFileAndTargetOrServerFileIsDropped) {
+    std::vector<std::string> skipped;
+    auto records = ReadVersionList({"a\tf\tT\t1", "# comment\tx\ty\tz", "a\tg\tT\t2", "a\th\tU\t3",
+                                    "a\tf\tV\t4", "bad line", "b\tf\t~\t5"},
+                                   &skipped);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], Rec("a", "f", "T", "1"));
-    EXPECT_EQ(records[1], Rec("a", "f", "U", "3"));
+    EXPECT_EQ(records[1], Rec("a", "h", "U", "3"));
+    EXPECT_EQ(skipped, (std::vector<std::string>{
+                           "a\tg\tT\t2 : the file and target are listed before",
+                           "a\tf\tV\t4 : the folder and file are listed before",
+                           "b\tf\t~\t5 : the target is not a folder of the installation"}));
 }
 
 TEST(VersionList, NewestStampsAgainstInstalledOnes) {

@@ -144,6 +144,12 @@ void HttpTestServer::Answer(int fd) {
         if (auto it = faults_.find(target); it != faults_.end()) fault = it->second;
     }
 
+    if (fault == Fault::RedirectLoop || fault == Fault::Redirect) {
+        const std::string to = fault == Fault::Redirect ? target + ".moved" : target;
+        SendAll(fd, "HTTP/1.1 302 Found\r\nLocation: " + to +
+                        "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        return;
+    }
     const fs::path file = root_ / fs::path(Decode(target)).relative_path();
     std::error_code ec;
     const bool inside = Decode(target).find("..") == std::string::npos;
@@ -171,6 +177,13 @@ void HttpTestServer::Answer(int fd) {
         SendAll(fd, headers + "Transfer-Encoding: chunked\r\n\r\n" + chunked + "0\r\n\r\n");
         break;
     }
+    case Fault::Trickle:
+        SendAll(fd, headers + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n");
+        for (std::size_t at = 0; at < body.size() && !stopping_; ++at) {
+            if (::send(fd, &body[at], 1, MSG_NOSIGNAL) != 1) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        break;
     case Fault::CutBody:
         SendAll(fd, headers + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
                         body.substr(0, body.size() / 2));

@@ -22,6 +22,9 @@ public:
         WrongLength,    // Content-Length promises more than is sent; the server then waits
         NoLastModified, // a whole body without a Last-Modified header
         Chunked,        // the body in chunks, no Content-Length
+        Trickle,        // the body one byte every 50 ms
+        RedirectLoop,   // 302 back to the same path, for ever
+        Redirect,       // 302 to the same path with ".moved" added
     };
 
     explicit HttpTestServer(std::filesystem::path root);
