@@ -108,7 +108,7 @@ LineCheck CheckVersionLine(const std::string& line) {
     if (!SafeFolder(r.folder)) return {std::nullopt, "not a plain folder name"};
     if (r.target != kAppPath && !SafeFolder(r.target))
         return {std::nullopt, "the target is not a folder of the installation"};
-    if (r.target != kAppPath && Upper(Segments(r.target).front()) == Upper(kUpdatesFolder))
+    if (r.target != kAppPath && AsciiUpper(Segments(r.target).front()) == AsciiUpper(kUpdatesFolder))
         return {std::nullopt, "the target is the update folder"};
     if (!SaneStamp(r.stamp)) return {std::nullopt, "not a version stamp"};
     return {r, ""};

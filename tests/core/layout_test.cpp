@@ -160,7 +160,8 @@ TEST_F(Layout, TheLogoIsCentredAndTheRestPlaced) {
     EXPECT_EQ(w.ConnectedImage.Left, w.Window.ScaleWidth - w.ConnectedImage.Width - 60);
     EXPECT_EQ(w.ConnectedImage.Top, 9000 - w.ConnectedImage.Height - 60);
     EXPECT_EQ(w.ProgressBar.Left, w.BUTT[9].Left + w.BUTT[9].Width + 120);
-    EXPECT_EQ(w.ProgressBar.Width, w.ConnectedImage.Left - w.ProgressBar.Left - 120);
+    EXPECT_EQ(w.ProgressBar.Width, w.UpdateCancel.Left - w.ProgressBar.Left - 120);
+    EXPECT_EQ(w.UpdateCancel.Left + w.UpdateCancel.Width + 120, w.ConnectedImage.Left);
     EXPECT_EQ(w.FileHistoryList.Width, area.Width - 120);
     EXPECT_EQ(w.FileHistoryList.Height, area.Height - w.FileHistoryList.Top - 120);
 }
