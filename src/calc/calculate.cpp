@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The recalculation: input check, the four partial loads, the total, the design load after the
 // safety factor, and the hand-over to the equipment selection.
+#include "base/flag_scope.h"
 #include "calc/look_ups.h"
 #include "calc/misc_load.h"
 #include "frm/frm_main.h"
@@ -10,24 +11,6 @@
 #include "shell/numbers.h"
 
 namespace tw {
-
-namespace {
-
-// Sets a form flag for a scope and puts back what it was, also when a step throws, so a
-// failed or nested calculation never leaves the change handlers switched off.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = before_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool before_;
-};
-
-} // namespace
 
 void FrmMain::Calculate() {
     LogWrite(">Calculate()");

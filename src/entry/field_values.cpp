@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Stored values and shown texts of the text fields.
+#include "base/flag_scope.h"
 #include "entry/display_rule.h"
 #include "frm/frm_main.h"
 #include "names/fields.h"
@@ -45,13 +46,14 @@ std::optional<ShownUnit> FrmMain::FieldShownUnit(int n) {
 
 void FrmMain::UNITS_Change(int n) {
     if (IsLoading) return;
-    IsRefreshing = true;
-    TextBox& box = TEXTBOX[n];
-    if (LABEL[n].Tag != "Number")
-        box.SetText(box.Tag);
-    else
-        box.SetText(NumberDisplayText(box.Tag, FieldShownUnit(n), n, Decimal()));
-    IsRefreshing = false;
+    {
+        FlagScope refreshing(IsRefreshing);
+        TextBox& box = TEXTBOX[n];
+        if (LABEL[n].Tag != "Number")
+            box.SetText(box.Tag);
+        else
+            box.SetText(NumberDisplayText(box.Tag, FieldShownUnit(n), n, Decimal()));
+    }
     ConvertMasterRows(n);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The surface and product grids: column sizing, the in-cell editor and what an edit of a
 // cell carries along (room dimensions, floor and ceiling areas, surfaces of the same type).
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "names/fields.h"
 #include "names/grids.h"
@@ -31,7 +32,6 @@ void FrmMain::AutoSizeTable(int grid) {
 }
 
 void FrmMain::MSFlexGrid_Click(int grid) {
-    if (GridBusy) return;
     platform.DoEvents();
     Grid& g = MSFlexGrid[grid];
     LogWrite(">MSFlexFrid_Click(" + std::to_string(grid) + ") " + std::to_string(g.Row) + " " +
@@ -42,7 +42,7 @@ void FrmMain::MSFlexGrid_Click(int grid) {
 
 // Scrolling the grid leaves no editor floating over the wrong cell.
 void FrmMain::MSFlexGrid_Scroll(int) {
-    if (GridBusy || EditorLoading) return;
+    if (EditorLoading) return;
     for (auto& [g, editor] : MSFlexText)
         editor.Visible = false;
     for (int g : {grid::Surfaces, grid::Products}) {
@@ -142,9 +142,8 @@ void FrmMain::CopyToSameType(int row) {
 void FrmMain::PropagateFourWalls(int row, int col) {
     Grid& g = MSFlexGrid[grid::Surfaces];
     auto setField = [&](int field) {
-        IsPropagating = true;
+        FlagScope propagating(IsPropagating);
         SetFieldValue(field, GetCellValue(grid::Surfaces, row, col));
-        IsPropagating = false;
     };
     if (row == 2 && (col == 2 || col == 4)) {
         setField(col == 2 ? field::RoomLength : field::RoomWidth);

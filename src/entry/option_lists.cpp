@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Drop-down lists: choosing an item commits it to its field (or grid cell) and runs what
 // depends on it; the keyboard moves through a list without committing until Enter.
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "names/buttons.h"
 #include "names/fields.h"
@@ -40,12 +41,11 @@ const ListRule kListRules[] = {{list::Refrigerant, field::RefrigerantCode, field
 void FrmMain::OPTIONLIST_KeyDown(int n, int keyCode) {
     LogWrite("keycode = " + std::to_string(keyCode));
     if (keyCode == 13) {
-        EnterPressed = true;
+        FlagScope enter(EnterPressed);
         if (ArrowNavigation) {
             ArrowNavigation = false;
             OPTIONLIST_Click(n);
         }
-        EnterPressed = false;
     } else if (keyCode == 38 || keyCode == 40) {
         ArrowNavigation = true;
     }
@@ -260,9 +260,10 @@ void FrmMain::ProductCellListChosen(int n) {
         FillProductList(chosen, grid.ColWidth(c));
         ListBox& products = OPTIONLIST[list::Product];
         if (products.ListCount() == 1) {
-            ArrowNavigation = true;
-            products.SetListIndex(0);
-            ArrowNavigation = false;
+            {
+                FlagScope quiet(ArrowNavigation);
+                products.SetListIndex(0);
+            }
             ProductChosen(c, products.List(0));
         } else {
             grid.Row = 2;

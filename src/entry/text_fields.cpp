@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The five handlers of the text fields: focus, click, key filter, change and focus loss.
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "names/buttons.h"
 #include "names/fields.h"
@@ -10,6 +11,7 @@
 #include "shell/numbers.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tw {
 
@@ -33,6 +35,9 @@ void FrmMain::TEXTBOX_GotFocus(int n) {
     LogWrite(">TEXTBOX_GotFocus(" + std::to_string(n) + ")");
     TextBox& box = TEXTBOX[n];
     FocusValue = box.Tag;
+    // The field with the focus is underlined in the selection colour, every other one plainly.
+    for (auto& [i, line] : MLINE)
+        line.BorderColor = i == n ? LineSelColour : LineColour;
     box.SelStart = 0;
     box.SelLength = static_cast<int>(std::min<std::size_t>(box.Text().size(), 255));
     TEXTBOX_Click(n);
@@ -55,7 +60,8 @@ void FrmMain::TEXTBOX_Click(int n) {
             LoadColourList(box.Text(), n);
         } else if (n == field::CondensingUnit || n == field::Cooler) {
             ListBox& list = OPTIONLIST[n];
-            Grid& grid = MSFlexGrid[n == 523 ? 520 : 540];
+            Grid& grid =
+                MSFlexGrid[n == field::CondensingUnit ? grid::CondensingUnits : grid::Coolers];
             list.Clear();
             for (int r = 0; r < grid.Rows(); ++r) {
                 float capacity = 0;
@@ -166,16 +172,15 @@ void FrmMain::TEXTBOX_Change(int n) {
         box.Tag =
             FieldHasUnits(n) ? StoredFromTyped(entered, FieldShownUnit(n), Decimal()) : entered;
         if (!IsCalculating) {
+            // The linked copies are done when it returns; results the calculation writes must
+            // be stored.
             recalculate = ApplyDependencies(n, typing);
-            // The linked copies are done; results the calculation writes must be stored.
-            IsPropagating = false;
             if (recalculate) Calculate();
         }
     } else {
         // A list field stores the item it shows, so its value never belongs to an old choice.
         box.Tag = entered;
     }
-    IsPropagating = false;
     if (box.Text() != entered) TEXTBOX_Change(n);
 }
 
@@ -183,13 +188,12 @@ void FrmMain::ApplyCondensingUnitType() {
     const std::string code = UpperCase(GetFieldValue(field::UnitTypeCode));
     const std::string c = Mid(code, 2, 1);
     if (CFRAME[frame::UnitLocation].ForeColor != OverrideColour) {
-        IsLoading = true;
+        FlagScope loading(IsLoading);
         const bool outdoors = c == "A";
-        RADIO[outdoors ? 500 : 501].SetValue(true);
+        RADIO[outdoors ? option::UnitOutdoors : option::UnitIndoors].SetValue(true);
         ListBox& codes = OPTIONVALUE[list::UnitLocation];
         const int item = outdoors ? 0 : 1;
         if (item < codes.ListCount()) SetFieldValue(field::UnitLocationCode, codes.List(item));
-        IsLoading = false;
     }
     ShowCondensingTemperature();
 }
@@ -207,10 +211,15 @@ void FrmMain::ShowCondensingTemperature() {
 
 bool FrmMain::ApplyDependencies(int n, bool typing) {
     const std::string value = GetFieldValue(n);
+    // From the first linked field written on, the rest of the work counts as propagation.
+    std::optional<FlagScope> propagating;
+    auto propagate = [&] {
+        if (!propagating) propagating.emplace(IsPropagating);
+    };
     // The field being typed in keeps the user's own text; only its linked fields follow.
     auto copy = [&](int target) {
         if (target == n && typing) return;
-        IsPropagating = true;
+        propagate();
         SetFieldValue(target, value);
     };
     switch (n) {
@@ -222,7 +231,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
             const float t = FieldNumber(n);
             const float high = Constant("MAXINFILTTEMP");
             const float low = Constant("MININFILTTEMP");
-            IsPropagating = true;
+            propagate();
             if (t > high)
                 SetFieldValue(field::InfiltrationTemperature, NumberText(high, 7));
             else if (t < low)
@@ -248,7 +257,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
                 runTime = NumberText(Constant("RUNTIME2"), 7);
             else
                 runTime = NumberText(Constant("RUNTIME3"), 7);
-            IsPropagating = true;
+            propagate();
             SetFieldValue(field::RunTime, runTime);
         }
         UpdateProductTemperatures();

@@ -272,8 +272,6 @@ public:
     bool EnterPressed = false;
     // Set while MoveToCell fills the editor, so that showing a cell never counts as an edit.
     bool EditorLoading = false;
-    // Set while the input check recolours cells; grid events wait.
-    bool GridBusy = false;
     std::map<int, bool> GridNavigating;
     std::map<int, std::pair<int, int>> LastCell;
     std::map<int, int> EditorRow;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window's load event: folders, settings location, window size, the data files in their
 // fixed order, and the job named on the command line.
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "names/buttons.h"
 #include "names/fields.h"
@@ -52,9 +53,10 @@ void FrmMain::Form_Load(const std::string& commandLine) {
         arrow.Picture = OpDataFolder + TABIMAGES.Images[2];
     ResetButtonColours();
 
-    IsLoading = true;
-    ReadDataFiles();
-    IsLoading = false;
+    {
+        FlagScope loading(IsLoading);
+        ReadDataFiles();
+    }
 
     InterpretCommandLine(commandLine);
     PrepareBanner();
@@ -87,7 +89,7 @@ void FrmMain::SetUpFolders() {
 }
 
 void FrmMain::SizeAndPlaceWindow() {
-    ResizeLock = true;
+    FlagScope locked(ResizeLock);
     ScreenInfo screen = platform.Screen();
     Window.WindowState = 0;
     int frameWidth = Window.Width - Window.ScaleWidth;
@@ -101,7 +103,6 @@ void FrmMain::SizeAndPlaceWindow() {
     if (Window.Top + Window.Height > screen.heightTwips)
         Window.Top = screen.heightTwips - Window.Height;
     LogWrite(std::to_string(Window.Width) + " " + std::to_string(Window.Height));
-    ResizeLock = false;
 }
 
 void FrmMain::InterpretCommandLine(const std::string& commandLine) {

@@ -3,6 +3,7 @@
 // fields; the records put back the fields' values and units, the option buttons, the grid sizes
 // and cells. Afterwards the first product, the visibility that follows the option buttons and
 // the caption are put right, and a job file becomes the current job.
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "jobs/job_notation.h"
 #include "names/buttons.h"
@@ -197,7 +198,6 @@ template <class Step> void AsPartOfTheLoad(FrmMain& w, Step step) {
 bool LoadFailed(FrmMain& w, const std::string& reason) {
     w.LogWrite("*** JobFilePrint *** " + reason);
     w.MessageError(16);
-    w.IsLoading = false;
     return false;
 }
 
@@ -213,15 +213,43 @@ void SelectAverageCurtains(FrmMain& w) {
     auto average = w.Constants.find("AVERAGECURTAINS");
     const float wanted = average == w.Constants.end() ? 0.0f : average->second;
     AsPartOfTheLoad(w, [&] {
-        w.IsLoading = true;
+        FlagScope loading(w.IsLoading);
         for (int i = 0; i < values.ListCount() && i < list.ListCount(); ++i) {
             auto value = ParseNumber(w.NormalizeDecimal(values.List(i)), w.Decimal());
             if (value && static_cast<float>(*value) == wanted) list.SetListIndex(i);
         }
         const int chosen = list.ListIndex();
         w.TEXTBOX[field::DoorProtection].SetText(chosen >= 0 ? list.List(chosen) : std::string());
-        w.IsLoading = false;
     });
+}
+
+// Reads the records of a job file into the window; the reason when that failed.
+std::string ReadJobInto(FrmMain& w, const std::string& path, bool templateFile) {
+    try {
+        std::optional<std::string> bytes;
+        if (RegularFileExists(path)) bytes = ReadFileBytes(path);
+        if (!bytes) throw LoadError{53, "File not found: " + path};
+        if (w.OPTIONLIST.Exists(list::DoorProtection))
+            w.OPTIONLIST[list::DoorProtection].SetListIndex(-1);
+        JobReader reader(w, templateFile);
+        for (const auto& record : ReadRecords(*bytes))
+            reader.Apply(record);
+
+        // A job saved in another language shows its lists' texts in this one.
+        w.RelocaliseJob();
+
+        // A first product column without a number is the default product.
+        const std::string& first = w.MSFlexGrid[grid::Products].TextMatrix(0, 2);
+        if (first.empty() || !w.IsNumeric(first))
+            w.SetCellValue(grid::Products, grid::product::Number, 2, w.StringText(11));
+    } catch (const LoadError& e) {
+        return std::to_string(e.number) + ", " + e.description;
+    } catch (const SubscriptOutOfRange& e) {
+        return "9, " + std::string(e.what());
+    } catch (const std::exception& e) {
+        return "5, " + std::string(e.what());
+    }
+    return std::string();
 }
 
 } // namespace
@@ -230,33 +258,12 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     LogWrite(">JobFileLoad(" + path + ", " + (isTemplate ? "True" : "False") + ")");
     // The kind of file follows from its extension alone.
     const bool templateFile = LowerCase(Right(path, 4)) != "." + JobFileExtension;
-    IsLoading = true;
-    try {
-        std::optional<std::string> bytes;
-        if (RegularFileExists(path)) bytes = ReadFileBytes(path);
-        if (!bytes) throw LoadError{53, "File not found: " + path};
-        if (OPTIONLIST.Exists(list::DoorProtection))
-            OPTIONLIST[list::DoorProtection].SetListIndex(-1);
-        JobReader reader(*this, templateFile);
-        for (const auto& record : ReadRecords(*bytes))
-            reader.Apply(record);
-
-        // A job saved in another language shows its lists' texts in this one.
-        RelocaliseJob();
-
-        // A first product column without a number is the default product.
-        const std::string& first = MSFlexGrid[grid::Products].TextMatrix(0, 2);
-        if (first.empty() || !IsNumeric(first))
-            SetCellValue(grid::Products, grid::product::Number, 2, StringText(11));
-    } catch (const LoadError& e) {
-        return LoadFailed(*this, std::to_string(e.number) + ", " + e.description);
-    } catch (const SubscriptOutOfRange& e) {
-        return LoadFailed(*this, "9, " + std::string(e.what()));
-    } catch (const std::exception& e) {
-        return LoadFailed(*this, "5, " + std::string(e.what()));
+    std::string failure;
+    {
+        FlagScope loading(IsLoading);
+        failure = ReadJobInto(*this, path, templateFile);
     }
-
-    IsLoading = false;
+    if (!failure.empty()) return LoadFailed(*this, failure);
     JobModified = false;
     BannerActive = false;
     // The warnings of the previous job no longer apply.

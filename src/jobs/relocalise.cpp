@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/relocalise.h"
 
+#include "base/flag_scope.h"
 #include "calc/data_table.h"
 #include "frm/frm_main.h"
 #include "names/grids.h"
@@ -73,8 +74,7 @@ Vocabulary ReadVocabulary(const std::string& folder, char decimal) {
 void FrmMain::RelocaliseJob() {
     LogWrite(">RelocaliseJob()");
     const Vocabulary v = ReadVocabulary(OpDataFolder, Decimal());
-    const bool loading = IsLoading;
-    IsLoading = true;
+    FlagScope loading(IsLoading);
 
     // Surface types and constructions of the surface grid.
     Grid& surfaces = MSFlexGrid[grid::Surfaces];
@@ -124,7 +124,6 @@ void FrmMain::RelocaliseJob() {
                 TEXTBOX[n].Tag = items.List(i);
             }
     }
-    IsLoading = loading;
 }
 
 } // namespace tw

@@ -2,6 +2,7 @@
 // The window's layout on every resize, and the menu buttons' colours.
 #include "ui/layout.h"
 
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "names/buttons.h"
 #include "names/grids.h"
@@ -53,16 +54,14 @@ void FrmMain::Form_Resize() {
 
     // Never smaller than the design: the window springs back.
     if (Window.ScaleHeight < 7200) {
-        ResizeLock = true;
+        FlagScope locked(ResizeLock);
         Window.Height += 7200 - Window.ScaleHeight;
         Window.ScaleHeight = 7200;
-        ResizeLock = false;
     }
     if (Window.Width < 9600) {
-        ResizeLock = true;
+        FlagScope locked(ResizeLock);
         Window.ScaleWidth += 9600 - Window.Width;
         Window.Width = 9600;
-        ResizeLock = false;
     }
     platform.DoEvents();
     const int innerWidth = Window.ScaleWidth;

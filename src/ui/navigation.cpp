@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Moving through the pages: the focus on a page's first field, and the banner's permission.
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "names/buttons.h"
 #include "names/fields.h"
@@ -71,13 +72,14 @@ void FrmMain::MoveToCell(int grid, bool) {
         BringToFront(list.ref);
         SetFocus(list.ref);
     } else {
-        EditorLoading = true;
-        editor.Left = g.Left + g.CellLeft();
-        editor.Top = g.Top + g.CellTop();
-        editor.Width = g.CellWidth();
-        editor.Height = g.CellHeight();
-        editor.SetText(g.TextMatrix(g.Row, g.Col));
-        EditorLoading = false;
+        {
+            FlagScope loading(EditorLoading);
+            editor.Left = g.Left + g.CellLeft();
+            editor.Top = g.Top + g.CellTop();
+            editor.Width = g.CellWidth();
+            editor.Height = g.CellHeight();
+            editor.SetText(g.TextMatrix(g.Row, g.Col));
+        }
         editor.Visible = true;
         BringToFront(editor.ref);
         SetFocus(editor.ref);
