@@ -3,8 +3,11 @@
 #include "frm/frm_main.h"
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
+#include "platform/version.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -23,6 +26,11 @@ std::string JoinArguments(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered without a window: the launcher asks it of a newly installed program.
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("Tarnwell %d.%d.%d\n", tw::kVersionMajor, tw::kVersionMinor, tw::kVersionPatch);
+        return 0;
+    }
     QApplication app(argc, argv);
     tw::QtPlatform platform;
     tw::FrmMain frm(platform);

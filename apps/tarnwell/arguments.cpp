@@ -239,6 +239,8 @@ Invocation ParseArguments(const std::vector<std::string>& args, const FileReader
 
 std::string HelpText() {
     return R"(Usage: tarnwell calc [JOB] [ACTION...] [OUTPUT...]
+       tarnwell publish RELEASE_DIR OUT_DIR
+       tarnwell update [--install DIR] [--url URL] [--ca-file FILE] [--yes]
        tarnwell --help | --version
 
 Runs the Tarnwell calculation without a window. The program starts as the window does

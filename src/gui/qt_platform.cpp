@@ -38,6 +38,8 @@ void QtPlatform::SaveSetting(const std::string& app, const std::string& section,
 }
 
 int QtPlatform::MessageBox(const std::string& title, const std::string& prompt, int buttons) {
+    // The window, its hint box included, shows the model's state before every question.
+    if (beforeEvents_) beforeEvents_();
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(Q(title));
     box.setText(Q(prompt));

@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "launcher/launcher.h"
 
+#include "base/text.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 #include "shell/text_file.h"
+#include "update/signature.h"
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <iostream>
+#include <sys/wait.h>
 #include <system_error>
+#include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -74,9 +82,17 @@ bool Launcher::Run(LauncherWindows& windows, const std::vector<std::string>& arg
     windows.ShowSplash();
     if (UpdateWaiting()) {
         windows.ShowUpdating();
-        if (!InstallUpdate()) {
+        if (!VerifyUpdate()) {
+            // The old program starts; the user is told that the update was not installed.
+            step_ = kKeptPreviousStep;
             ShowFailure();
-            return false;
+        } else if (!InstallUpdate()) {
+            if (!rolledBack_) {
+                ShowFailure();
+                return false;
+            }
+            step_ = kKeptPreviousStep;
+            ShowFailure();
         }
     }
     WaitForProgram();
@@ -95,12 +111,110 @@ bool Launcher::UpdateWaiting() const {
     return FileExists(UpdateFile());
 }
 
+namespace {
+
+// Removes the main program's row from the installed version list, so that the next check
+// fetches the program again.
+void ForgetInstalledProgram(const fs::path& list) {
+    auto bytes = ReadFileBytes(list);
+    if (!bytes) return;
+    std::string kept;
+    std::size_t at = 0;
+    while (at < bytes->size()) {
+        std::size_t end = bytes->find('\n', at);
+        end = end == std::string::npos ? bytes->size() : end + 1;
+        const std::string line = bytes->substr(at, end - at);
+        at = end;
+        const std::size_t tab = line.find('\t');
+        const bool program = tab != std::string::npos &&
+                             AsciiUpper(line.substr(0, tab)) == "PROGRAM" &&
+                             line.find("\tAPPPATH\t") != std::string::npos;
+        if (!program) kept += line;
+    }
+    WriteFileAtomically(list, kept);
+}
+
+} // namespace
+
+bool Launcher::VerifyUpdate() {
+    const fs::path updates = fs::path(install_) / "Updates";
+    const fs::path update = UpdateFile();
+    const auto keyText = ReadFileBytes(ResolveCase(opData_ + "update.pub"));
+    const auto key = keyText ? ParsePublicKey(*keyText) : std::nullopt;
+    const auto sums = ReadFileBytes(updates / "Program.SHA256SUMS");
+    const auto signature = ReadFileBytes(updates / "Program.SHA256SUMS.minisig");
+    const auto bytes = ReadFileBytes(update);
+    bool good = false;
+    if (key && sums && signature && bytes &&
+        VerifySignature(*sums, *signature, *key).check == SignatureCheck::Good) {
+        const std::string digest = Sha256Hex(*bytes);
+        for (const auto& [name, sum] : ParseSha256Sums(*sums)) {
+            const std::string file = name.substr(name.rfind('/') + 1);
+            if (AsciiUpper(file) == AsciiUpper(update.filename().string()) && sum == digest)
+                good = true;
+        }
+    }
+    if (good) return true;
+    std::cerr << "Vantora: " << update.string()
+              << " does not match the signed digests it came with; it is not installed\n";
+    std::error_code ec;
+    fs::remove(update, ec);
+    fs::remove(updates / "Program.SHA256SUMS", ec);
+    fs::remove(updates / "Program.SHA256SUMS.minisig", ec);
+    ForgetInstalledProgram(updates / "Installed.ver");
+    return false;
+}
+
 bool Launcher::InstallUpdate() {
     step_ = 1;
+    rolledBack_ = false;
     const fs::path program = ProgramFile();
-    if (FileExists(program) && !DeleteFile(program)) return false;
+    fs::path previous = program;
+    previous += ".previous";
+    const bool hadProgram = FileExists(program);
+    if (hadProgram && !RenameFile(program, previous)) return false;
     step_ = 2;
-    return RenameFile(UpdateFile(), program) && MakeExecutable(program);
+    if (RenameFile(UpdateFile(), program) && MakeExecutable(program) && AnswersVersion(program)) {
+        std::error_code ec;
+        fs::remove(fs::path(install_) / "Updates" / "Program.SHA256SUMS", ec);
+        fs::remove(fs::path(install_) / "Updates" / "Program.SHA256SUMS.minisig", ec);
+        return true;
+    }
+    // The new program does not start: the previous one comes back.
+    std::cerr << "Vantora: the new program did not answer --version; the previous one is kept\n";
+    if (!hadProgram) return false;
+    std::error_code ec;
+    fs::remove(program, ec);
+    if (!RenameFile(previous, program)) return false;
+    rolledBack_ = true;
+    ForgetInstalledProgram(fs::path(install_) / "Updates" / "Installed.ver");
+    return false;
+}
+
+bool Launcher::AnswersVersion(const fs::path& program) {
+    const pid_t pid = ::fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            ::dup2(null, 0);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+        }
+        ::execl(program.c_str(), program.c_str(), "--version", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(startCheckMs_);
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > until) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool Launcher::WaitForProgram() const {

@@ -42,9 +42,18 @@ public:
 
     // The steps of Run, each on its own.
     bool UpdateWaiting() const;
-    // Deletes the old program file and gives the update file its name. On failure
-    // UpdateStep() tells which message belongs to it.
+    // Checks the waiting program against the signed digests it came with
+    // (Updates/Program.SHA256SUMS, signed by the key in opdata/update.pub). A program that
+    // fails is deleted from the update folder and the next check fetches it again.
+    bool VerifyUpdate();
+    // Keeps the old program file as Program.previous, gives the update file its name and
+    // checks that the new program answers "--version" in time; otherwise puts the previous
+    // program back (RolledBack() tells). On failure UpdateStep() tells which message belongs
+    // to it.
     bool InstallUpdate();
+    bool RolledBack() const { return rolledBack_; }
+    // How long a new program may take to answer "--version".
+    void SetStartCheckTime(int milliseconds) { startCheckMs_ = milliseconds; }
     // Tests for the program file up to 10,000 times; true when it is there.
     bool WaitForProgram() const;
     bool StartProgram(const std::vector<std::string>& args);
@@ -65,12 +74,16 @@ public:
     std::filesystem::path UpdateFile() const;
 
     static constexpr const char* RegistryAppName = "Glacivar";
+    // The message shown when a new program was refused or put back: the old one starts.
+    static constexpr int kKeptPreviousStep = 3;
 
 protected:
     // The file operations of the installation, overridable where a test needs one to fail.
     virtual bool FileExists(const std::filesystem::path& path) const;
     virtual bool DeleteFile(const std::filesystem::path& path);
     virtual bool RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Runs the program with "--version"; true when it ends well within the time.
+    virtual bool AnswersVersion(const std::filesystem::path& program);
     // A downloaded program arrives without the execute permission; it gets it where it can
     // be read.
     virtual bool MakeExecutable(const std::filesystem::path& path);
@@ -90,6 +103,8 @@ private:
     std::string disclaimer_;
     LauncherTexts texts_;
     int step_ = 1;
+    bool rolledBack_ = false;
+    int startCheckMs_ = 5000;
 };
 
 } // namespace tw

@@ -14,9 +14,10 @@ namespace tw {
 // The launcher's texts: the windows' own captions until a launcher record replaces them.
 struct LauncherTexts {
     // Failure messages and their titles by index; index 1 is shown when the old program file
-    // cannot be removed, index 2 for any later failure. Empty unless a MSGBOX record sets them.
-    std::array<std::string, 3> messages;
-    std::array<std::string, 3> captions;
+    // cannot be moved aside, index 2 for any later failure, index 3 when a new program was
+    // refused or put back and the previous one starts. Empty unless a MSGBOX record sets them.
+    std::array<std::string, 4> messages;
+    std::array<std::string, 4> captions;
     std::string updating = "UPDATING EXECUTABLE";
     std::string disclaimerCaption = "Disclaimer";
     std::string closeCaption = "Close";

@@ -4,6 +4,7 @@
 #include "launcher/launcher.h"
 #include "shell/text_file.h"
 #include "support/installation.h"
+#include "support/release_server.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -36,19 +37,18 @@ struct RecordedWindows : LauncherWindows {
 class TestLauncher : public Launcher {
 public:
     using Launcher::Launcher;
-    bool failDelete = false;
-    bool failRename = false;
+    // The rename that fails, counting from 1; 0 for none.
+    int failRename = 0;
     int deletes = 0;
     int renames = 0;
 
 protected:
     bool DeleteFile(const fs::path& path) override {
         ++deletes;
-        return !failDelete && Launcher::DeleteFile(path);
+        return Launcher::DeleteFile(path);
     }
     bool RenameFile(const fs::path& from, const fs::path& to) override {
-        ++renames;
-        return !failRename && Launcher::RenameFile(from, to);
+        return ++renames != failRename && Launcher::RenameFile(from, to);
     }
 };
 
@@ -70,7 +70,23 @@ protected:
     TestLauncher launcher{install.Machine()};
     RecordedWindows windows;
 
-    void SetUp() override { windows.launcher = &launcher; }
+    void SetUp() override {
+        windows.launcher = &launcher;
+        launcher.SetStartCheckTime(500);
+        fs::copy_file(TestKeys() / "publisher.pub", install.OpData() / "update.pub",
+                      fs::copy_options::overwrite_existing);
+    }
+    // A new program waiting in the update folder with the digests it came with, signed by
+    // the publisher's key (the digest is of `signedBytes`).
+    void Waiting(const std::string& bytes, const std::string& signedBytes) {
+        install.WriteFile("Updates/Program", bytes);
+        install.WriteFile("release/Program", signedBytes);
+        const fs::path sums = install.Folder() / "Updates/Program.SHA256SUMS";
+        ASSERT_TRUE(RunCommand("cd " + (install.Folder() / "release").string() +
+                               " && sha256sum Program | sed 's#  #  app/#' > " + sums.string()));
+        ASSERT_TRUE(RunCommand("minisign -S -W -s " + (TestKeys() / "publisher.key").string() +
+                               " -m " + sums.string()));
+    }
     std::string Read(const std::string& relative) {
         return ReadFileBytes(install.Folder() / relative).value_or("<missing>");
     }
@@ -90,7 +106,7 @@ TEST(LauncherRecords, OnlyFourFieldLinesCountAndTheFirstNonNegativeIndexEndsTheR
                        "MSGBOX\t-1\tMESSAGE\tfive\tfields", // five fields
                        "FEXT\t0\tthree fields",             // no end of the reading
                        "MSGBOX\t-2\tCaption\tTitle two",
-                       "MSGBOX\t-3\tMESSAGE\tbeyond the three texts", // ignored
+                       "MSGBOX\t-4\tMESSAGE\tbeyond the four texts", // ignored
                        "label\t-7\tCAPTION\tBusy", "LABEL\t-1\tTEXT\tnot a caption",
                        "DLABEL\t-3\tanything\tTerms",
                        "DLABEL\t-2.4\tx\tOK", // rounds to -2
@@ -147,14 +163,19 @@ TEST_F(LauncherRun, WithoutAnUpdateNothingIsMovedAndTheProgramGetsTheArguments) 
     EXPECT_EQ(install.Machine().GetSetting(kApp, kSettings, "ShowDisclaimer", ""), "True");
 }
 
+const char* const kGoodProgram = "#!/bin/sh\necho Tarnwell 9.0.0\n";
+
 TEST_F(LauncherRun, AWaitingUpdateReplacesTheProgramAndBecomesExecutable) {
     install.WriteFile("Program", "old");
-    install.WriteFile("Updates/Program", "new");
+    Waiting(kGoodProgram, kGoodProgram);
     fs::permissions(install.Folder() / "Updates/Program", fs::perms(0644));
     ASSERT_TRUE(Run());
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"splash", "updating", "disclaimer"}));
-    EXPECT_EQ(Read("Program"), "new");
+    EXPECT_EQ(Read("Program"), kGoodProgram);
+    EXPECT_EQ(Read("Program.previous"), "old");
     EXPECT_FALSE(fs::exists(install.Folder() / "Updates/Program"));
+    EXPECT_FALSE(fs::exists(install.Folder() / "Updates/Program.SHA256SUMS"));
+    EXPECT_TRUE(install.Machine().Messages().empty());
     EXPECT_NE(fs::status(install.Folder() / "Program").permissions() & fs::perms::owner_exec,
               fs::perms::none);
     EXPECT_EQ(launcher.UpdateStep(), 2);
@@ -162,31 +183,27 @@ TEST_F(LauncherRun, AWaitingUpdateReplacesTheProgramAndBecomesExecutable) {
 }
 
 TEST_F(LauncherRun, AnUpdateWithoutAnOldProgramIsOnlyRenamed) {
-    install.WriteFile("Updates/Program", "new");
+    Waiting(kGoodProgram, kGoodProgram);
     ASSERT_TRUE(Run());
     EXPECT_EQ(launcher.deletes, 0);
     EXPECT_EQ(launcher.renames, 1);
-    EXPECT_EQ(Read("Program"), "new");
+    EXPECT_EQ(Read("Program"), kGoodProgram);
     EXPECT_EQ(Started().size(), 1u);
 }
 
-TEST_F(LauncherRun, AFailedDeleteOrRenameShowsItsMessageAndStartsNothing) {
+TEST_F(LauncherRun, AnOldProgramThatCannotBeMovedAsideShowsItsMessageAndStartsNothing) {
     install.WriteFile("Program", "old");
-    install.WriteFile("Updates/Program", "new");
-    launcher.failDelete = true;
-    EXPECT_FALSE(Run());
-    launcher.failDelete = false;
-    launcher.failRename = true;
+    Waiting(kGoodProgram, kGoodProgram);
+    launcher.failRename = 1;
     EXPECT_FALSE(Run());
     EXPECT_TRUE(Started().empty());
+    EXPECT_EQ(Read("Program"), "old");
     const auto& shown = install.Machine().Messages();
-    ASSERT_EQ(shown.size(), 2u);
+    ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Tarnwell update");
     EXPECT_EQ(shown[0].prompt, launcher.Texts().messages[1]);
     EXPECT_NE(shown[0].prompt.find("could not be removed"), std::string::npos);
     EXPECT_EQ(shown[0].buttons, mb::Critical);
-    EXPECT_EQ(shown[1].prompt, launcher.Texts().messages[2]);
-    EXPECT_EQ(shown[1].title, launcher.Texts().captions[2]);
     // The disclaimer never came: a failed installation ends the launcher at once.
     EXPECT_EQ(std::count(windows.calls.begin(), windows.calls.end(), "disclaimer"), 0);
 }
@@ -241,6 +258,41 @@ TEST_F(LauncherRun, TheChosenLanguageGivesItsRecordsAndItsDisclaimer) {
     ASSERT_TRUE(other.Prepare());
     EXPECT_EQ(other.DisclaimerText().rfind("Tarnwell estimates", 0), 0u);
     EXPECT_TRUE(other.ShowsDisclaimer());
+}
+
+// A waiting program that fails its check is refused, or put back when it does not start; the
+// old program starts either way, message 3 says so, and the next check fetches the program
+// again.
+TEST_F(LauncherRun, AProgramThatFailsItsCheckOrDoesNotStartLeavesTheOldOne) {
+    struct Case {
+        const char* what;
+        const char* bytes;
+        const char* signedBytes;
+        bool sums;
+    } cases[] = {
+        {"tampered", kGoodProgram, "#!/bin/sh\necho other\n", true},
+        {"without its digests", kGoodProgram, kGoodProgram, false},
+        {"an HTML page", "<html>Not Found</html>", "<html>Not Found</html>", true},
+        {"never answers", "#!/bin/sh\nsleep 30\n", "#!/bin/sh\nsleep 30\n", true},
+        {"a failing program", "#!/bin/sh\nexit 3\n", "#!/bin/sh\nexit 3\n", true},
+    };
+    for (const auto& c : cases) {
+        install.WriteFile("Program", "#!/bin/sh\necho old\n");
+        install.WriteFile("Updates/Installed.ver",
+                          "Program\tapp\tAPPPATH\t2030\r\nhelp.html\topdata\topdata\t2030\r\n");
+        Waiting(c.bytes, c.signedBytes);
+        if (!c.sums) fs::remove(install.Folder() / "Updates/Program.SHA256SUMS.minisig");
+        const std::size_t shown = install.Machine().Messages().size();
+        const std::size_t started = Started().size();
+        EXPECT_TRUE(Run()) << c.what;
+        EXPECT_EQ(Read("Program"), "#!/bin/sh\necho old\n") << c.what;
+        EXPECT_FALSE(fs::exists(install.Folder() / "Updates/Program")) << c.what;
+        EXPECT_EQ(Read("Updates/Installed.ver"), "help.html\topdata\topdata\t2030\r\n") << c.what;
+        ASSERT_EQ(install.Machine().Messages().size(), shown + 1) << c.what;
+        EXPECT_EQ(install.Machine().Messages().back().prompt, launcher.Texts().messages[3]);
+        EXPECT_NE(launcher.Texts().messages[3], "");
+        EXPECT_EQ(Started().size(), started + 1) << c.what;
+    }
 }
 
 TEST(LauncherPrepare, ADataFolderWithoutAnIconIsABrokenInstallation) {

@@ -19,22 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using Outcome = UpdateSession::Outcome;
 
-// Keys and a certificate made once for all tests.
 const fs::path& Keys() {
-    static const fs::path keys = [] {
-        const fs::path dir =
-            fs::temp_directory_path() / ("tarnwell-keys-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        for (const char* who : {"publisher", "stranger"})
-            EXPECT_TRUE(RunCommand("minisign -G -W -f -p " + (dir / who).string() + ".pub -s " +
-                                   (dir / who).string() + ".key"));
-        EXPECT_TRUE(
-            RunCommand("openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes "
-                       "-days 2 -subj /CN=localhost -addext subjectAltName=DNS:localhost -keyout " +
-                       (dir / "tls.key").string() + " -out " + (dir / "tls.crt").string()));
-        return dir;
-    }();
-    return keys;
+    return TestKeys();
 }
 
 class SignedUpdate : public ::testing::Test {

@@ -15,7 +15,26 @@ namespace fs = std::filesystem;
 namespace tw::test {
 
 bool RunCommand(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+    return std::system(("(" + command + ") >/dev/null 2>&1").c_str()) == 0;
+}
+
+const fs::path& TestKeys() {
+    static const fs::path keys = [] {
+        const fs::path dir =
+            fs::temp_directory_path() / ("tarnwell-keys-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        for (const char* who : {"publisher", "stranger"})
+            if (!RunCommand("minisign -G -W -f -p " + (dir / who).string() + ".pub -s " +
+                            (dir / who).string() + ".key"))
+                throw std::runtime_error("minisign could not make a key");
+        if (!RunCommand("openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 "
+                        "-nodes -days 2 -subj /CN=localhost -addext subjectAltName=DNS:localhost "
+                        "-keyout " +
+                        (dir / "tls.key").string() + " -out " + (dir / "tls.crt").string()))
+            throw std::runtime_error("openssl could not make a certificate");
+        return dir;
+    }();
+    return keys;
 }
 
 ReleaseServer::ReleaseServer(const fs::path& root, const fs::path& faultFile,

@@ -32,6 +32,10 @@ private:
     int port_ = 0;
 };
 
+// Two minisign key pairs made once for all tests, "publisher" and "stranger"
+// (<name>.pub, <name>.key), and a certificate for localhost (tls.crt, tls.key).
+const std::filesystem::path& TestKeys();
+
 // Runs a shell command; true when it succeeded.
 bool RunCommand(const std::string& command);
 
