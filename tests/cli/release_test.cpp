@@ -36,6 +36,7 @@ TEST(Release, PublishedSignedAndInstalledByTarnwellUpdate) {
     const fs::path root = fs::temp_directory_path() / ("tarnwell-release-" + std::to_string(rd()));
     const fs::path site = root / "site";
     const fs::path install = root / "install";
+    fs::create_directories(install);
     fs::copy(fs::path(TW_SOURCE_DIR) / "opdata", install / "opdata", fs::copy_options::recursive);
     fs::copy(fs::path(TW_SOURCE_DIR) / "proddata", install / "proddata",
              fs::copy_options::recursive);

@@ -45,6 +45,7 @@ TEST_F(RealWindow, CancelPressedDuringADownloadStopsItAndChangesNothing) {
         }
     });
     timer.start(30);
+    PressButton(8); // the page with the update button
     PressButton(20);
     timer.stop();
 
