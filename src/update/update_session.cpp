@@ -6,6 +6,7 @@
 // main program waits in the update folder for the launcher.
 #include "update/update_session.h"
 
+#include "base/flag_scope.h"
 #include "frm/frm_main.h"
 #include "shell/text_file.h"
 #include "update/install_files.h"
@@ -142,7 +143,7 @@ std::uint64_t UpdateSession::FetchSize(const std::string& address) {
 
 UpdateSession::Outcome UpdateSession::Check() {
     if (busy_) return Outcome::Busy;
-    busy_ = true;
+    const FlagScope busy(busy_);
     cancelled_ = false;
     problem_.clear();
     HttpClient& http = w_.platform.Http();
@@ -154,7 +155,6 @@ UpdateSession::Outcome UpdateSession::Check() {
         w_.HINTBOX.SetCaption(w_.StringText(9));
         w_.HINTBOX.Visible = true;
         problem_ = "no update location is configured";
-        busy_ = false;
         return Outcome::NoLocation;
     }
     w_.platform.SetMousePointer(MousePointer::Hourglass);
@@ -305,7 +305,6 @@ UpdateSession::Outcome UpdateSession::Check() {
     w_.UpdateCancel.Visible = false;
     w_.ConnectedImage.Visible = false;
     w_.platform.SetMousePointer(MousePointer::Default);
-    busy_ = false;
     return outcome;
 }
 
