@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/http_client.h"
 
+#include "platform/http_response.h"
 #include "platform/version.h"
 
 #include <algorithm>
@@ -20,12 +21,6 @@ bool SameName(const std::string& a, const std::string& b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-std::string Trim(const std::string& s) {
-    const std::size_t b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return std::string();
-    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
 bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
@@ -59,18 +54,14 @@ struct HttpClient::Transfer {
             t.receiving = true;
             t.client.SetState(HttpState::ReceivingResponse);
         }
-        if (line.rfind("HTTP/", 0) == 0) {
+        const ResponseLine parsed = ParseResponseLine(line);
+        if (parsed.kind == ResponseLine::Kind::Status) {
             // A new response (after a redirect or an interim one): only the last one counts.
             t.client.headers_.clear();
-            const std::size_t code = line.find(' ');
-            const std::size_t text = code == std::string::npos ? code : line.find(' ', code + 1);
-            t.reason = text == std::string::npos ? std::string() : Trim(line.substr(text + 1));
-            return size * n;
+            t.reason = parsed.value;
+        } else if (parsed.kind == ResponseLine::Kind::Field) {
+            t.client.headers_.emplace_back(parsed.name, parsed.value);
         }
-        const std::size_t colon = line.find(':');
-        if (colon != std::string::npos)
-            t.client.headers_.emplace_back(Trim(line.substr(0, colon)),
-                                           Trim(line.substr(colon + 1)));
         return size * n;
     }
 

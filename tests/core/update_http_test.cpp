@@ -3,6 +3,7 @@
 // headers by name, redirects, and every way a download can go wrong ending in the error state
 // within its time-outs.
 #include "platform/http_client.h"
+#include "platform/http_response.h"
 #include "support/http_test_server.h"
 
 #include <chrono>
@@ -16,6 +17,34 @@ namespace {
 
 namespace fs = std::filesystem;
 using Fault = test::HttpTestServer::Fault;
+
+TEST(HttpResponse, StatusLinesAndHeaderFields) {
+    using K = ResponseLine::Kind;
+    struct Case {
+        const char* line;
+        K kind;
+        int code;
+        const char* name;
+        const char* value;
+    } cases[] = {
+        {"HTTP/1.1 200 OK\r\n", K::Status, 200, "", "OK"},
+        {"HTTP/2 404\r\n", K::Status, 404, "", ""},
+        {"HTTP/1.0 2x0 Odd\r\n", K::Status, 0, "", "Odd"},
+        {"HTTP/1.1\r\n", K::Status, 0, "", ""},
+        {"Last-Modified:  Mon, 07 Dec 2026 09:30:00 GMT \r\n", K::Field, 0, "Last-Modified",
+         "Mon, 07 Dec 2026 09:30:00 GMT"},
+        {"X-Empty:\r\n", K::Field, 0, "X-Empty", ""},
+        {": no name\r\n", K::Other, 0, "", ""},
+        {"\r\n", K::Other, 0, "", ""},
+    };
+    for (const auto& c : cases) {
+        const ResponseLine r = ParseResponseLine(c.line);
+        EXPECT_EQ(r.kind, c.kind) << c.line;
+        EXPECT_EQ(r.code, c.code) << c.line;
+        EXPECT_EQ(r.name, c.name) << c.line;
+        EXPECT_EQ(r.value, c.value) << c.line;
+    }
+}
 
 class Http : public ::testing::Test {
 protected:
