@@ -35,11 +35,15 @@ public:
         installation.WriteFile("Updates/Installed.ver", kInstalled);
         w = installation.Start();
         w->UpdateUrl = server.Address("tarnwell/");
+        machine.Http().SetLimits(SignedUpdateLimits());
+    }
+    // Short time-outs, a body limit of 1 MiB, and the test certificate trusted.
+    static HttpLimits SignedUpdateLimits() {
         HttpLimits limits;
         limits.connectTimeoutMs = limits.stallTimeoutMs = 1000;
         limits.maxBodyBytes = 1 << 20;
         limits.caFile = (Keys() / "tls.crt").string();
-        machine.Http().SetLimits(limits);
+        return limits;
     }
 
     static constexpr const char* kInstalled =
@@ -285,6 +289,14 @@ TEST_F(SecureUpdate, OverHttpsWithTheTrustedCertificateOnly) {
     EXPECT_EQ(w->Update_Check(), Outcome::Failed);
     EXPECT_EQ(Snapshot(), before);
     EXPECT_NE(w->Updates.Problem().find("certificate"), std::string::npos) << w->Updates.Problem();
+
+    // A redirect from https:// never leads to plain http://.
+    machine.Http().SetLimits(SignedUpdateLimits());
+    server.SetFault("/tarnwell/SHA256SUMS", "to-http");
+    EXPECT_EQ(w->Update_Check(), Outcome::Failed);
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_NE(w->Updates.Problem().find("Protocol \"http\""), std::string::npos)
+        << w->Updates.Problem();
 }
 
 } // namespace

@@ -10,6 +10,7 @@ are read from a JSON file ({"/path": "fault"}) at every request:
   redirect-loop  302 to the same path, for ever
   big            8 MiB of zeros, no Content-Length
   missing        404
+  to-http        302 to the same path over plain http://
 """
 import argparse
 import http.server
@@ -43,7 +44,7 @@ def main():
                 return ""
 
         def do_HEAD(self):
-            if self.fault() in ("missing", "redirect-loop"):
+            if self.fault() in ("missing", "redirect-loop", "to-http"):
                 return self.do_GET()
             return super().do_HEAD()
 
@@ -54,6 +55,11 @@ def main():
             if fault == "redirect-loop":
                 self.send_response(302)
                 self.send_header("Location", self.path)
+                self.send_header("Content-Length", "0")
+                return self.end_headers()
+            if fault == "to-http":
+                self.send_response(302)
+                self.send_header("Location", "http://127.0.0.1:%d%s" % (self.server.server_address[1], self.path))
                 self.send_header("Content-Length", "0")
                 return self.end_headers()
             if fault == "big":
