@@ -48,7 +48,7 @@ float FrmMain::Constant(const std::string& key) {
 }
 
 bool FrmMain::IsUserEntered(int n) {
-    return LABEL[n].ForeColor == OverrideColour;
+    return LABEL[n].ForeColor == Colours.Override;
 }
 
 } // namespace tw

@@ -91,7 +91,7 @@ void FrmMain::MSFlexText_KeyPress(int grid, int& keyAscii) {
 void FrmMain::MSFlexText_LostFocus(int grid) {
     MSFlexText[grid].Visible = false;
     for (auto& [p, border] : PageBorder)
-        border.BorderColor = PageBorderColour;
+        border.BorderColor = Colours.PageBorder;
 }
 
 void FrmMain::MSFlexText_Change(int grid) {
@@ -109,7 +109,7 @@ void FrmMain::MSFlexText_Change(int grid) {
     const std::string text = MSFlexText[grid].Text();
     g.SetTextMatrix(row, col, text);
     if (grid == grid::Surfaces) {
-        if (row == 8) g.Cell(row, col).back = text.empty() ? TextBackColour : OverrideColour;
+        if (row == 8) g.Cell(row, col).back = text.empty() ? Colours.TextBack : Colours.Override;
         if (RADIO[option::FourWalls].Value())
             PropagateFourWalls(row, col);
         else if (RADIO[option::SixWalls].Value())

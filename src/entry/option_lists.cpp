@@ -66,7 +66,7 @@ void FrmMain::OPTIONLIST_LostFocus(int n) {
     HINTBOX.SetCaption("");
     if (n >= 400 && TEXTBOX.Exists(n)) TEXTBOX[n].Visible = true;
     for (auto& [i, line] : MLINE)
-        line.BorderColor = LineColour;
+        line.BorderColor = Colours.Line;
 }
 
 void FrmMain::ListButton_Click(int n) {

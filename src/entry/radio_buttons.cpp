@@ -62,7 +62,7 @@ void FrmMain::RADIO_Click(int n) {
         UpdateSurfaceTemperatures();
         Calculate();
     } else if (n == option::UnitOutdoors || n == option::UnitIndoors) {
-        CFRAME[frame::UnitLocation].ForeColor = OverrideColour;
+        CFRAME[frame::UnitLocation].ForeColor = Colours.Override;
         ListBox& codes = OPTIONVALUE[list::UnitLocation];
         if (n - option::UnitOutdoors < codes.ListCount())
             SetFieldValue(field::UnitLocationCode, codes.List(n - option::UnitOutdoors));
@@ -109,7 +109,7 @@ void FrmMain::LayoutBoxGrid(int n) {
         for (int c = 2; c < grid.Cols(); ++c) {
             GridCell& cell = grid.Cell(r, c);
             cell.text.clear();
-            cell.back = TextBackColour;
+            cell.back = Colours.TextBack;
             cell.fore = kNoColour;
         }
 
@@ -158,7 +158,7 @@ void FrmMain::LayoutBoxGrid(int n) {
                   {7, {2}},          {8, {2}}, {10, {5, 6}}, {11, {5, 6}}};
     for (const auto& [c, rows] : toFill)
         for (int r : rows)
-            grid.Cell(r, c).back = TextBackColourSel;
+            grid.Cell(r, c).back = Colours.TextBackSel;
     grid.Visible = true;
     AutoSizeTable(grid::Surfaces);
     Calculate();

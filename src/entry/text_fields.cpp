@@ -37,7 +37,7 @@ void FrmMain::TEXTBOX_GotFocus(int n) {
     FocusValue = box.Tag;
     // The field with the focus is underlined in the selection colour, every other one plainly.
     for (auto& [i, line] : MLINE)
-        line.BorderColor = i == n ? LineSelColour : LineColour;
+        line.BorderColor = i == n ? Colours.LineSel : Colours.Line;
     box.SelStart = 0;
     box.SelLength = static_cast<int>(std::min<std::size_t>(box.Text().size(), 255));
     TEXTBOX_Click(n);
@@ -80,8 +80,8 @@ void FrmMain::TEXTBOX_Click(int n) {
         platform.SetMousePointer(MousePointer::Default);
         return;
     }
-    box.BackColor = TextBackColourSel;
-    box.ForeColor = TextForeColourSel;
+    box.BackColor = Colours.TextBackSel;
+    box.ForeColor = Colours.TextForeSel;
     FocusValue = box.Tag;
 }
 
@@ -155,7 +155,7 @@ void FrmMain::TEXTBOX_Change(int n) {
     // A typed-over result keeps the user's mark, so the calculation leaves it alone.
     const bool typing = HasFocus() && ActiveControl() == box.ref;
     if (typing && CanBeOverridden(n)) {
-        Colour c = entered.empty() ? NormalLabelColour() : OverrideColour;
+        Colour c = entered.empty() ? NormalLabelColour() : Colours.Override;
         LABEL[n].ForeColor = c;
         UNITS[n].ForeColor = c;
     }
@@ -187,7 +187,7 @@ void FrmMain::TEXTBOX_Change(int n) {
 void FrmMain::ApplyCondensingUnitType() {
     const std::string code = UpperCase(GetFieldValue(field::UnitTypeCode));
     const std::string c = Mid(code, 2, 1);
-    if (CFRAME[frame::UnitLocation].ForeColor != OverrideColour) {
+    if (CFRAME[frame::UnitLocation].ForeColor != Colours.Override) {
         FlagScope loading(IsLoading);
         const bool outdoors = c == "A";
         RADIO[outdoors ? option::UnitOutdoors : option::UnitIndoors].SetValue(true);
@@ -227,7 +227,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     case field::OutsideTemperature: {
         copy(field::OutsideDesignTemperature);
         copy(field::OutsideTemperature);
-        if (LABEL[field::InfiltrationTemperature].ForeColor != OverrideColour) {
+        if (LABEL[field::InfiltrationTemperature].ForeColor != Colours.Override) {
             const float t = FieldNumber(n);
             const float high = Constant("MAXINFILTTEMP");
             const float low = Constant("MININFILTTEMP");
@@ -248,7 +248,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         copy(field::StorageTemperature);
         copy(field::SelectionRoomTemperature);
         copy(field::RoomTemperature);
-        if (LABEL[field::RunTime].ForeColor != OverrideColour) {
+        if (LABEL[field::RunTime].ForeColor != Colours.Override) {
             const float t = FieldNumber(field::RoomTemperature);
             std::string runTime;
             if (t >= Constant("RUNTIMETEMP1"))
@@ -306,7 +306,7 @@ void FrmMain::UpdateSurfaceTemperatures() {
     ListBox& types = OPTIONLIST[list::SurfaceType];
     auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
     for (int c = 2; c < grid.Cols(); ++c) {
-        if (grid.Cell(8, c).back == OverrideColour) continue;
+        if (grid.Cell(8, c).back == Colours.Override) continue;
         const std::string& s = grid.TextMatrix(1, c);
         const bool inside = RADIO[option::InsideBuilding].Value();
         if (s == item(0))
@@ -325,11 +325,11 @@ void FrmMain::UpdateProductTemperatures() {
     const float t = FieldNumber(field::StorageTemperature);
     Grid& grid = MSFlexGrid[grid::Products];
     for (int c = 2; c < grid.Cols(); ++c)
-        if (grid.Cell(4, c).back != OverrideColour)
+        if (grid.Cell(4, c).back != Colours.Override)
             SetCellValue(grid::Products, grid::product::EnteringTemperature, c,
                          NumberText(t + 10, 7));
     for (int c = 2; c < grid.Cols(); ++c)
-        if (grid.Cell(5, c).back != OverrideColour)
+        if (grid.Cell(5, c).back != Colours.Override)
             SetCellValue(grid::Products, grid::product::FinalTemperature, c, NumberText(t, 7));
 }
 
@@ -340,8 +340,8 @@ void FrmMain::TEXTBOX_LostFocus(int n) {
         LogWrite("****" + LastText + "'" + box.Text());
         TEXTBOX_Change(n);
     }
-    box.BackColor = TextBackColour;
-    box.ForeColor = TextForeColour;
+    box.BackColor = Colours.TextBack;
+    box.ForeColor = Colours.TextFore;
     if (CheckInputs()) {
         EFRAME.Visible = true;
         BringToFront(EFRAME.ref);

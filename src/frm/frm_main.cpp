@@ -33,128 +33,103 @@ void FrmMain::ReadDataFiles() {
     ReadTable(true, "TableD.data", TableD);
 }
 
+namespace {
+
+// Which handler an event of a control goes to. A key press without a character reaches none.
+struct Route {
+    ArrayId array;
+    EventType type;
+    void (*handle)(FrmMain& w, const Event& e);
+};
+
+using A = ArrayId;
+using T = EventType;
+
+const Route kRoutes[] = {
+    {A::Window, T::KeyDown, [](FrmMain& w, const Event& e) { w.Form_KeyDown(e.keyCode, e.shift); }},
+    {A::Window, T::KeyPress, [](FrmMain& w, const Event& e) { w.Form_KeyPress(*e.keyAscii); }},
+    {A::Window, T::Click, [](FrmMain& w, const Event&) { w.Form_Click(); }},
+    {A::TEXTBOX, T::Change, [](FrmMain& w, const Event& e) { w.TEXTBOX_Change(e.source.index); }},
+    {A::TEXTBOX, T::GotFocus,
+     [](FrmMain& w, const Event& e) { w.TEXTBOX_GotFocus(e.source.index); }},
+    {A::TEXTBOX, T::LostFocus,
+     [](FrmMain& w, const Event& e) { w.TEXTBOX_LostFocus(e.source.index); }},
+    {A::TEXTBOX, T::Click, [](FrmMain& w, const Event& e) { w.TEXTBOX_Click(e.source.index); }},
+    {A::TEXTBOX, T::KeyPress,
+     [](FrmMain& w, const Event& e) { w.TEXTBOX_KeyPress(e.source.index, *e.keyAscii); }},
+    {A::UNITS, T::Change, [](FrmMain& w, const Event& e) { w.UNITS_Change(e.source.index); }},
+    {A::UNITS, T::Click, [](FrmMain& w, const Event& e) { w.UNITS_Click(e.source.index); }},
+    {A::OPTIONLIST, T::Click,
+     [](FrmMain& w, const Event& e) { w.OPTIONLIST_Click(e.source.index); }},
+    {A::OPTIONLIST, T::KeyDown,
+     [](FrmMain& w, const Event& e) { w.OPTIONLIST_KeyDown(e.source.index, e.keyCode); }},
+    {A::OPTIONLIST, T::GotFocus,
+     [](FrmMain& w, const Event& e) { w.OPTIONLIST_GotFocus(e.source.index); }},
+    {A::OPTIONLIST, T::LostFocus,
+     [](FrmMain& w, const Event& e) { w.OPTIONLIST_LostFocus(e.source.index); }},
+    {A::OPTIONLIST, T::MouseDown, [](FrmMain& w, const Event&) { w.ArrowNavigation = false; }},
+    {A::ListButton, T::Click,
+     [](FrmMain& w, const Event& e) { w.ListButton_Click(e.source.index); }},
+    {A::RADIO, T::Click, [](FrmMain& w, const Event& e) { w.RADIO_Click(e.source.index); }},
+    {A::RADIO, T::GotFocus, [](FrmMain& w, const Event& e) { w.RADIO_GotFocus(e.source.index); }},
+    {A::MSFlexGrid, T::Click,
+     [](FrmMain& w, const Event& e) { w.MSFlexGrid_Click(e.source.index); }},
+    {A::MSFlexGrid, T::Scroll,
+     [](FrmMain& w, const Event& e) { w.MSFlexGrid_Scroll(e.source.index); }},
+    {A::MSFlexText, T::Change,
+     [](FrmMain& w, const Event& e) { w.MSFlexText_Change(e.source.index); }},
+    {A::MSFlexText, T::GotFocus,
+     [](FrmMain& w, const Event& e) { w.MSFlexText_GotFocus(e.source.index); }},
+    {A::MSFlexText, T::LostFocus,
+     [](FrmMain& w, const Event& e) { w.MSFlexText_LostFocus(e.source.index); }},
+    {A::MSFlexText, T::KeyDown,
+     [](FrmMain& w, const Event& e) { w.MSFlexText_KeyDown(e.source.index, e.keyCode, e.shift); }},
+    {A::MSFlexText, T::KeyPress,
+     [](FrmMain& w, const Event& e) { w.MSFlexText_KeyPress(e.source.index, *e.keyAscii); }},
+    {A::TabForward, T::GotFocus,
+     [](FrmMain& w, const Event& e) { w.TabTrap_GotFocus(e.source.index, true); }},
+    {A::TabBack, T::GotFocus,
+     [](FrmMain& w, const Event& e) { w.TabTrap_GotFocus(e.source.index, false); }},
+    {A::TABFPIC, T::Click, [](FrmMain& w, const Event& e) { w.Arrow_Click(e.source); }},
+    {A::TABBPIC, T::Click, [](FrmMain& w, const Event& e) { w.Arrow_Click(e.source); }},
+    {A::TABFPIC, T::KeyPress,
+     [](FrmMain& w, const Event& e) {
+         if (*e.keyAscii == 13) w.Arrow_Click(e.source);
+     }},
+    {A::TABBPIC, T::KeyPress,
+     [](FrmMain& w, const Event& e) {
+         if (*e.keyAscii == 13) w.Arrow_Click(e.source);
+     }},
+    {A::TABFPIC, T::GotFocus, [](FrmMain& w, const Event& e) { w.Arrow_Focus(e.source, true); }},
+    {A::TABBPIC, T::GotFocus, [](FrmMain& w, const Event& e) { w.Arrow_Focus(e.source, true); }},
+    {A::TABFPIC, T::LostFocus, [](FrmMain& w, const Event& e) { w.Arrow_Focus(e.source, false); }},
+    {A::TABBPIC, T::LostFocus, [](FrmMain& w, const Event& e) { w.Arrow_Focus(e.source, false); }},
+    {A::UpdateCancel, T::Click, [](FrmMain& w, const Event&) { w.UpdateCancel_Click(); }},
+    {A::BUTT, T::MouseMove, [](FrmMain& w, const Event& e) { w.BUTT_MouseMove(e.source.index); }},
+    {A::BUTT, T::Click, [](FrmMain& w, const Event& e) { w.BUTT_Click(e.source.index); }},
+    {A::FRAME, T::MouseMove, [](FrmMain& w, const Event&) { w.ResetButtonColours(); }},
+    {A::FRAME, T::KeyPress,
+     [](FrmMain& w, const Event& e) { w.FRAME_KeyPress(e.source.index, *e.keyAscii); }},
+    {A::CFRAME, T::MouseMove, [](FrmMain& w, const Event&) { w.ResetButtonColours(); }},
+    {A::SPECLINK, T::Click, [](FrmMain& w, const Event& e) { w.SPECLINK_Click(e.source.index); }},
+    {A::HYPERLINK, T::Click, [](FrmMain& w, const Event& e) { w.HYPERLINK_Click(e.source.index); }},
+    {A::ThumbNailLogo, T::Click, [](FrmMain& w, const Event&) { w.ThumbNailLogo_Click(); }},
+    {A::Timer1, T::Timer, [](FrmMain& w, const Event&) { w.Timer1_Timer(); }},
+    {A::FileHistoryList, T::DblClick,
+     [](FrmMain& w, const Event&) { w.FileHistoryList_DblClick(); }},
+    {A::FileHistoryList, T::KeyPress,
+     [](FrmMain& w, const Event& e) { w.FileHistoryList_KeyPress(*e.keyAscii); }},
+};
+
+} // namespace
+
 void FrmMain::OnEvent(const Event& e) {
-    const int n = e.source.index;
-    const EventType t = e.type;
-    switch (e.source.array) {
-    case ArrayId::Window:
-        if (t == EventType::KeyDown)
-            Form_KeyDown(e.keyCode, e.shift);
-        else if (t == EventType::KeyPress && e.keyAscii)
-            Form_KeyPress(*e.keyAscii);
-        else if (t == EventType::Click)
-            Form_Click();
-        break;
-    case ArrayId::TEXTBOX:
-        if (t == EventType::Change)
-            TEXTBOX_Change(n);
-        else if (t == EventType::GotFocus)
-            TEXTBOX_GotFocus(n);
-        else if (t == EventType::LostFocus)
-            TEXTBOX_LostFocus(n);
-        else if (t == EventType::Click)
-            TEXTBOX_Click(n);
-        else if (t == EventType::KeyPress && e.keyAscii)
-            TEXTBOX_KeyPress(n, *e.keyAscii);
-        break;
-    case ArrayId::UNITS:
-        if (t == EventType::Change)
-            UNITS_Change(n);
-        else if (t == EventType::Click)
-            UNITS_Click(n);
-        break;
-    case ArrayId::OPTIONLIST:
-        if (t == EventType::Click)
-            OPTIONLIST_Click(n);
-        else if (t == EventType::KeyDown)
-            OPTIONLIST_KeyDown(n, e.keyCode);
-        else if (t == EventType::GotFocus)
-            OPTIONLIST_GotFocus(n);
-        else if (t == EventType::LostFocus)
-            OPTIONLIST_LostFocus(n);
-        else if (t == EventType::MouseDown)
-            ArrowNavigation = false;
-        break;
-    case ArrayId::ListButton:
-        if (t == EventType::Click) ListButton_Click(n);
-        break;
-    case ArrayId::RADIO:
-        if (t == EventType::Click)
-            RADIO_Click(n);
-        else if (t == EventType::GotFocus)
-            RADIO_GotFocus(n);
-        break;
-    case ArrayId::MSFlexGrid:
-        if (t == EventType::Click)
-            MSFlexGrid_Click(n);
-        else if (t == EventType::Scroll)
-            MSFlexGrid_Scroll(n);
-        break;
-    case ArrayId::MSFlexText:
-        if (t == EventType::Change)
-            MSFlexText_Change(n);
-        else if (t == EventType::GotFocus)
-            MSFlexText_GotFocus(n);
-        else if (t == EventType::LostFocus)
-            MSFlexText_LostFocus(n);
-        else if (t == EventType::KeyDown)
-            MSFlexText_KeyDown(n, e.keyCode, e.shift);
-        else if (t == EventType::KeyPress && e.keyAscii)
-            MSFlexText_KeyPress(n, *e.keyAscii);
-        break;
-    case ArrayId::TabForward:
-    case ArrayId::TabBack:
-        if (t == EventType::GotFocus) TabTrap_GotFocus(n, e.source.array == ArrayId::TabForward);
-        break;
-    case ArrayId::TABFPIC:
-    case ArrayId::TABBPIC:
-        if (t == EventType::Click)
-            Arrow_Click(e.source);
-        else if (t == EventType::KeyPress && e.keyAscii && *e.keyAscii == 13)
-            Arrow_Click(e.source);
-        else if (t == EventType::GotFocus)
-            Arrow_Focus(e.source, true);
-        else if (t == EventType::LostFocus)
-            Arrow_Focus(e.source, false);
-        break;
-    case ArrayId::UpdateCancel:
-        if (t == EventType::Click) UpdateCancel_Click();
-        break;
-    case ArrayId::BUTT:
-        if (t == EventType::MouseMove)
-            BUTT_MouseMove(n);
-        else if (t == EventType::Click)
-            BUTT_Click(n);
-        break;
-    case ArrayId::FRAME:
-        if (t == EventType::MouseMove)
-            ResetButtonColours();
-        else if (t == EventType::KeyPress && e.keyAscii)
-            FRAME_KeyPress(n, *e.keyAscii);
-        break;
-    case ArrayId::CFRAME:
-        if (t == EventType::MouseMove) ResetButtonColours();
-        break;
-    case ArrayId::SPECLINK:
-        if (t == EventType::Click) SPECLINK_Click(n);
-        break;
-    case ArrayId::HYPERLINK:
-        if (t == EventType::Click) HYPERLINK_Click(n);
-        break;
-    case ArrayId::ThumbNailLogo:
-        if (t == EventType::Click) ThumbNailLogo_Click();
-        break;
-    case ArrayId::Timer1:
-        if (t == EventType::Timer) Timer1_Timer();
-        break;
-    case ArrayId::FileHistoryList:
-        if (t == EventType::DblClick)
-            FileHistoryList_DblClick();
-        else if (t == EventType::KeyPress && e.keyAscii)
-            FileHistoryList_KeyPress(*e.keyAscii);
-        break;
-    default:
-        break;
+    if (e.type == EventType::KeyPress && !e.keyAscii) return;
+    for (const Route& route : kRoutes) {
+        if (route.array == e.source.array && route.type == e.type) {
+            route.handle(*this, e);
+            return;
+        }
     }
 }
 

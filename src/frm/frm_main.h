@@ -11,6 +11,7 @@
 #include "select/catalogue.h"
 #include "shell/log.h"
 #include "shell/parse.h"
+#include "ui/colour_scheme.h"
 #include "ui/form.h"
 #include "update/update_session.h"
 #include "update/version_list.h"
@@ -107,11 +108,8 @@ public:
     std::string BaseCaption;
 
     // --- Colours -------------------------------------------------------------------------
-    Colour ShadowSelectColour = Rgb(255, 255, 255);
-    Colour ButtonTextColour = Rgb(0, 0, 0);
-    Colour HoverColour = Rgb(0, 0, 255);
-    Colour ShadowTextColour = Rgb(128, 128, 128);
-    Colour ShadowBackColour = Rgb(192, 192, 192);
+    // The colours of the current scheme that the procedures use again.
+    ColourScheme Colours;
 
     // --- Layout and menu colours ---------------------------------------------------------
     void Form_Resize();
@@ -169,15 +167,6 @@ public:
     std::string PrintFormFile1;
     std::string PrintFormFile2;
     std::string PrintLogoFile;
-    // Text-field colours and the other colours the field code consults.
-    Colour TextBackColour = Rgb(255, 255, 255);
-    Colour TextForeColour = Rgb(0, 0, 0);
-    Colour TextBackColourSel = Rgb(255, 255, 192);
-    Colour TextForeColourSel = Rgb(0, 0, 0);
-    Colour OverrideColour = Rgb(192, 0, 0);
-    Colour VisitedColour = Rgb(128, 0, 128);
-    Colour LineColour = Rgb(128, 128, 128);
-    Colour LineSelColour = Rgb(0, 0, 255);
 
     // --- Pages and menu buttons ----------------------------------------------------------
     void BUTT_Click(int index);
@@ -278,7 +267,6 @@ public:
     std::map<int, int> EditorCol;
     int BannerDelay = 0;
     int BannerFlash = 0;
-    Colour PageBorderColour = Rgb(128, 128, 128);
 
     // --- Load calculation -----------------------------------------------------------------
     void Calculate();

@@ -124,7 +124,7 @@ void FrmMain::InterpretCommandLine(const std::string& commandLine) {
             CurrentJobFile = arg;
             if (JobFileLoad(arg, false)) {
                 BUTT_Click(button::JobData);
-                BUTT[button::JobData].ForeColor = ShadowSelectColour;
+                BUTT[button::JobData].ForeColor = Colours.ShadowSelect;
             } else {
                 LoadDefaultJobOrEnd();
             }

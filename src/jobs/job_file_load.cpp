@@ -123,7 +123,7 @@ private:
     void Text(const std::string& stored, const std::string& shown, const std::string& mark) {
         Try([&] { w_.TEXTBOX[n_].Tag = w_.NormalizeDecimal(stored); });
         Try([&] { w_.TEXTBOX[n_].SetText(w_.NormalizeDecimal(shown)); });
-        const Colour colour = mark == "#TRUE#" ? w_.OverrideColour : w_.NormalLabelColour();
+        const Colour colour = mark == "#TRUE#" ? w_.Colours.Override : w_.NormalLabelColour();
         Try([&] { w_.UNITS[n_].ForeColor = colour; });
         Try([&] { w_.LABEL[n_].ForeColor = colour; });
         if (stored != "SELECTLIST" || !IsNumber(shown)) return;
@@ -138,7 +138,7 @@ private:
         Try([&] { w_.RADIO[n_].SetValue(value == "#TRUE#"); });
         Try([&] {
             const Colour colour =
-                UpperCase(mark) == "TRUE" ? w_.OverrideColour : w_.NormalLabelColour();
+                UpperCase(mark) == "TRUE" ? w_.Colours.Override : w_.NormalLabelColour();
             w_.Get(w_.RADIO[n_].container).ForeColor = colour;
         });
     }
@@ -173,9 +173,9 @@ private:
             // The program marks a typed-over cell in its background, as the grid editor does.
             cell.fore = grid.ForeColor;
             if (UpperCase(mark) == "TRUE")
-                cell.back = w_.OverrideColour;
-            else if (cell.back == w_.OverrideColour)
-                cell.back = w_.TextBackColour;
+                cell.back = w_.Colours.Override;
+            else if (cell.back == w_.Colours.Override)
+                cell.back = w_.Colours.TextBack;
         });
     }
 

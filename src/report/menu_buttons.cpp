@@ -129,10 +129,10 @@ void FrmMain::DeleteProduct() {
 
 void FrmMain::ShowPage(int button) {
     for (auto& [i, b] : BUTT)
-        b.ForeColor = ButtonTextColour;
+        b.ForeColor = Colours.ButtonText;
     HideButtonShadows();
     SHADOW[button].Visible = true;
-    BUTT[button].ForeColor = ShadowSelectColour;
+    BUTT[button].ForeColor = Colours.ShadowSelect;
     for (auto& [p, page] : FRAME)
         page.Visible = p == button + 1;
     SelectFocus(button + 1);

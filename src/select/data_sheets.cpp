@@ -64,7 +64,7 @@ void FrmMain::SPECLINK_Click(int index) {
 void FrmMain::HYPERLINK_Click(int index) {
     LogWrite(">HYPERLINK_Click(" + std::to_string(index) + ")");
     Label& link = HYPERLINK[index];
-    link.ForeColor = VisitedColour;
+    link.ForeColor = Colours.Visited;
     platform.DoEvents();
     StartHyperlink(InstallationPath(link.Tag));
 }

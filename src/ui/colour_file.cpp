@@ -23,6 +23,11 @@ template <class Array, class Apply> void Each(Array& array, Apply apply) {
         apply(entry.second);
 }
 
+// Field k of a line, or "" past its end.
+std::string FieldOf(const std::vector<std::string>& fields, int k) {
+    return k < UpperBound(fields) ? fields[static_cast<std::size_t>(k)] : std::string();
+}
+
 } // namespace
 
 void FrmMain::ReadColourFile() {
@@ -59,132 +64,150 @@ void FrmMain::ReadColourFile() {
     }
 }
 
-void FrmMain::ApplyColourLine(const std::vector<std::string>& fields) {
-    const std::string group = UpperCase(fields[1]);
-    const std::string property = UpperCase(fields[2]);
-    auto field = [&](int k) {
-        return k < UpperBound(fields) ? fields[static_cast<std::size_t>(k)] : std::string();
+void ColourScheme::Take(const std::string& group, const std::string& property, Colour c) {
+    // An empty property stands for any property of the group.
+    static const struct {
+        const char* group;
+        const char* property;
+        Colour ColourScheme::*colour;
+    } kKept[] = {
+        {"BUTTON", "FORECOLOR", &ColourScheme::ButtonText},
+        {"BUTTON", "HIGHLIGHT", &ColourScheme::Hover},
+        {"BUTTON", "SHADOW", &ColourScheme::ShadowText},
+        {"BUTTON", "SHADOWBOX", &ColourScheme::ShadowBack},
+        {"BUTTON", "SHADOWSELECT", &ColourScheme::ShadowSelect},
+        {"TEXTBOX", "BACKCOLOR", &ColourScheme::TextBack},
+        {"TEXTBOX", "FORECOLOR", &ColourScheme::TextFore},
+        {"TEXTBOX", "BACKCOLORSEL", &ColourScheme::TextBackSel},
+        {"TEXTBOX", "FORECOLORSEL", &ColourScheme::TextForeSel},
+        {"TEXTBOX", "OVERRIDE", &ColourScheme::Override},
+        {"BORDER", "", &ColourScheme::PageBorder},
+        {"SHAPEBOX", "LINE", &ColourScheme::Line},
+        {"SHAPEBOX", "LINESEL", &ColourScheme::LineSel},
+        {"HYPERLINK", "VISITED", &ColourScheme::Visited},
     };
+    for (const auto& kept : kKept)
+        if (group == kept.group && (!*kept.property || property == kept.property))
+            this->*kept.colour = c;
+}
 
-    if (group == "FORM") {
-        float values[3];
+namespace {
+
+// The window's background gradient: its bases and the increments per band.
+void ApplyGradientLine(FrmMain& w, const std::string& property,
+                       const std::vector<std::string>& fields) {
+    float* target = property == "PERCENT" ? w.Window.GradientIncrement
+                    : property == "BIAS"  ? w.Window.GradientBase
+                                          : nullptr;
+    float values[3];
+    for (int k = 0; k < 3; ++k)
+        values[k] = w.ToSingle(FieldOf(fields, 4 + k));
+    if (target)
         for (int k = 0; k < 3; ++k)
-            values[k] = ToSingle(field(4 + k));
-        float* target = property == "PERCENT" ? Window.GradientIncrement
-                        : property == "BIAS"  ? Window.GradientBase
-                                              : nullptr;
-        if (target)
-            for (int k = 0; k < 3; ++k)
-                target[k] = values[k];
-        return;
-    }
-    const Colour c = Rgb(ColourComponent(field(4), Decimal()), ColourComponent(field(5), Decimal()),
-                         ColourComponent(field(6), Decimal()));
+            target[k] = values[k];
+}
+
+// Pages, frames and the labels on them.
+void PaintPages(FrmMain& w, const std::string& group, const std::string& property, Colour c) {
     auto back = [c](Control& x) { x.BackColor = c; };
     auto fore = [c](Control& x) { x.ForeColor = c; };
-
-    if (group == "LOGO") {
-        if (property == "BACKCOLOR") FRAME[0].BackColor = c;
-    } else if (group == "HINTBOX") {
-        if (property == "FORECOLOR") {
-            HINTBOX.ForeColor = c;
-            HintBoxCaption.ForeColor = c;
-        }
-    } else if (group == "FRAMES") {
+    if (group == "FRAMES") {
         if (property == "BACKCOLOR") {
-            Each(FRAME, back);
-            Each(CFRAME, back);
-            Each(RADIO, back);
-            Each(CHECK, back);
-            Each(TABFPIC, back);
-            Each(TABBPIC, back);
-            Each(SPECLINK, back);
+            Each(w.FRAME, back);
+            Each(w.CFRAME, back);
+            Each(w.RADIO, back);
+            Each(w.CHECK, back);
+            Each(w.TABFPIC, back);
+            Each(w.TABBPIC, back);
+            Each(w.SPECLINK, back);
             auto trap = [c](Control& x) {
                 x.BackColor = c;
                 x.Width = 0;
             };
-            Each(TabBack, trap);
-            Each(TabForward, trap);
+            Each(w.TabBack, trap);
+            Each(w.TabForward, trap);
         } else if (property == "FORECOLOR") {
-            Each(FRAME, fore);
-            Each(CFRAME, fore);
+            Each(w.FRAME, fore);
+            Each(w.CFRAME, fore);
         }
     } else if (group == "LABELS") {
-        auto bold = [](Control& x) { x.FontBold = true; };
         if (property == "BACKCOLOR") {
-            Each(LABEL, back);
-            Each(UNITS, back);
+            Each(w.LABEL, back);
+            Each(w.UNITS, back);
         } else if (property == "FORECOLOR") {
-            Each(LABEL, fore);
-            Each(UNITS, fore);
-            Each(RADIO, fore);
-            Each(CHECK, fore);
+            Each(w.LABEL, fore);
+            Each(w.UNITS, fore);
+            Each(w.RADIO, fore);
+            Each(w.CHECK, fore);
         } else {
             return;
         }
-        Each(LABEL, bold);
-        Each(UNITS, bold);
-        Each(RADIO, bold);
-        Each(CHECK, bold);
-    } else if (group == "BUTTON") {
-        if (property == "FORECOLOR") {
-            ButtonTextColour = c;
-            Each(BUTT, fore);
-        } else if (property == "HIGHLIGHT") {
-            HoverColour = c;
-        } else if (property == "SHADOW") {
-            ShadowTextColour = c;
-            Each(SHADOW, fore);
-        } else if (property == "SHADOWBOX") {
-            ShadowBackColour = c;
-            Each(SHADOW, back);
-        } else if (property == "SHADOWSELECT") {
-            ShadowSelectColour = c;
-        }
-    } else if (group == "TEXTBOX") {
-        if (property == "BACKCOLOR") {
-            TextBackColour = c;
-            Each(TEXTBOX, back);
-            FileHistoryList.BackColor = c;
-        } else if (property == "FORECOLOR") {
-            TextForeColour = c;
-            Each(TEXTBOX, fore);
-            FileHistoryList.ForeColor = c;
-        } else if (property == "BACKCOLORSEL") {
-            TextBackColourSel = c;
-        } else if (property == "FORECOLORSEL") {
-            TextForeColourSel = c;
-        } else if (property == "OVERRIDE") {
-            OverrideColour = c;
-        }
-    } else if (group == "OPTIONLIST") {
-        if (property == "BACKCOLOR")
-            Each(OPTIONLIST, back);
-        else if (property == "FORECOLOR")
-            Each(OPTIONLIST, fore);
-    } else if (group == "UNDERLINE") {
-        if (property == "FORECOLOR") Each(MLINE, [c](Shape& s) { s.BorderColor = c; });
-    } else if (group == "TABLE") {
-        ApplyGridColour(property, c);
-    } else if (group == "BORDER") {
-        PageBorderColour = c;
-        Each(PageBorder, [c](Shape& s) { s.BorderColor = c; });
-    } else if (group == "SHAPEBOX") {
-        if (property == "BACKCOLOR") {
-            EBannerBorder.BorderColor = c;
-            Each(ULabel, fore);
-            Each(Geometry, back);
-        } else if (property == "LINE") {
-            LineColour = c;
-        } else if (property == "LINESEL") {
-            LineSelColour = c;
-        }
-    } else if (group == "HYPERLINK") {
-        if (property == "FORECOLOR")
-            Each(HYPERLINK, fore);
-        else if (property == "VISITED")
-            VisitedColour = c;
+        auto bold = [](Control& x) { x.FontBold = true; };
+        Each(w.LABEL, bold);
+        Each(w.UNITS, bold);
+        Each(w.RADIO, bold);
+        Each(w.CHECK, bold);
     }
+}
+
+// Every other group: the controls that take the line's colour.
+void PaintControls(FrmMain& w, const std::string& group, const std::string& property, Colour c) {
+    auto back = [c](Control& x) { x.BackColor = c; };
+    auto fore = [c](Control& x) { x.ForeColor = c; };
+    auto border = [c](Shape& s) { s.BorderColor = c; };
+    const std::string line = group + " " + property;
+    if (line == "LOGO BACKCOLOR") {
+        w.FRAME[0].BackColor = c;
+    } else if (line == "HINTBOX FORECOLOR") {
+        w.HINTBOX.ForeColor = c;
+        w.HintBoxCaption.ForeColor = c;
+    } else if (line == "BUTTON FORECOLOR") {
+        Each(w.BUTT, fore);
+    } else if (line == "BUTTON SHADOW") {
+        Each(w.SHADOW, fore);
+    } else if (line == "BUTTON SHADOWBOX") {
+        Each(w.SHADOW, back);
+    } else if (line == "TEXTBOX BACKCOLOR") {
+        Each(w.TEXTBOX, back);
+        w.FileHistoryList.BackColor = c;
+    } else if (line == "TEXTBOX FORECOLOR") {
+        Each(w.TEXTBOX, fore);
+        w.FileHistoryList.ForeColor = c;
+    } else if (line == "OPTIONLIST BACKCOLOR") {
+        Each(w.OPTIONLIST, back);
+    } else if (line == "OPTIONLIST FORECOLOR") {
+        Each(w.OPTIONLIST, fore);
+    } else if (line == "UNDERLINE FORECOLOR") {
+        Each(w.MLINE, border);
+    } else if (group == "TABLE") {
+        w.ApplyGridColour(property, c);
+    } else if (group == "BORDER") {
+        Each(w.PageBorder, border);
+    } else if (line == "SHAPEBOX BACKCOLOR") {
+        w.EBannerBorder.BorderColor = c;
+        Each(w.ULabel, fore);
+        Each(w.Geometry, back);
+    } else if (line == "HYPERLINK FORECOLOR") {
+        Each(w.HYPERLINK, fore);
+    }
+}
+
+} // namespace
+
+void FrmMain::ApplyColourLine(const std::vector<std::string>& fields) {
+    const std::string group = UpperCase(fields[1]);
+    const std::string property = UpperCase(fields[2]);
+    if (group == "FORM") {
+        ApplyGradientLine(*this, property, fields);
+        return;
+    }
+    const char decimal = Decimal();
+    const Colour c = Rgb(ColourComponent(FieldOf(fields, 4), decimal),
+                         ColourComponent(FieldOf(fields, 5), decimal),
+                         ColourComponent(FieldOf(fields, 6), decimal));
+    Colours.Take(group, property, c);
+    PaintPages(*this, group, property, c);
+    PaintControls(*this, group, property, c);
 }
 
 void FrmMain::ApplyGridColour(const std::string& property, Colour c) {

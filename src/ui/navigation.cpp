@@ -87,7 +87,7 @@ void FrmMain::MoveToCell(int grid, bool) {
         editor.SelLength = static_cast<int>(std::min<std::size_t>(editor.Text().size(), 255));
     }
     for (auto& [i, line] : MLINE)
-        line.BorderColor = LineColour;
+        line.BorderColor = Colours.Line;
 }
 
 void FrmMain::TabTrap_GotFocus(int grid, bool forward) {

@@ -148,6 +148,153 @@ void FrmMain::ReadResourceFile() {
         SetCellValue(grid::Products, grid::product::Number, 2, StringTable[11]);
 }
 
+namespace {
+
+// A record of the installation's own settings: files, addresses, the job file extension.
+bool ApplySettingRecord(FrmMain& w, const std::string& type, int n, const std::string& value) {
+    if (type == "FEXT")
+        w.JobFileExtension = LowerCase(value);
+    else if (type == "HELPFILE")
+        w.HelpFilePath = w.OpDataFolder + value;
+    else if (type == "HINTCAPTION")
+        w.HintBoxCaption.SetCaption(value);
+    else if (type == "CATALOG")
+        w.CatalogPath = w.GetSetting("CatalogPath", value);
+    else if (type == "CSPECS")
+        w.CSpecPath = w.GetSetting("CSpecPath", value);
+    else if (type == "ESPECS")
+        w.ESpecPath = w.GetSetting("ESpecPath", value);
+    else if (type == "EMAILTO")
+        w.EmailTo = w.GetSetting("EmailTo", value);
+    else if (type == "UPDATEURL")
+        w.UpdateUrl = value;
+    else if (type == "PFORM")
+        (n == 1 ? w.PrintFormFile1 : w.PrintFormFile2) = value;
+    else
+        return false;
+    return true;
+}
+
+// A record of the program's tables: constants, units, strings, messages and error texts.
+bool ApplyTextRecord(FrmMain& w, const std::vector<std::string>& fields, const std::string& type,
+                     int n, const std::string& property, const std::string& value) {
+    if (type == "ACONST") {
+        const std::string keyword = Trim(property);
+        if (!kConstantNames.count(keyword)) return true;
+        float number = w.ToSingle(w.NormalizeDecimal(value));
+        if (keyword == "MAXCOLUMNWIDTH") number = static_cast<float>(ToInteger16(number));
+        w.Constants[keyword] = number;
+    } else if (type == "UNIT") {
+        auto& row = w.UnitTable.at(static_cast<std::size_t>(n));
+        std::string factor = UpperBound(fields) > 6 ? fields[6] : "";
+        if (factor != "FTOC") factor = FormatSingle(w.ToSingle(factor), w.Decimal());
+        row[1] = fields[3];
+        row[2] = value;
+        row[3] = UpperBound(fields) > 5 ? fields[5] : "";
+        row[4] = factor;
+    } else if (type == "STRING") {
+        w.StringTable.at(static_cast<std::size_t>(n)) = value;
+    } else if (type == "MSGBOX") {
+        auto& message = w.MessageTable.at(static_cast<std::size_t>(n));
+        if (property == "CAPTION")
+            message[0] = value;
+        else if (property == "MESSAGE")
+            message[1] = value;
+    } else if (type == "ERROR") {
+        w.ErrorTexts.at(static_cast<std::size_t>(n)) = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The caption, tooltip, visibility and hint (or tag) every kind of control takes alike.
+template <class C, class SetCaption>
+void ApplyControlProperty(C& control, const std::string& property, const std::string& value,
+                          const char* hintProperty, SetCaption setCaption) {
+    if (property == "CAPTION")
+        setCaption(control, value);
+    else if (property == "TOOLTIP")
+        control.ToolTipText = value;
+    else if (property == "VISIBLE")
+        control.Visible = UpperCase(value) == "TRUE";
+    else if (hintProperty && property == hintProperty)
+        control.Tag = value;
+}
+
+void SetLabelCaption(Label& label, const std::string& value) {
+    label.SetCaption(value);
+}
+
+template <class C> void SetCaptionMember(C& control, const std::string& value) {
+    control.Caption = value;
+}
+
+// The menu buttons: the justification of the column, and each button's caption, tooltip and
+// visibility (its shadow follows).
+void ApplyButtonRecord(FrmMain& w, const std::string& type, const std::string& sub, int n,
+                       const std::string& property, const std::string& value) {
+    if (type == "BUTTONS") {
+        if (sub != "MENU" || property != "JUSTIFY") return;
+        const std::string how = UpperCase(value);
+        int alignment = how == "LEFT"     ? 0
+                        : how == "CENTRE" ? 2
+                        : how == "RIGHT"  ? 1
+                                          : ToInteger16(w.ToSingle(value));
+        for (int i = 0; i <= button::Mail; ++i) {
+            w.BUTT[i].Alignment = alignment;
+            w.SHADOW[i].Alignment = alignment;
+        }
+    } else if (property == "CAPTION") {
+        w.BUTT[n].SetCaption(value);
+        w.SHADOW[n].SetCaption(value);
+    } else if (property == "TOOLTIP") {
+        w.BUTT[n].ToolTipText = value;
+    } else if (property == "VISIBLE") {
+        const bool visible = UpperCase(value) == "TRUE";
+        Label& button = w.BUTT[n];
+        // A menu-column shadow marks the open page, so showing a button leaves it as it is.
+        Label& shadow = w.SHADOW[n];
+        shadow.Visible = visible && (n > button::Mail || shadow.Visible);
+        button.Visible = visible;
+        if (visible) w.BringToFront(button.ref);
+    }
+}
+
+// A record of one control of the window.
+bool ApplyControlRecord(FrmMain& w, const std::string& type, const std::string& sub, int n,
+                        const std::string& property, const std::string& value) {
+    if (type == "HINTBOX") {
+        if (property != "DEFAULT") return true;
+        w.HINTBOX.SetCaption(value);
+        w.HINTBOX.Visible = true;
+    } else if (type == "BUTTONS" || type == "BUTT") {
+        ApplyButtonRecord(w, type, sub, n, property, value);
+    } else if (type == "TEXTBOX") {
+        w.ApplyTextBoxRecord(n, property, value);
+    } else if (type == "HYPERLINK") {
+        ApplyControlProperty(w.HYPERLINK[n], property, value, "TAG", SetLabelCaption);
+    } else if (type == "OPTIONLIST") {
+        if (property == "ITEM")
+            w.OPTIONLIST[n].AddItem(value);
+        else if (property == "VALUE")
+            w.OPTIONVALUE[n].AddItem(value);
+        else if (property == "TOOLTIP")
+            w.OPTIONLIST[n].ToolTipText = value;
+    } else if (type == "CHECK") {
+        ApplyControlProperty(w.CHECK[n], property, value, "HINT", SetCaptionMember<CheckBox>);
+    } else if (type == "RADIO") {
+        ApplyControlProperty(w.RADIO[n], property, value, "HINT", SetCaptionMember<OptionButton>);
+    } else if (type == "CFRAME") {
+        ApplyControlProperty(w.CFRAME[n], property, value, nullptr, SetCaptionMember<Frame>);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
     const std::string type = UpperCase(fields[1]);
     const std::string sub = UpperCase(fields[2]);
@@ -155,107 +302,18 @@ void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
     const std::string property = UpperCase(fields[3]);
     std::string value = fields[4];
     if (!value.empty() && value[0] == '"') value = StripQuotes(value);
-    const bool visible = UpperCase(value) == "TRUE";
     auto picture = [&](const std::string& file) {
         std::string full = OpDataFolder + file;
         if (!PictureSize(full)) throw std::runtime_error("picture cannot be loaded: " + full);
         return full;
     };
 
-    if (type == "FEXT") {
-        JobFileExtension = LowerCase(value);
-    } else if (type == "HELPFILE") {
-        HelpFilePath = OpDataFolder + value;
-    } else if (type == "HINTCAPTION") {
-        HintBoxCaption.SetCaption(value);
-    } else if (type == "CATALOG") {
-        CatalogPath = GetSetting("CatalogPath", value);
-    } else if (type == "CSPECS") {
-        CSpecPath = GetSetting("CSpecPath", value);
-    } else if (type == "ESPECS") {
-        ESpecPath = GetSetting("ESpecPath", value);
-    } else if (type == "EMAILTO") {
-        EmailTo = GetSetting("EmailTo", value);
-    } else if (type == "UPDATEURL") {
-        UpdateUrl = value;
-    } else if (type == "PFORM") {
-        (n == 1 ? PrintFormFile1 : PrintFormFile2) = value;
-    } else if (type == "ACONST") {
-        const std::string keyword = Trim(property);
-        if (!kConstantNames.count(keyword)) return;
-        float number = ToSingle(NormalizeDecimal(value));
-        if (keyword == "MAXCOLUMNWIDTH") number = static_cast<float>(ToInteger16(number));
-        Constants[keyword] = number;
-    } else if (type == "UNIT") {
-        auto& row = UnitTable.at(static_cast<std::size_t>(n));
-        std::string factor = UpperBound(fields) > 6 ? fields[6] : "";
-        if (factor != "FTOC") factor = FormatSingle(ToSingle(factor), Decimal());
-        row[1] = fields[3];
-        row[2] = value;
-        row[3] = UpperBound(fields) > 5 ? fields[5] : "";
-        row[4] = factor;
-    } else if (type == "STRING") {
-        StringTable.at(static_cast<std::size_t>(n)) = value;
-    } else if (type == "TABLE") {
+    if (ApplySettingRecord(*this, type, n, value) ||
+        ApplyTextRecord(*this, fields, type, n, property, value) ||
+        ApplyControlRecord(*this, type, sub, n, property, value))
+        return;
+    if (type == "TABLE") {
         ApplyTableRecord(sub, property, value);
-    } else if (type == "HINTBOX") {
-        if (property != "DEFAULT") return;
-        HINTBOX.SetCaption(value);
-        HINTBOX.Visible = true;
-    } else if (type == "MSGBOX") {
-        auto& message = MessageTable.at(static_cast<std::size_t>(n));
-        if (property == "CAPTION")
-            message[0] = value;
-        else if (property == "MESSAGE")
-            message[1] = value;
-    } else if (type == "ERROR") {
-        ErrorTexts.at(static_cast<std::size_t>(n)) = value;
-    } else if (type == "BUTTONS") {
-        if (sub != "MENU" || property != "JUSTIFY") return;
-        const std::string how = UpperCase(value);
-        int alignment = how == "LEFT"     ? 0
-                        : how == "CENTRE" ? 2
-                        : how == "RIGHT"  ? 1
-                                          : ToInteger16(ToSingle(value));
-        for (int i = 0; i <= button::Mail; ++i) {
-            BUTT[i].Alignment = alignment;
-            SHADOW[i].Alignment = alignment;
-        }
-    } else if (type == "BUTT") {
-        if (property == "CAPTION") {
-            Label& button = BUTT[n];
-            Label& shadow = SHADOW[n];
-            button.SetCaption(value);
-            shadow.SetCaption(value);
-        } else if (property == "TOOLTIP") {
-            BUTT[n].ToolTipText = value;
-        } else if (property == "VISIBLE") {
-            Label& button = BUTT[n];
-            // A menu-column shadow marks the open page, so showing a button leaves it as it is.
-            Label& shadow = SHADOW[n];
-            shadow.Visible = visible && (n > button::Mail || shadow.Visible);
-            button.Visible = visible;
-            if (visible) BringToFront(button.ref);
-        }
-    } else if (type == "TEXTBOX") {
-        ApplyTextBoxRecord(n, property, value);
-    } else if (type == "HYPERLINK") {
-        Label& link = HYPERLINK[n];
-        if (property == "CAPTION")
-            link.SetCaption(value);
-        else if (property == "TOOLTIP")
-            link.ToolTipText = value;
-        else if (property == "VISIBLE")
-            link.Visible = visible;
-        else if (property == "TAG")
-            link.Tag = value;
-    } else if (type == "OPTIONLIST") {
-        if (property == "ITEM")
-            OPTIONLIST[n].AddItem(value);
-        else if (property == "VALUE")
-            OPTIONVALUE[n].AddItem(value);
-        else if (property == "TOOLTIP")
-            OPTIONLIST[n].ToolTipText = value;
     } else if (type == "FORM") {
         if (property == "CAPTION") {
             Window.Caption = value;
@@ -265,34 +323,6 @@ void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
         }
     } else if (type == "ICON") {
         Window.Icon = picture(value);
-    } else if (type == "CHECK") {
-        CheckBox& box = CHECK[n];
-        if (property == "CAPTION")
-            box.Caption = value;
-        else if (property == "TOOLTIP")
-            box.ToolTipText = value;
-        else if (property == "VISIBLE")
-            box.Visible = visible;
-        else if (property == "HINT")
-            box.Tag = value;
-    } else if (type == "RADIO") {
-        OptionButton& radio = RADIO[n];
-        if (property == "CAPTION")
-            radio.Caption = value;
-        else if (property == "TOOLTIP")
-            radio.ToolTipText = value;
-        else if (property == "VISIBLE")
-            radio.Visible = visible;
-        else if (property == "HINT")
-            radio.Tag = value;
-    } else if (type == "CFRAME") {
-        Frame& frame = CFRAME[n];
-        if (property == "CAPTION")
-            frame.Caption = value;
-        else if (property == "TOOLTIP")
-            frame.ToolTipText = value;
-        else if (property == "VISIBLE")
-            frame.Visible = visible;
     } else if (type == "PICTURE") {
         ApplyPictureRecord(property, picture(value));
     }

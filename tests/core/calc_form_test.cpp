@@ -24,7 +24,7 @@ protected:
     std::string Cell(int g, int r, int c) { return w->GetCellValue(g, r, c); }
     // A value the user typed over the computed one.
     void Type(int n, const std::string& value) {
-        w->LABEL[n].ForeColor = w->OverrideColour;
+        w->LABEL[n].ForeColor = w->Colours.Override;
         w->TEXTBOX[n].Tag = value;
     }
     void Set(int n, const std::string& value) { w->TEXTBOX[n].Tag = value; }
@@ -138,7 +138,7 @@ TEST_F(CalcForm, InputErrorsScrollThroughTheBannerInOrder) {
     const Colour wrong = Rgb(255, 128, 128);
     for (int n : {506, 12, 501, 103, 312, 542, 16, 503, 214, 680, 314, 422})
         EXPECT_EQ(w->TEXTBOX[n].BackColor, wrong) << "field " << n;
-    EXPECT_EQ(w->TEXTBOX[500].BackColor, w->TextBackColour);
+    EXPECT_EQ(w->TEXTBOX[500].BackColor, w->Colours.TextBack);
     EXPECT_EQ(products.Cell(5, 2).back, wrong);
     EXPECT_EQ(products.Cell(5, 3).back, wrong);
     EXPECT_NE(products.Cell(4, 2).back, wrong);
@@ -161,18 +161,18 @@ TEST_F(CalcForm, InputErrorsScrollThroughTheBannerInOrder) {
     EXPECT_FALSE(w->EFRAME.Visible);
     EXPECT_FALSE(w->Timer1.Enabled);
     EXPECT_EQ(products.Cell(5, 2).back, kNoColour);
-    EXPECT_EQ(w->TEXTBOX[506].BackColor, w->TextBackColour);
+    EXPECT_EQ(w->TEXTBOX[506].BackColor, w->Colours.TextBack);
 }
 
 TEST_F(CalcForm, TheFieldBeingTypedInKeepsItsColour) {
     w->BUTT_Click(5); // the selection page, focus on the safety factor
     ASSERT_TRUE(w->HasFocus() && w->ActiveControl() == w->TEXTBOX[506].ref);
-    w->TEXTBOX[506].BackColor = w->TextBackColourSel;
+    w->TEXTBOX[506].BackColor = w->Colours.TextBackSel;
     Set(506, "5");
     Set(12, "0");
     EXPECT_TRUE(w->CheckInputs());
     EXPECT_EQ(w->InputErrorCount, 2);
-    EXPECT_EQ(w->TEXTBOX[506].BackColor, w->TextBackColourSel);
+    EXPECT_EQ(w->TEXTBOX[506].BackColor, w->Colours.TextBackSel);
     EXPECT_EQ(w->TEXTBOX[12].BackColor, Rgb(255, 128, 128));
 }
 

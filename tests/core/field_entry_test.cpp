@@ -47,7 +47,7 @@ TEST_F(FieldEntry, RoomTemperatureReachesTheOtherPagesAndTheRunTime) {
 
 TEST_F(FieldEntry, RunTimeTypedByTheUserIsKept) {
     TypeInto(*w, 12, "18");
-    EXPECT_EQ(w->LABEL[12].ForeColor, w->OverrideColour);
+    EXPECT_EQ(w->LABEL[12].ForeColor, w->Colours.Override);
     TypeInto(*w, 103, "35");
     EXPECT_EQ(w->GetFieldValue(12), "18");
 }

@@ -198,7 +198,7 @@ TEST_F(JobFile, TheOptionButtonsGovernWhatIsShownAfterLoading) {
         EXPECT_TRUE(w->TEXTBOX[n].Visible) << n;
     EXPECT_TRUE(w->CFRAME[603].Visible);
     EXPECT_FALSE(w->CFRAME[601].Visible);
-    EXPECT_EQ(w->CFRAME[600].ForeColor, w->OverrideColour);
+    EXPECT_EQ(w->CFRAME[600].ForeColor, w->Colours.Override);
 
     ASSERT_TRUE(w->JobFileLoad(WriteJob("v.wic", "\"R\",202,\"\",#TRUE#,\"False\"\r\n"), false));
     EXPECT_TRUE(w->MSFlexGrid[200].Visible);

@@ -59,15 +59,15 @@ TEST(JobGolden, TheReferenceJobLoadsAndSavesToTheSameRecords) {
     EXPECT_EQ(w->UNITS[103].Caption(), "°C");
     EXPECT_EQ(w->UNITS[13].Caption(), "m");
     EXPECT_EQ(w->UNITS[313].Caption(), "kg");
-    EXPECT_EQ(w->LABEL[503].ForeColor, w->OverrideColour);
+    EXPECT_EQ(w->LABEL[503].ForeColor, w->Colours.Override);
     EXPECT_EQ(w->GetFieldValue(503), "12000");
-    EXPECT_EQ(w->CFRAME[501].ForeColor, w->OverrideColour);
+    EXPECT_EQ(w->CFRAME[501].ForeColor, w->Colours.Override);
     EXPECT_TRUE(w->RADIO[501].Value());
     EXPECT_EQ(w->TEXTBOX[504].Text(), "R449A");
     EXPECT_EQ(w->OPTIONLIST[625].ListIndex(), 3);
     EXPECT_EQ(w->TEXTBOX[625].Text(), "Air curtain");
     EXPECT_TRUE(w->CFRAME[602].Visible);
-    EXPECT_EQ(w->MSFlexGrid[200].Cell(8, 4).back, w->OverrideColour);
+    EXPECT_EQ(w->MSFlexGrid[200].Cell(8, 4).back, w->Colours.Override);
     EXPECT_EQ(w->GetCellValue(200, 8, 4), "70");
     EXPECT_EQ(w->GetCellValue(300, 2, 3), "Pears");
     EXPECT_EQ(w->MSFlexGrid[300].TextMatrix(3, 1), "kg");

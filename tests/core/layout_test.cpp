@@ -18,9 +18,9 @@ constexpr Colour kSelected = Rgb(255, 255, 255);
 class Layout : public ::testing::Test {
 protected:
     Layout() : installation_(true), window_(installation_.NewWindow()) {
-        window_->ButtonTextColour = kText;
-        window_->HoverColour = kHover;
-        window_->ShadowSelectColour = kSelected;
+        window_->Colours.ButtonText = kText;
+        window_->Colours.Hover = kHover;
+        window_->Colours.ShadowSelect = kSelected;
     }
     FrmMain& W() { return *window_; }
     // Sets the outer and the inner size together, as the window system reports them.

@@ -60,7 +60,7 @@ TEST_F(Links, HyperlinksTurnVisitedAndOpenTheirTarget) {
     ASSERT_FALSE(link.Tag.empty());
     link.ForeColor = Rgb(0, 0, 255);
     w->Raise(EventType::Click, link.ref);
-    EXPECT_EQ(link.ForeColor, w->VisitedColour);
+    EXPECT_EQ(link.ForeColor, w->Colours.Visited);
     ASSERT_EQ(machine().OpenedDocuments().size(), 1u);
     EXPECT_EQ(machine().OpenedDocuments()[0], link.Tag);
 }

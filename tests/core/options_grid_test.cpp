@@ -40,8 +40,8 @@ TEST_F(OptionsAndGrids, FourWallLayoutFillsDefaultsAndMarksTheCellsToFill) {
     EXPECT_EQ(Cell(200, 7, 2), "0.16");
     EXPECT_EQ(Cell(200, 8, 2), "95");
     EXPECT_EQ(Cell(200, 8, 6), "55");
-    EXPECT_EQ(g.Cell(2, 2).back, w->TextBackColourSel);
-    EXPECT_EQ(g.Cell(3, 3).back, w->TextBackColour);
+    EXPECT_EQ(g.Cell(2, 2).back, w->Colours.TextBackSel);
+    EXPECT_EQ(g.Cell(3, 3).back, w->Colours.TextBack);
     EXPECT_TRUE(w->Geometry[0].Visible);
     EXPECT_FALSE(w->Geometry[1].Visible);
     EXPECT_TRUE(w->TEXTBOX[13].Visible);
@@ -112,7 +112,7 @@ TEST_F(OptionsAndGrids, TypedOuterTemperatureKeepsItsMarkUntilCleared) {
     TypeInto(*w, 212, "95");
     ChooseBoxType(200);
     TypeCell(*w, 200, 8, 3, "70");
-    EXPECT_EQ(w->MSFlexGrid[200].Cell(8, 3).back, w->OverrideColour);
+    EXPECT_EQ(w->MSFlexGrid[200].Cell(8, 3).back, w->Colours.Override);
     TypeInto(*w, 212, "90");
     EXPECT_EQ(Cell(200, 8, 3), "70");
     EXPECT_EQ(Cell(200, 8, 2), "90");

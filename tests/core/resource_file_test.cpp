@@ -130,9 +130,9 @@ TEST(LanguageAndColours, SwitchingIsImmediateAndSurvivesARestart) {
         EXPECT_EQ(w->TEXTBOX[803].Text(), "deutsch.");
         EXPECT_EQ(w->OPTIONLIST[206].List(0), w->TableD.Cell(1, 1));
 
-        const Colour before = w->OverrideColour;
+        const Colour before = w->Colours.Override;
         w->ChooseColourScheme("night.");
-        EXPECT_NE(w->OverrideColour, before);
+        EXPECT_NE(w->Colours.Override, before);
     }
     auto w = install.Start();
     EXPECT_NE(w->LABEL[103].Caption(), englishCaption);

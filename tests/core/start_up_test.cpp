@@ -301,7 +301,7 @@ TEST(StartUp, AJobFileOnTheCommandLineIsOpenedThenLoggingSwitchedOn) {
         EXPECT_TRUE(window->Log.LogEnabled());
         // Menu button 0 was performed: its page is open and its text marked.
         EXPECT_TRUE(window->FRAME[1].Visible);
-        EXPECT_EQ(window->BUTT[0].ForeColor, window->ShadowSelectColour);
+        EXPECT_EQ(window->BUTT[0].ForeColor, window->Colours.ShadowSelect);
         EXPECT_TRUE(installation.Machine().Messages().empty());
     }
 }

@@ -46,12 +46,12 @@ TEST_F(RealWindow, TypingIntoATextBoxStoresTheValueAndUpdatesLinkedFields) {
     QApplication::processEvents();
     runTime->selectAll();
     QTest::keyClicks(runTime, "18");
-    EXPECT_EQ(frm.LABEL[12].ForeColor, frm.OverrideColour);
+    EXPECT_EQ(frm.LABEL[12].ForeColor, frm.Colours.Override);
     auto* label = qobject_cast<QLabel*>(window.WidgetOf(frm.LABEL[12].ref));
     EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF,
-              static_cast<QRgb>(((frm.OverrideColour & 0xFF) << 16) |
-                                (frm.OverrideColour & 0xFF00) |
-                                ((frm.OverrideColour >> 16) & 0xFF)));
+              static_cast<QRgb>(((frm.Colours.Override & 0xFF) << 16) |
+                                (frm.Colours.Override & 0xFF00) |
+                                ((frm.Colours.Override >> 16) & 0xFF)));
 }
 
 TEST_F(RealWindow, LengthsTypedIntoTheSixWallGridGiveTheFloorAreaAndTheBoxLoad) {
