@@ -13,67 +13,63 @@ namespace {
 
 constexpr Colour kWrongColour = Rgb(255, 128, 128);
 
-} // namespace
-
-bool FrmMain::CheckInputs() {
-    LogWrite(">CheckInputs()");
-    InputErrorCount = 0;
-    InputErrorText.clear();
-    FirstInputError.clear();
-
+// The limits of the input check, from the resource constants.
+InputLimits ReadLimits(FrmMain& w) {
     InputLimits limits;
-    limits.factorOfSafety = Constant("FACTOROFSAFETY");
-    limits.minBoxTemp = Constant("MINBOXTEMP");
-    limits.minAmbient = Constant("MINAMBIENT");
-    limits.maxAmbient = Constant("MAXAMBIENT");
-    limits.minInfiltTemp = Constant("MININFILTTEMP");
-    limits.maxInfiltTemp = Constant("MAXINFILTTEMP");
-    limits.maxDoors = Constant("MAXDOORS");
-    limits.maxMotorHp = Constant("MAXMOTORHP");
+    limits.factorOfSafety = w.Constant("FACTOROFSAFETY");
+    limits.minBoxTemp = w.Constant("MINBOXTEMP");
+    limits.minAmbient = w.Constant("MINAMBIENT");
+    limits.maxAmbient = w.Constant("MAXAMBIENT");
+    limits.minInfiltTemp = w.Constant("MININFILTTEMP");
+    limits.maxInfiltTemp = w.Constant("MAXINFILTTEMP");
+    limits.maxDoors = w.Constant("MAXDOORS");
+    limits.maxMotorHp = w.Constant("MAXMOTORHP");
+    return limits;
+}
 
+// The fields the input check reads; a room dimension only while its field is shown.
+InputValues ReadValues(FrmMain& w) {
     InputValues v;
-    v.safetyFactor = FieldNumber(field::SafetyFactor);
-    v.runTime = FieldNumber(field::RunTime);
-    v.outsideTemp = FieldNumber(field::OutsideDesignTemperature);
-    v.roomTemp = FieldNumber(field::RoomTemperature);
-    v.roomTemp501 = FieldNumber(field::SelectionRoomTemperature);
-    v.storageTemp = FieldNumber(field::StorageTemperature);
-    v.ambient = FieldNumber(field::CondenserAmbient);
-    v.infiltTemp = FieldNumber(field::InfiltrationTemperature);
-    v.glassDoors = FieldNumber(field::GlassDoors);
-    v.motorHp = FieldNumber(field::MotorPower);
-    if (TEXTBOX[field::RoomWidth].Visible) v.width = FieldNumber(field::RoomWidth);
-    if (TEXTBOX[field::RoomLength].Visible) v.length = FieldNumber(field::RoomLength);
-    if (TEXTBOX[field::RoomHeight].Visible) v.height = FieldNumber(field::RoomHeight);
-    v.condensingUnits = FieldNumber(field::UnitCount);
-    v.coolers = FieldNumber(field::CoolerCount);
+    v.safetyFactor = w.FieldNumber(field::SafetyFactor);
+    v.runTime = w.FieldNumber(field::RunTime);
+    v.outsideTemp = w.FieldNumber(field::OutsideDesignTemperature);
+    v.roomTemp = w.FieldNumber(field::RoomTemperature);
+    v.roomTemp501 = w.FieldNumber(field::SelectionRoomTemperature);
+    v.storageTemp = w.FieldNumber(field::StorageTemperature);
+    v.ambient = w.FieldNumber(field::CondenserAmbient);
+    v.infiltTemp = w.FieldNumber(field::InfiltrationTemperature);
+    v.glassDoors = w.FieldNumber(field::GlassDoors);
+    v.motorHp = w.FieldNumber(field::MotorPower);
+    if (w.TEXTBOX[field::RoomWidth].Visible) v.width = w.FieldNumber(field::RoomWidth);
+    if (w.TEXTBOX[field::RoomLength].Visible) v.length = w.FieldNumber(field::RoomLength);
+    if (w.TEXTBOX[field::RoomHeight].Visible) v.height = w.FieldNumber(field::RoomHeight);
+    v.condensingUnits = w.FieldNumber(field::UnitCount);
+    v.coolers = w.FieldNumber(field::CoolerCount);
+    return v;
+}
 
-    CheckResult fields = CheckFieldValues(v, limits);
-    for (const FieldMark& mark : fields.marks)
-        MarkInputField(mark.field, mark.wrong);
-    for (int message : fields.messages)
-        AddInputError(message);
-
-    // Product temperatures against the storage temperature.
-    Grid& grid = MSFlexGrid[grid::Products];
+// Product temperatures against the storage temperature: the messages, and the cells in the
+// error colour.
+void CheckProducts(FrmMain& w) {
+    Grid& grid = w.MSFlexGrid[grid::Products];
     std::vector<ProductTemperatures> products;
     auto temperature = [&](int row, int c) -> std::optional<float> {
-        const std::string text = GetCellValue(grid::Products, row, c);
-        if (!IsNumeric(text)) return std::nullopt;
-        return static_cast<float>(CellNumber(text, Decimal()));
+        const std::string text = w.GetCellValue(grid::Products, row, c);
+        if (!w.IsNumeric(text)) return std::nullopt;
+        return static_cast<float>(CellNumber(text, w.Decimal()));
     };
     for (int c = 2; c < grid.Cols(); ++c) {
         ProductTemperatures p;
         p.weight = static_cast<float>(
-            CellNumber(GetCellValue(grid::Products, grid::product::Weight, c), Decimal()));
+            CellNumber(w.GetCellValue(grid::Products, grid::product::Weight, c), w.Decimal()));
         p.entering = temperature(4, c);
         p.final = temperature(5, c);
         products.push_back(p);
     }
     ProductCheck checked =
-        CheckProductTemperatures(products, FieldNumber(field::StorageTemperature));
+        CheckProductTemperatures(products, w.FieldNumber(field::StorageTemperature));
     for (int message : checked.messages)
-        AddInputError(message);
+        w.AddInputError(message);
     const int row = grid.Row, col = grid.Col;
     auto colour = [&](int r, int c, bool wrong) {
         grid.Row = r;
@@ -91,6 +87,25 @@ bool FrmMain::CheckInputs() {
     }
     grid.Row = row;
     grid.Col = col;
+}
+
+} // namespace
+
+bool FrmMain::CheckInputs() {
+    LogWrite(">CheckInputs()");
+    InputErrorCount = 0;
+    InputErrorText.clear();
+    FirstInputError.clear();
+
+    const InputLimits limits = ReadLimits(*this);
+    const InputValues v = ReadValues(*this);
+    CheckResult fields = CheckFieldValues(v, limits);
+    for (const FieldMark& mark : fields.marks)
+        MarkInputField(mark.field, mark.wrong);
+    for (int message : fields.messages)
+        AddInputError(message);
+
+    CheckProducts(*this);
 
     // The results stand in the error colour while an error stands.
     const bool error = InputErrorCount > 0;
@@ -127,7 +142,7 @@ void FrmMain::MarkInputField(int n, bool wrong) {
     TextBox& box = TEXTBOX[n];
     // The field being typed in keeps its editing colour.
     if (HasFocus() && ActiveControl() == box.ref) return;
-    box.BackColor = wrong ? kWrongColour : TextBackColour;
+    box.BackColor = wrong ? kWrongColour : Colours.TextBack;
 }
 
 } // namespace tw
