@@ -12,16 +12,45 @@
 
 namespace tw {
 
+namespace {
+
+// The constants of the infiltration loads, from the resource file.
+InfiltrationConstants ReadInfiltrationConstants(FrmMain& w) {
+    InfiltrationConstants k;
+    k.humidityConstant = w.Constant("ENTHALPYCONSTANT");
+    k.internalRH = w.Constant("INTERNALRH");
+    k.estimatedRH = w.Constant("ESTIMATEDRH");
+    k.ventConstant = w.Constant("VENTCONSTANT");
+    k.dockPower = w.Constant("DOCKPOWER");
+    return k;
+}
+
+// The factor of the chosen door protection. With nothing chosen it is that of average strip
+// curtains, and the list says so.
+void ChooseDoorProtection(FrmMain& w) {
+    ListBox& protection = w.OPTIONLIST[list::DoorProtection];
+    if (protection.ListIndex() < 0) {
+        w.DoorProtectionFactor = 0.5f;
+        if (protection.ListCount() > 1) {
+            protection.SetListIndex(1);
+            w.TEXTBOX[field::DoorProtection].SetText(protection.List(1));
+        }
+    } else {
+        ListBox& values = w.OPTIONVALUE[list::DoorProtection];
+        const int i = protection.ListIndex();
+        w.DoorProtectionFactor = i < values.ListCount()
+                                     ? static_cast<float>(CellNumber(values.List(i), w.Decimal()))
+                                     : 0.0f;
+    }
+}
+
+} // namespace
+
 void FrmMain::CalculateInfiltrationLoad() {
     LogWrite(">CalculateInfiltrationLoad()");
     auto text = [&](float v) { return FormatSingle(v, Decimal()); };
 
-    InfiltrationConstants k;
-    k.humidityConstant = Constant("ENTHALPYCONSTANT");
-    k.internalRH = Constant("INTERNALRH");
-    k.estimatedRH = Constant("ESTIMATEDRH");
-    k.ventConstant = Constant("VENTCONSTANT");
-    k.dockPower = Constant("DOCKPOWER");
+    const InfiltrationConstants k = ReadInfiltrationConstants(*this);
 
     InfiltrationInput in;
     in.volume = FieldNumber(field::RoomVolume);
@@ -44,21 +73,7 @@ void FrmMain::CalculateInfiltrationLoad() {
     in.doorWidth = FieldNumber(field::DoorWidth);
     in.doorHeight = FieldNumber(field::DoorHeight);
     in.doorFlowFactor = FieldNumber(field::DoorFlowFactor);
-    ListBox& protection = OPTIONLIST[list::DoorProtection];
-    if (protection.ListIndex() < 0) {
-        // Nothing chosen: average strip curtains, and the list says so.
-        DoorProtectionFactor = 0.5f;
-        if (protection.ListCount() > 1) {
-            protection.SetListIndex(1);
-            TEXTBOX[field::DoorProtection].SetText(protection.List(1));
-        }
-    } else {
-        ListBox& values = OPTIONVALUE[list::DoorProtection];
-        const int i = protection.ListIndex();
-        DoorProtectionFactor = i < values.ListCount()
-                                   ? static_cast<float>(CellNumber(values.List(i), Decimal()))
-                                   : 0.0f;
-    }
+    ChooseDoorProtection(*this);
     in.doorProtection = DoorProtectionFactor;
     in.ventilationFlow = FieldNumber(field::VentilationFlow);
     in.glassDoors = FieldNumber(field::GlassDoors);
