@@ -6,9 +6,9 @@
 #include "base/text.h"
 #include "batch_machine.h"
 #include "outputs.h"
-#include "release_commands.h"
 #include "platform/ini_settings.h"
 #include "platform/version.h"
+#include "release_commands.h"
 
 #include <cctype>
 #include <clocale>
