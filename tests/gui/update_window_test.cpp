@@ -33,11 +33,9 @@ TEST_F(RealWindow, CancelPressedDuringADownloadStopsItAndChangesNothing) {
 
     // Every 30 ms, as the window's thread lets events run: once bytes have arrived, a click on
     // the Cancel button on screen.
-    int ticks = 0;
     bool clicked = false;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        ++ticks;
         QWidget* cancel = window.WidgetOf(frm.UpdateCancel.ref);
         if (!clicked && cancel && cancel->isVisible() && frm.ProgressBar.Value > 0) {
             clicked = true;
@@ -49,8 +47,8 @@ TEST_F(RealWindow, CancelPressedDuringADownloadStopsItAndChangesNothing) {
     PressButton(20);
     timer.stop();
 
+    // The click could only come through while the window kept handling events mid-download.
     EXPECT_TRUE(clicked);
-    EXPECT_GT(ticks, 2); // the window kept handling events during the download
     EXPECT_FALSE(frm.Updates.Busy());
     EXPECT_EQ(ReadFileBytes(install.OpData() / "help.html").value_or(""), help);
     EXPECT_FALSE(fs::exists(install.Folder() / "Updates/opdata"));
