@@ -281,11 +281,14 @@ Actions, applied in order
 
 Outputs, printed where they stand among the actions; without any, --summary at the end
   --summary           room, loads per 24 h and per hour, total, design load, the
-                      chosen condensing unit and cooler, balance point, warnings, in
-                      the units on display
+                      chosen condensing unit and cooler, balance point with its share
+                      of the design load, warnings and equipment notes, in the units
+                      on display
   --get N[,N...]      a line per field: number, stored value, shown text, unit (tabs)
   --grid G            grid G as tab-separated rows
-  --banner            the input warnings, a line each
+  --banner            the warning banner, a line each: the input warnings, or when
+                      there are none the equipment notes (no model reaches the load,
+                      balance point under it, refrigerant above the GWP limit)
   --json              the whole state (fields, lists, option buttons, check boxes,
                       grids, warnings) as one JSON object on one line
 

@@ -139,7 +139,8 @@ int Run(const Invocation& inv, const char* argv0) {
                 out << GridLines(w, step.numbers[0]);
                 break;
             case K::Banner:
-                for (const std::string& line : BannerLines(w))
+                // What the window's banner shows: the input warnings, else the equipment notes.
+                for (const std::string& line : w.Banner.Lines())
                     out << line << '\n';
                 break;
             case K::Json:

@@ -63,17 +63,13 @@ std::string FrameCaption(tw::FrmMain& w, int n, const char* fallback) {
 
 std::vector<std::string> BannerLines(const tw::FrmMain& w) {
     std::vector<std::string> lines;
-    const std::string& text = w.InputErrorText;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : w.Banner.Errors())
         if (!line.empty()) lines.push_back(line);
-        start = end + 1;
-    }
     return lines;
+}
+
+std::vector<std::string> EquipmentNotes(const tw::FrmMain& w) {
+    return w.Banner.ShowsErrors() ? std::vector<std::string>() : w.Banner.Notes();
 }
 
 std::string Summary(tw::FrmMain& w) {
@@ -130,7 +126,10 @@ std::string Summary(tw::FrmMain& w) {
         << ' ' << Shown(w, field::CoolerCapacity) << '\n';
     out << PadRight("Balance point", width) << Shown(w, field::BalanceCapacity) << ", "
         << Caption(w, field::BalanceSST) << ' ' << Shown(w, field::BalanceSST) << ", "
-        << Caption(w, field::BalanceTD) << ' ' << Shown(w, field::BalanceTD) << '\n';
+        << Caption(w, field::BalanceTD) << ' ' << Shown(w, field::BalanceTD);
+    if (w.TEXTBOX.Exists(field::BalanceShare) && w.FieldNumber(field::BalanceShare) > 0)
+        out << " (" << w.TEXTBOX[field::BalanceShare].Text() << " % of the design load)";
+    out << '\n';
 
     const std::vector<std::string> warnings = BannerLines(w);
     out << '\n';
@@ -142,6 +141,15 @@ std::string Summary(tw::FrmMain& w) {
             out << "  ! " << line << '\n';
         out << "The loads and the equipment above are those of the last calculation that "
                "passed the input check.\n";
+    }
+    // With input warnings the banner shows them alone, and so does the summary.
+    const std::vector<std::string> notes = EquipmentNotes(w);
+    if (notes.empty() && !w.Banner.ShowsErrors()) {
+        out << "Equipment notes: none\n";
+    } else if (!notes.empty()) {
+        out << "Equipment notes: " << notes.size() << '\n';
+        for (const std::string& line : notes)
+            out << "  ! " << line << '\n';
     }
     return out.str();
 }
@@ -222,6 +230,9 @@ std::string StateJson(tw::FrmMain& w) {
     Json& banner = state["banner"] = Json::array();
     for (const std::string& line : BannerLines(w))
         banner.push_back(JsonText(line));
+    Json& notes = state["notes"] = Json::array();
+    for (const std::string& line : EquipmentNotes(w))
+        notes.push_back(JsonText(line));
     return JsonDump(state) + "\n";
 }
 

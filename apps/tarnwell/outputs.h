@@ -23,6 +23,10 @@ std::string GridLines(tw::FrmMain& w, int grid);
 // The input warnings of the last check, a line each.
 std::vector<std::string> BannerLines(const tw::FrmMain& w);
 
+// The banner's equipment notes (no model reaches the load, balance point under it, refrigerant
+// above the GWP limit); none while input warnings stand, as the banner shows those alone.
+std::vector<std::string> EquipmentNotes(const tw::FrmMain& w);
+
 // Every field, list, option button, check box and grid, and the warnings, as one JSON object
 // on one line (ended by a line break).
 std::string StateJson(tw::FrmMain& w);

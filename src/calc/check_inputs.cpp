@@ -93,9 +93,7 @@ void CheckProducts(FrmMain& w) {
 
 bool FrmMain::CheckInputs() {
     LogWrite(">CheckInputs()");
-    InputErrorCount = 0;
-    InputErrorText.clear();
-    FirstInputError.clear();
+    Banner.ClearErrors();
 
     const InputLimits limits = ReadLimits(*this);
     const InputValues v = ReadValues(*this);
@@ -108,33 +106,35 @@ bool FrmMain::CheckInputs() {
     CheckProducts(*this);
 
     // The results stand in the error colour while an error stands.
-    const bool error = InputErrorCount > 0;
+    const bool error = Banner.ErrorCount() > 0;
     for (int n : {field::TotalLoad, field::DesignLoad, field::BalanceCapacity, field::BalanceSST,
-                  field::BalanceTD, field::BoxLoad, field::InfiltrationLoad, field::ProductLoad,
-                  field::MiscLoad})
+                  field::BalanceTD, field::BalanceShare, field::BoxLoad, field::InfiltrationLoad,
+                  field::ProductLoad, field::MiscLoad})
         MarkInputField(n, error);
 
+    ShowBanner();
+    return error;
+}
+
+void FrmMain::ShowBanner() {
     // The banner repeats its first line at the end, so the scrolled text wraps round.
-    EBANNER.SetCaption(InputErrorText + FirstInputError);
-    EBANNER.Height = (InputErrorCount + 1) * BannerLineHeight;
+    const int lines = Banner.LineCount();
+    EBANNER.SetCaption(Banner.Caption());
+    EBANNER.Height = (lines + 1) * BannerLineHeight;
     EBANNER.Top = 0;
     BannerScroll = 0;
-    Timer1.Enabled = error;
-    if (error)
+    Timer1.Enabled = lines > 0;
+    if (lines > 0)
         BannerActive = true;
     else
         EFRAME.Visible = false;
-    return error;
 }
 
 void FrmMain::AddInputError(int n) {
     LogWrite(">AddInputError(" + std::to_string(n) + ")");
-    const std::string text = n >= 0 && n < static_cast<int>(ErrorTexts.size())
-                                 ? ErrorTexts[static_cast<std::size_t>(n)]
-                                 : std::string();
-    if (InputErrorCount == 0) FirstInputError = text;
-    ++InputErrorCount;
-    InputErrorText += text + "\r\n";
+    Banner.AddError(n >= 0 && n < static_cast<int>(ErrorTexts.size())
+                        ? ErrorTexts[static_cast<std::size_t>(n)]
+                        : std::string());
 }
 
 void FrmMain::MarkInputField(int n, bool wrong) {

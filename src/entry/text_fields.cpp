@@ -294,6 +294,11 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     case field::Reminder:
         SaveSetting("TextBox805", TEXTBOX[field::Reminder].Text());
         return false;
+    case field::GwpLimit:
+        // The user's regional GWP limit: kept for every job, and the banner follows it.
+        SaveSetting("TextBox806", GetFieldValue(field::GwpLimit));
+        UpdateEquipmentNotes();
+        return false;
     default:
         return true;
     }
@@ -342,7 +347,9 @@ void FrmMain::TEXTBOX_LostFocus(int n) {
     }
     box.BackColor = Colours.TextBack;
     box.ForeColor = Colours.TextFore;
-    if (CheckInputs()) {
+    // The banner stays while it has errors or equipment notes to show.
+    CheckInputs();
+    if (Banner.LineCount() > 0) {
         EFRAME.Visible = true;
         BringToFront(EFRAME.ref);
         Timer1.Enabled = true;

@@ -9,10 +9,12 @@
 #include "entry/display_rule.h"
 #include "platform/Platform.h"
 #include "select/catalogue.h"
+#include "select/selection.h"
 #include "shell/log.h"
 #include "shell/parse.h"
 #include "ui/colour_scheme.h"
 #include "ui/form.h"
+#include "ui/warning_banner.h"
 #include "update/update_session.h"
 #include "update/version_list.h"
 
@@ -296,10 +298,10 @@ public:
     void WriteResult(int n, double value, int digits = 15);
     // The door-protection factor of the last infiltration calculation.
     float DoorProtectionFactor = 0;
-    // The input check: number of errors, their texts (each ending in CR LF), the first one.
-    int InputErrorCount = 0;
-    std::string InputErrorText;
-    std::string FirstInputError;
+    // The warning banner's lines: the input check's errors and the equipment notes.
+    WarningBanner Banner;
+    // Puts the banner's lines into EBANNER and shows, scrolls and flashes it while it has any.
+    void ShowBanner();
     // Scroll position of the warning banner; the input check starts it again at 0.
     int BannerScroll = 0;
 
@@ -324,6 +326,18 @@ public:
     // Frequency factors chosen by the latest condensing-unit and cooler runs.
     float CondenserFrequencyFactor = 1.0f;
     float CoolerFrequencyFactor = 1.0f;
+    // The catalogue's offers for the current choices at a required capacity per unit (per
+    // cooler); each sets the frequency factor of its supply.
+    OfferList CondensingOffers(float required);
+    OfferList CoolerOffers(float required);
+    // The banner notes of the current selection: no model reaches the requirement (with the
+    // number of units or coolers that would do), a balance point under the load, a refrigerant
+    // above the GWP limit. Run after every selection.
+    void UpdateEquipmentNotes();
+    // The GWP of the chosen refrigerant as its list item states it (0 when unknown), and the
+    // limit of the settings page (the resource constant GWPLIMIT until the user sets one).
+    int RefrigerantGwp();
+    float GwpLimit();
 
     // --- Job loading at start-up ---------------------------------------------------------
     // Loads a job file into the window; false when it could not be read.

@@ -267,9 +267,7 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     JobModified = false;
     BannerActive = false;
     // The warnings of the previous job no longer apply.
-    InputErrorCount = 0;
-    InputErrorText.clear();
-    FirstInputError.clear();
+    Banner.Clear();
     BannerScroll = 0;
     EFRAME.Visible = false;
     Timer1.Enabled = false;
@@ -286,6 +284,8 @@ bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
                  {option::ImperialLength, option::Fahrenheit, option::Pounds, option::BtuPerHour})
                 ApplyUnitSystem(n);
         });
+    // The banner notes what the job's own equipment choice leaves open.
+    AsPartOfTheLoad(*this, [this] { UpdateEquipmentNotes(); });
 
     // The focused field now shows the job's own text: leaving it is no edit of the user's.
     if (HasFocus() && ActiveControl().array == ArrayId::TEXTBOX) {

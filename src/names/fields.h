@@ -89,6 +89,8 @@ constexpr int CoolerRow = 553;
 constexpr int BalanceCapacity = 560;
 constexpr int BalanceSST = 561;
 constexpr int BalanceTD = 562;
+// The balance capacity as a percentage of the design load.
+constexpr int BalanceShare = 563;
 
 // Infiltration.
 constexpr int InfiltrationTemperature = 600;
@@ -124,5 +126,7 @@ constexpr int ProgramVersion = 801;
 constexpr int Language = 803;
 constexpr int ColourScheme = 804;
 constexpr int Reminder = 805;
+// The regional limit of the refrigerant's GWP, kept in the settings.
+constexpr int GwpLimit = 806;
 
 } // namespace tw::field

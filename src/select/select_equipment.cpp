@@ -73,6 +73,55 @@ float FrmMain::CondensingAmbient() {
                          FieldNumber(field::CondensingTemperature), Decimal());
 }
 
+OfferList FrmMain::CondensingOffers(float required) {
+    CondenserFrequencyFactor =
+        FrequencyFactor(GetFieldValue(field::UnitSupplyCode), Constants["CONDENSER50HZFACTOR"],
+                        Constants["CONDENSER60HZFACTOR"]);
+    const auto sst =
+        static_cast<float>(static_cast<double>(FieldNumber(field::SelectionRoomTemperature)) -
+                           FieldNumber(field::DesignTD));
+    const float ambient = CondensingAmbient();
+    const std::string key =
+        CondensingKey(GetFieldValue(field::UnitTypeCode), GetFieldValue(field::RefrigerantCode),
+                      GetFieldValue(field::UnitLocationCode), GetFieldValue(field::UnitSupplyCode));
+    OfferList offers;
+    if (key.empty()) return offers;
+    for (std::size_t i = 1; i < CProdList.size(); ++i) {
+        const ProductRow& product = CProdList[i];
+        if (product.fields[0] != key) continue;
+        if (product.link <= 0 || product.link >= static_cast<int>(CModels.size())) continue;
+        const CModel& model = CModels[static_cast<std::size_t>(product.link)];
+        if (!InsideModelRanges(model, ambient, sst, required)) continue;
+        const std::int32_t capacity = CondensingCapacity(product.link, sst, ambient);
+        offers.Add(MakeOffer(static_cast<int>(i), capacity, product),
+                   static_cast<double>(capacity) > static_cast<double>(required));
+    }
+    return offers;
+}
+
+OfferList FrmMain::CoolerOffers(float required) {
+    CoolerFrequencyFactor =
+        FrequencyFactor(GetFieldValue(field::CoolerSupplyCode), Constants["COOLER50HZFACTOR"],
+                        Constants["COOLER60HZFACTOR"]);
+    const float room = FieldNumber(field::SelectionRoomTemperature);
+    const auto sst = static_cast<float>(static_cast<double>(room) - FieldNumber(field::DesignTD));
+    const float td = FieldNumber(field::DesignTD);
+    const std::string key =
+        GetFieldValue(field::CoolerTypeCode) + GetFieldValue(field::CoolerSupplyCode);
+    OfferList offers;
+    if (key.empty()) return offers;
+    for (std::size_t i = 1; i < EProdList.size(); ++i) {
+        const ProductRow& product = EProdList[i];
+        if (product.fields[0] != key) continue;
+        if (product.link <= 0 || product.link >= static_cast<int>(ERatings.size())) continue;
+        const ERating& rating = ERatings[static_cast<std::size_t>(product.link)];
+        if (!(room > static_cast<float>(rating.roomLimit))) continue;
+        const float capacity = CoolerCapacity(sst, td, rating.capacity);
+        offers.Add(MakeOffer(static_cast<int>(i), capacity, product), capacity >= required);
+    }
+    return offers;
+}
+
 void FrmMain::ClearCoolerList() {
     LogWrite(">ClearCoolerList()");
     Grid& grid = MSFlexGrid[grid::Coolers];
@@ -143,20 +192,8 @@ void FrmMain::SelectCondensingUnit() {
              " factor=" + NumberText(CondenserFrequencyFactor, 7));
 
     PrepareResultGrid(MSFlexGrid[grid::CondensingUnits]);
-    OfferList offers;
     // No units, no division: the run ends with no choice.
-    if (!key.empty() && units != 0.0f) {
-        for (std::size_t i = 1; i < CProdList.size(); ++i) {
-            const ProductRow& product = CProdList[i];
-            if (product.fields[0] != key) continue;
-            if (product.link <= 0 || product.link >= static_cast<int>(CModels.size())) continue;
-            const CModel& model = CModels[static_cast<std::size_t>(product.link)];
-            if (!InsideModelRanges(model, ambient, sst, required)) continue;
-            const std::int32_t capacity = CondensingCapacity(product.link, sst, ambient);
-            offers.Add(MakeOffer(static_cast<int>(i), capacity, product),
-                       static_cast<double>(capacity) > static_cast<double>(required));
-        }
-    }
+    OfferList offers = units != 0.0f ? CondensingOffers(required) : OfferList();
     PublishSelection(*this, grid::CondensingUnits, list::CondensingUnit,
                      {field::UnitRow, field::CondensingUnit, field::UnitCapacity}, offers, required,
                      lowest, [this](double c) { return NumberText(c); });
@@ -172,9 +209,6 @@ void FrmMain::SelectCooler() {
     }
     ClearCoolerList();
 
-    const float room = FieldNumber(field::SelectionRoomTemperature);
-    const auto sst = static_cast<float>(static_cast<double>(room) - FieldNumber(field::DesignTD));
-    const float td = FieldNumber(field::DesignTD);
     const float coolers = FieldNumber(field::CoolerCount);
     float required = 0.0f;
     float lowest = 0.0f;
@@ -193,23 +227,13 @@ void FrmMain::SelectCooler() {
     // No coolers, no division: the run ends with no choice.
     if (coolers != 0.0f) {
         int matches = 0;
-        if (!key.empty()) {
-            for (std::size_t i = 1; i < EProdList.size(); ++i) {
-                const ProductRow& product = EProdList[i];
-                if (product.fields[0] != key) continue;
-                ++matches;
-                if (product.link <= 0 || product.link >= static_cast<int>(ERatings.size()))
-                    continue;
-                const ERating& rating = ERatings[static_cast<std::size_t>(product.link)];
-                if (!(room > static_cast<float>(rating.roomLimit))) continue;
-                const float capacity = CoolerCapacity(sst, td, rating.capacity);
-                offers.Add(MakeOffer(static_cast<int>(i), capacity, product), capacity >= required);
-            }
-        }
+        for (std::size_t i = 1; i < EProdList.size(); ++i)
+            if (!key.empty() && EProdList[i].fields[0] == key) ++matches;
         if (matches > 0)
             LogWrite("Key " + key + " has " + std::to_string(matches) + " matches");
         else
             LogWrite("********************** KEY " + key + " NOT FOUND IN PRODUCT LIST");
+        offers = CoolerOffers(required);
     }
     PublishSelection(*this, grid::Coolers, list::Cooler,
                      {field::CoolerRow, field::Cooler, field::CoolerCapacity}, offers, required,

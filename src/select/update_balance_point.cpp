@@ -31,6 +31,11 @@ std::optional<std::string> Cell(const Grid& grid, int row, int col) {
 
 void FrmMain::UpdateBalancePoint() {
     LogWrite(">UpdateBalancePoint()");
+    // Whatever the outcome, the banner's equipment notes follow the selection.
+    struct NotesAfter {
+        FrmMain& w;
+        ~NotesAfter() { w.UpdateEquipmentNotes(); }
+    } notesAfter{*this};
     // A missing choice, and anything that does not lead to a single finite intersection,
     // shows "0" in all three fields.
     auto noBalance = [this] {

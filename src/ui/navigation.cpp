@@ -168,15 +168,17 @@ void FrmMain::Timer1_Timer() {
     BringToFront(EFRAME.ref);
     if (++BannerFlash >= 2) {
         BannerFlash = 0;
-        const Colour c = ESUBFRAME.BackColor == Rgb(255, 0, 0) ? Rgb(0, 0, 0) : Rgb(255, 0, 0);
+        // Errors flash red, equipment notes amber.
+        const Colour on = Banner.ShowsErrors() ? Rgb(255, 0, 0) : Rgb(255, 160, 0);
+        const Colour c = ESUBFRAME.BackColor == on ? Rgb(0, 0, 0) : on;
         ESUBFRAME.BackColor = c;
         EFRAME.BackColor = c;
     }
     // More than one warning: the lines scroll up one pixel a tick, pausing on each line. The
     // banner repeats its first line after the last, so returning to the top shows no jump.
-    if (InputErrorCount > 1 && BannerLineHeight > 0) {
+    if (Banner.LineCount() > 1 && BannerLineHeight > 0) {
         BannerScroll += platform.Screen().twipsPerPixelY;
-        if (BannerScroll >= InputErrorCount * BannerLineHeight) BannerScroll = 0;
+        if (BannerScroll >= Banner.LineCount() * BannerLineHeight) BannerScroll = 0;
         if (BannerScroll % BannerLineHeight == 0) BannerDelay = 10;
         EBANNER.Top = -BannerScroll;
     }

@@ -56,7 +56,8 @@ const std::set<std::string> kConstantNames = {"HEAVYUSAGE",
                                               "MOTORTEMP",
                                               "AVERAGECURTAINS",
                                               "LIGHTPOWER",
-                                              "MAXCOLUMNWIDTH"};
+                                              "MAXCOLUMNWIDTH",
+                                              "GWPLIMIT"};
 
 // A 16-bit whole number, halves to even, as the toolkit converts; out of range is an error.
 int ToInteger16(double value) {
@@ -138,6 +139,12 @@ void FrmMain::ReadResourceFile() {
         bool imperial = ParseBool(GetSetting(key, "True"), true);
         RADIO[n].SetValue(imperial);
         RADIO[n + 1].SetValue(!imperial);
+    }
+    // The regional GWP limit: the user's own figure, or the resource file's until there is one.
+    if (TEXTBOX.Exists(field::GwpLimit)) {
+        const std::string limit = GetSetting("TextBox806", NumberText(Constant("GWPLIMIT"), 7));
+        TEXTBOX[field::GwpLimit].Tag = limit;
+        TEXTBOX[field::GwpLimit].SetText(limit);
     }
     CFRAME[frame::CurrentJob].Visible = !CurrentJobFile.empty();
     ThumbNailLogo.ToolTipText = StringTable[20];

@@ -371,7 +371,8 @@ void AddSelectionPage(Form& f) {
                {502, Kind::Number, "TEMPDIFF"},
                {500, Kind::Number, "TEMPERATURE"},
                {525, Kind::Number, "TEMPERATURE"},
-               {522, Kind::Number, "NONE"}});
+               {522, Kind::Number, "NONE"},
+               {563, Kind::Number, "PERCENT"}});
     AddColumn(f, {p, 3840, 480, 1900, 1200, 680},
               {{542, Kind::Number, "NONE"},
                {524, Kind::Number, "LOADH"},
@@ -486,8 +487,9 @@ void AddSettingsPage(Form& f) {
               {{801, Kind::String, "NONE", true},
                {803, Kind::DataList, "NONE"},
                {804, Kind::DataList, "NONE"},
-               {805, Kind::Number, "NONE"}});
-    int top = 480 + 4 * kRowPitch + 120;
+               {805, Kind::Number, "NONE"},
+               {806, Kind::Number, "NONE"}});
+    int top = 480 + 5 * kRowPitch + 120;
     for (int k = 0; k < 4; ++k) {
         int n = 840 + 2 * k;
         AddSubFrame(f, n, p, 120 + (k % 2) * 3780, top + (k / 2) * 960, 3660, 900);

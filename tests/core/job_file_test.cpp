@@ -154,13 +154,12 @@ TEST_F(JobFile, TheTemplateTakesTheUsersDetailsAJobFileItsOwn) {
 TEST_F(JobFile, AJobFileBecomesTheCurrentJobTheTemplateANewOne) {
     const std::string path = WriteJob("Jobs/cold room.wic", "\"T\",0,\"x\",\"x\",#FALSE#\r\n");
     // Warnings of the job before.
-    w->InputErrorCount = 2;
-    w->InputErrorText = "old\r\nwarnings\r\n";
+    w->Banner.AddError("old");
+    w->Banner.SetNotes({"notes"});
     w->EFRAME.Visible = true;
     w->Timer1.Enabled = true;
     ASSERT_TRUE(w->JobFileLoad(path, false));
-    EXPECT_EQ(w->InputErrorCount, 0);
-    EXPECT_EQ(w->InputErrorText, "");
+    EXPECT_EQ(w->Banner.LineCount(), 0);
     EXPECT_FALSE(w->EFRAME.Visible);
     EXPECT_FALSE(w->Timer1.Enabled);
     EXPECT_EQ(w->CurrentJobFile, path);

@@ -63,7 +63,7 @@ TEST(JobGolden, TheReferenceJobLoadsAndSavesToTheSameRecords) {
     EXPECT_EQ(w->GetFieldValue(503), "12000");
     EXPECT_EQ(w->CFRAME[501].ForeColor, w->Colours.Override);
     EXPECT_TRUE(w->RADIO[501].Value());
-    EXPECT_EQ(w->TEXTBOX[504].Text(), "R449A");
+    EXPECT_EQ(w->TEXTBOX[504].Text(), "R449A (GWP 1397, AR4)");
     EXPECT_EQ(w->OPTIONLIST[625].ListIndex(), 3);
     EXPECT_EQ(w->TEXTBOX[625].Text(), "Air curtain");
     EXPECT_TRUE(w->CFRAME[602].Visible);

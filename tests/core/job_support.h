@@ -107,7 +107,7 @@ inline void EnterTypicalCooler(FrmMain& w) {
     w.SetFieldValue(502, "10");
     w.SetFieldValue(500, "95");
     w.SetFieldValue(525, "105");
-    Choose(w, 504, "R404A");
+    Choose(w, 504, "R404A (GWP 3922, AR4)");
     Choose(w, 520, "Air-cooled, outdoors");
     Choose(w, 521, "400 V 3~ 50 Hz");
     w.SetFieldValue(522, "1");
@@ -148,7 +148,7 @@ inline void ChangeTheJob(FrmMain& w, int boxType) {
     TypeInto(w, 503, "12000");
     w.BUTT_Click(5);
     w.RADIO[501].SetValue(true);
-    Choose(w, 504, "R449A");
+    Choose(w, 504, "R449A (GWP 1397, AR4)");
     w.BUTT_Click(6);
     w.RADIO[601].SetValue(true);
     Choose(w, 625, "Air curtain");

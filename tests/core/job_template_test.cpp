@@ -16,7 +16,11 @@ TEST(JobTemplate, DISABLED_WriteTheShippedTemplate) {
     installation.WriteFile("opdata/default.fil", "\"# \",\"Tarnwell\",1,0,0\r\n");
     auto w = installation.Start();
     EnterTypicalCooler(*w);
+    // A refrigerant under the shipped regional GWP limit.
+    Choose(*w, 504, "R455A (GWP 148, AR4)");
+    w->Calculate();
     ASSERT_FALSE(w->CheckInputs());
+    ASSERT_TRUE(w->Banner.Notes().empty());
     const fs::path scratch = installation.OpData() / "default.fil";
     ASSERT_TRUE(w->JobFileSave(scratch.string()));
 
@@ -55,7 +59,7 @@ TEST_F(ShippedTemplate, DescribesTheTypicalCooler) {
     EXPECT_TRUE(w->RADIO[100].Value());
     EXPECT_TRUE(w->RADIO[500].Value());
     EXPECT_TRUE(w->RADIO[600].Value());
-    EXPECT_EQ(w->GetFieldValue(514), "4");
+    EXPECT_EQ(w->GetFieldValue(514), "5"); // R455A, under the GWP limit
     EXPECT_EQ(w->GetFieldValue(530), "Aa");
     EXPECT_EQ(w->GetFieldValue(531), "3");
     EXPECT_EQ(w->GetFieldValue(550), "L");

@@ -192,51 +192,78 @@ double CoolerCapacity(double sst, double td, double rated) {
 
 const double kLoads[] = {3000, 6000, 12000, 25000, 50000, 100000};
 
+// What the catalogue offers for each refrigerant: condensers, locations, supplies and the
+// room temperatures it must serve.
+struct Offering {
+    std::string refrigerant;
+    std::vector<std::string> condensers, locations, supplies;
+    int coldestRoom, warmestRoom;
+};
+
+const std::vector<Offering>& Offerings() {
+    static const std::vector<Offering> offerings = [] {
+        const std::vector<std::string> all = {"1", "3", "1S", "3S"};
+        std::vector<Offering> o;
+        for (const char* r : {"4", "8", "9", "C", "5"})
+            o.push_back({r, {"A", "W"}, {"O", "I"}, all, -30, 60});
+        o.push_back({"1", {"A", "W"}, {"O", "I"}, all, 25, 60});  // R134a: no low temperature
+        o.push_back({"2", {"A"}, {"O"}, all, -30, 60});           // R290: outdoor, up to 3 hp
+        o.push_back({"7", {"A"}, {"O"}, {"3", "3S"}, -30, 40});   // R744: no high temperature
+        return o;
+    }();
+    return offerings;
+}
+
+// Every condensing-unit key the catalogue offers, with the offering it belongs to.
+std::map<std::string, const Offering*> CondensingKeys() {
+    std::map<std::string, const Offering*> keys;
+    for (const Offering& o : Offerings())
+        for (const std::string& c : o.condensers)
+            for (const std::string& l : o.locations)
+                for (const std::string& s : o.supplies)
+                    if (!(c == "W" && l == "O")) keys[c + o.refrigerant + l + s] = &o;
+    return keys;
+}
+
 void CheckCondensingCoverage(const std::vector<Model>& models, const std::vector<Product>& list) {
-    for (const char* cond : {"A", "W"})
-        for (const char* refr : {"4", "1", "8", "9"})
-            for (const char* loc : {"O", "I"})
-                for (const char* sup : {"1", "3", "1S", "3S"}) {
-                    if (std::string(cond) == "W" && std::string(loc) == "O") continue;
-                    const std::string key = std::string(cond) + refr + loc + sup;
-                    const double hz = key.back() == 'S' ? 1.0 : 0.83;
-                    const bool r134a = std::string(refr) == "1";
-                    const std::vector<int> ambients = std::string(cond) == "A"
-                        ? std::vector<int>{50, 70, 90, 95, 105, 120}
-                        : std::vector<int>{80, 95, 105, 120};
-                    for (int room = r134a ? 25 : -30; room <= 60; room += 5)
-                        for (int amb : ambients) {
-                            const int sst = room - 10;
-                            std::vector<const Model*> offered;
-                            for (const Product& p : list)
-                                if (p.key == key && p.link >= 0) {
-                                    const Model& m = models[p.link];
-                                    if (amb >= m.ambMin && amb <= m.ambMax && sst >= m.sstMin &&
-                                        sst <= m.sstMax)
-                                        offered.push_back(&m);
-                                }
-                            const std::string where = key + " room " + std::to_string(room) +
-                                                      " F, ambient " + std::to_string(amb) + " F";
-                            if (offered.size() < 3) {
-                                Fail(where + ": fewer than 3 models");
-                                continue;
-                            }
-                            double largest = 0;
-                            for (const Model* m : offered)
-                                largest = std::max(largest, hz * Capacity(*m, sst, amb));
-                            for (double x : kLoads) {
-                                if (x > largest / 2) break;
-                                int suitable = 0;
-                                for (const Model* m : offered)
-                                    if (x >= m->minReq && x <= m->maxReq &&
-                                        hz * Capacity(*m, sst, amb) > x)
-                                        ++suitable;
-                                if (suitable < 2)
-                                    Fail(where + ": load " + std::to_string(int(x)) +
-                                         " has fewer than 2 sizes");
-                            }
-                        }
+    for (const auto& [key, offering] : CondensingKeys()) {
+        const double hz = key.back() == 'S' ? 1.0 : 0.83;
+        const std::vector<int> ambients = key[0] == 'A'
+            ? std::vector<int>{50, 70, 90, 95, 105, 120}
+            : std::vector<int>{80, 95, 105, 120};
+        for (int room = offering->coldestRoom; room <= offering->warmestRoom; room += 5)
+            for (int amb : ambients) {
+                const int sst = room - 10;
+                std::vector<const Model*> offered;
+                for (const Product& p : list)
+                    if (p.key == key && p.link >= 0) {
+                        const Model& m = models[p.link];
+                        if (amb >= m.ambMin && amb <= m.ambMax && sst >= m.sstMin &&
+                            sst <= m.sstMax)
+                            offered.push_back(&m);
+                    }
+                const std::string where = key + " room " + std::to_string(room) +
+                                          " F, ambient " + std::to_string(amb) + " F";
+                if (offered.size() < 3) {
+                    Fail(where + ": fewer than 3 models");
+                    continue;
                 }
+                double largest = 0;
+                for (const Model* m : offered)
+                    largest = std::max(largest, hz * Capacity(*m, sst, amb));
+                for (double x : kLoads) {
+                    if (x > largest / 2) break;
+                    int suitable = 0;
+                    for (const Model* m : offered)
+                        if (x >= m->minReq && x <= m->maxReq &&
+                            hz * Capacity(*m, sst, amb) > x)
+                            ++suitable;
+                    if (suitable < 2)
+                        Fail(where + ": load " + std::to_string(int(x)) +
+                             " has fewer than 2 sizes");
+                }
+            }
+    }
 }
 
 void CheckCoolerCoverage(const std::vector<Cooler>& coolers, const std::vector<Product>& list) {
@@ -274,12 +301,7 @@ int main(int argc, char** argv) {
     }
     const std::string dir = argv[1];
     std::set<std::string> cKeys, eKeys;
-    for (const char* c : {"A", "W"})
-        for (const char* r : {"4", "1", "8", "9"})
-            for (const char* l : {"O", "I"})
-                for (const char* s : {"1", "3", "1S", "3S"})
-                    if (!(std::string(c) == "W" && std::string(l) == "O"))
-                        cKeys.insert(std::string(c) + r + l + s);
+    for (const auto& [key, offering] : CondensingKeys()) cKeys.insert(key);
     for (const char* t : {"L", "M", "U"})
         for (const char* d : {"A", "E", "G", "AS", "ES", "GS"}) eKeys.insert(std::string(t) + d);
 

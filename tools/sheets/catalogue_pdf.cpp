@@ -287,24 +287,35 @@ void TitlePage(Canvas& c, const Catalogue& cat, const std::vector<UnitFamily>& f
         return it == pages.end() ? std::string("\u2013") : std::to_string(it->second);
     };
     double y = Heading(c, 114, "Contents");
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::pair<std::string, char>> lines;
+    // Condensing units: a row per refrigerant, a column per temperature range and condenser.
+    std::vector<std::string> refrigerantRows;
     for (const auto& f : families)
-        if (std::find(lines.begin(), lines.end(), std::make_pair(f.refrigerant, f.range)) ==
-            lines.end())
-            lines.emplace_back(f.refrigerant, f.range);
-    for (const auto& [refrigerant, range] : lines) {
-        std::string air = "\u2013", water = "\u2013";
-        for (const auto& f : families)
-            if (f.refrigerant == refrigerant && f.range == range)
-                (f.water ? water : air) = page(f.Section());
-        rows.push_back({refrigerant + ", " + RangeName(range), air, water});
+        AddOnce(refrigerantRows, f.refrigerant);
+    const std::pair<char, bool> ranges[] = {{'H', false}, {'H', true},  {'M', false},
+                                            {'M', true},  {'L', false}, {'L', true}};
+    std::vector<Column> unitColumns{
+        {"Condensing units (page)", kContentW - 6 * 24.0, Qt::AlignLeft}};
+    for (const auto& [range, water] : ranges)
+        unitColumns.push_back(
+            {std::string(1, range) + "T " + (water ? "water" : "air"), 24.0, Qt::AlignRight});
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& refrigerant : refrigerantRows) {
+        std::vector<std::string> row{refrigerant};
+        for (const auto& [range, water] : ranges) {
+            std::string cell = "\u2013";
+            for (const auto& f : families)
+                if (f.refrigerant == refrigerant && f.range == range && f.water == water)
+                    cell = page(f.Section());
+            row.push_back(cell);
+        }
+        rows.push_back(row);
     }
-    y = Table(c, y,
-              {{"Condensing units (page)", 94, Qt::AlignLeft},
-               {"Air-cooled", 40, Qt::AlignRight},
-               {"Water-cooled", 40, Qt::AlignRight}},
-              rows, TableStyle{});
+    y = Table(c, y, unitColumns, rows, TableStyle{});
+    c.Text(kMargin, y + 1, kContentW, 5.0,
+           std::string("HT, MT, LT: high, medium and low temperature; air-cooled or water-cooled "
+                       "condenser."),
+           Font(8), Qt::AlignLeft | Qt::AlignTop, kInk);
+    y += 6;
 
     std::vector<char> types;
     std::vector<std::string> defrosts;
@@ -349,15 +360,23 @@ void TitlePage(Canvas& c, const Catalogue& cat, const std::vector<UnitFamily>& f
     const std::string unitExample = cat.unitLines ? FirstProduct(cat.units).key : "";
     const std::string coolerExample = cat.coolerLines ? FirstProduct(cat.coolers).key : "";
     y = Heading(c, y + 6, "Product keys");
-    y = Facts(c, y,
-              {{"Condensing unit, e.g. " + unitExample, "condenser, refrigerant, location, supply"},
-               {"Condenser" + std::string(kDot) + "location",
-                "A = air-cooled; W = water-cooled" + std::string(kDot) + "O = outdoor; I = indoor"},
-               {"Refrigerant", Joined(refrigerants, "; ")},
-               {"Supply", Joined(supplies, "; ")},
-               {"Unit cooler, e.g. " + coolerExample, "type, defrost, S for 60 Hz"},
-               {"Type", Joined(typeCodes, "; ")},
-               {"Defrost", Joined(defrostCodes, "; ")}});
+    std::vector<std::pair<std::string, std::string>> facts = {
+        {"Condensing unit, e.g. " + unitExample, "condenser, refrigerant, location, supply"},
+        {"Condenser" + std::string(kDot) + "location",
+         "A = air-cooled; W = water-cooled" + std::string(kDot) + "O = outdoor; I = indoor"}};
+    // Four refrigerants a line, so a longer list still fits the page's width.
+    for (std::size_t i = 0; i < refrigerants.size(); i += 4) {
+        const std::vector<std::string> line(
+            refrigerants.begin() + static_cast<std::ptrdiff_t>(i),
+            refrigerants.begin() +
+                static_cast<std::ptrdiff_t>(std::min(i + 4, refrigerants.size())));
+        facts.push_back({i == 0 ? "Refrigerant" : "", Joined(line, "; ")});
+    }
+    facts.push_back({"Supply", Joined(supplies, "; ")});
+    facts.push_back({"Unit cooler, e.g. " + coolerExample, "type, defrost, S for 60 Hz"});
+    facts.push_back({"Type", Joined(typeCodes, "; ")});
+    facts.push_back({"Defrost", Joined(defrostCodes, "; ")});
+    y = Facts(c, y, facts);
     CheckFits(y, "the title page");
 }
 
