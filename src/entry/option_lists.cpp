@@ -176,6 +176,9 @@ void FrmMain::OPTIONLIST_Click(int n) {
 
 void FrmMain::ChooseLanguage(const std::string& name) {
     LogWrite(name);
+    // The job itself is the same in any language: it stays unchanged as far as saving goes.
+    const bool modified = JobModified;
+    const bool saveShown = BUTT[button::SaveJob].Visible;
     platform.DoEvents();
     platform.SetMousePointer(MousePointer::Hourglass);
     SaveSetting("Language_File", name + "lng");
@@ -183,9 +186,6 @@ void FrmMain::ChooseLanguage(const std::string& name) {
     ReadTable(true, "TableC.Data", TableC);
     ReadTable(true, "TableD.Data", TableD);
     // A second read shows every caption again; the dimension fields keep following the box type.
-    // The job itself is the same in any language: it stays unchanged as far as saving goes.
-    const bool modified = JobModified;
-    const bool saveShown = BUTT[button::SaveJob].Visible;
     ApplyRadioVisibility();
     RelocaliseJob();
     // Headings of the other language get columns of their own width.

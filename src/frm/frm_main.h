@@ -47,6 +47,10 @@ public:
     void Form_Load(const std::string& commandLine);
     // The close box: true when the close goes ahead (false: cancelled by the user).
     bool Form_QueryUnload(bool byUser);
+    static constexpr std::size_t kSaveBeforeClosing = 24;
+    // Before the program ends with unsaved changes: Save (runs the save), Discard or Cancel.
+    // True when the program may end.
+    bool ConfirmClose();
 
     std::string InstallFolder; // ends with a path separator
     std::string OpDataFolder;  // InstallFolder + "opdata/"
@@ -108,6 +112,9 @@ public:
     std::map<std::string, float> Constants;
     std::string JobFileExtension;
     std::string BaseCaption;
+    // The language of the resource file as a locale name ("de_DE"), for the toolkit's own
+    // texts in dialogs; empty when the file names none.
+    std::string LanguageLocale;
 
     // --- Colours -------------------------------------------------------------------------
     // The colours of the current scheme that the procedures use again.
@@ -362,6 +369,10 @@ public:
     void OpenJob();
     void SaveJob();
     void NewJob();
+    // The save command straight to the job's own file, without the dialog; a job without a
+    // file of its own gets the dialog as with the save button.
+    void SaveJobToOwnFile();
+    bool SaveToOwnFile = false;
 
     // --- Reports: print forms, printing, page bitmaps, e-mail ----------------------------
     // Draws the print form at formPath onto the surface (the printer when toPrinter is set);

@@ -152,12 +152,21 @@ void FrmMain::PrepareBanner() {
 }
 
 bool FrmMain::Form_QueryUnload(bool byUser) {
-    if (byUser && JobModified) {
-        if (MessageBox(MessageTable[13][0], MessageTable[13][1], 20) == mb::No) return false;
-    }
+    if (byUser && !ConfirmClose()) return false;
     // A running update download is given up and leaves everything as it was.
     Updates.Cancel();
     return true;
+}
+
+bool FrmMain::ConfirmClose() {
+    if (!JobModified) return true;
+    const auto& question = MessageTable.at(kSaveBeforeClosing);
+    const int answer = MessageBox(question[0], question[1], mb::SaveDiscardCancel + mb::Question);
+    if (answer == mb::Cancel) return false;
+    if (answer == mb::No) return true;
+    // A save that was cancelled or failed keeps the window open.
+    SaveJobToOwnFile();
+    return !JobModified;
 }
 
 std::string FrmMain::GetSetting(const std::string& key, const std::string& fallback) {

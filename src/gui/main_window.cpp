@@ -3,6 +3,7 @@
 
 #include "gui/qt_text.h"
 #include "gui/shape_widget.h"
+#include "names/buttons.h"
 #include "shell/numbers.h"
 #include "ui/layout.h"
 #include "ui/window_design.h"
@@ -14,15 +15,19 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
+#include <QThread>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
@@ -101,11 +106,75 @@ MainWindow::MainWindow(FrmMain& frm, QtPlatform& platform) : frm_(frm), platform
     setFocusPolicy(Qt::StrongFocus);
     platform_.SetBeforeEvents([this] { Sync(); });
     CreateWidgets();
+    CreateShortcuts();
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (frm_.Timer1.Enabled)
             Dispatch([this] { frm_.Raise(EventType::Timer, frm_.Timer1.ref); });
     });
     timer_.start(std::max(10, frm_.Timer1.Interval));
+}
+
+namespace {
+
+// The menu commands on keys; Ctrl+S saves to the job's own file, Ctrl+Shift+S always asks.
+struct MenuKey {
+    QKeySequence keys;
+    int button;
+    bool ownFile;
+};
+
+const std::vector<MenuKey>& MenuKeys() {
+    static const std::vector<MenuKey> keys = {
+        {QKeySequence(Qt::CTRL | Qt::Key_S), button::SaveJob, true},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), button::SaveJob, false},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), button::OpenJob, false},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), button::NewJob, false},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), button::Print, false},
+        {QKeySequence(Qt::Key_F1), button::Help, false},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), button::Exit, false},
+    };
+    return keys;
+}
+
+} // namespace
+
+QString ShortcutText(int button) {
+    QStringList texts;
+    for (const auto& key : MenuKeys())
+        if (key.button == button) texts << key.keys.toString(QKeySequence::NativeText);
+    return texts.join(QStringLiteral(", "));
+}
+
+void MainWindow::CreateShortcuts() {
+    for (const auto& key : MenuKeys()) {
+        auto* shortcut = new QShortcut(key.keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int button = key.button;
+        const bool ownFile = key.ownFile;
+        connect(shortcut, &QShortcut::activated, this, [this, button, ownFile] {
+            Dispatch([this, button, ownFile] {
+                if (ownFile)
+                    frm_.SaveJobToOwnFile();
+                else
+                    frm_.BUTT_Click(button);
+            });
+        });
+    }
+}
+
+void MainWindow::LoadToolkitTranslations(const std::string& locale) {
+    appliedLocale_ = locale;
+    if (toolkitTexts_) QCoreApplication::removeTranslator(toolkitTexts_.get());
+    toolkitTexts_ = std::make_unique<QTranslator>();
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!locale.empty() && toolkitTexts_->load(QLocale(Q(locale)), QStringLiteral("qtbase"),
+                                               QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(toolkitTexts_.get());
+    else
+        frm_.LogWrite("no toolkit texts for the language " + locale);
+    // The tooltips name the keys in the new language.
+    for (auto& [ref, b] : bindings_)
+        if (ref.array == ArrayId::BUTT) b.applied.clear();
 }
 
 void MainWindow::CreateWidgets() {
@@ -127,6 +196,15 @@ void MainWindow::CreateWidgets() {
         b.widget->setParent(ParentOf(frm_.Get(ref)));
         b.widget->setVisible(false);
     }
+    // Tab follows the design's order: down each column of a page, then the next column.
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (auto& [ref, b] : bindings_)
+        if (b.widget->focusPolicy() & Qt::TabFocus)
+            chain.push_back({frm_.Get(ref).TabIndex, b.widget});
+    std::sort(chain.begin(), chain.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < chain.size(); ++k)
+        QWidget::setTabOrder(chain[k - 1].second, chain[k].second);
 }
 
 QWidget* MainWindow::CreateWidget(Control& c) {
@@ -304,7 +382,9 @@ void MainWindow::EndProgram(int code) {
     exitCode_ = code;
     closing_ = true;
     close();
-    QApplication::exit(code);
+    // Only a running event loop is left; with none running (a window driven by a test) a
+    // call would make every later local loop end at once.
+    if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(code);
 }
 
 QRect OpeningGeometry(const QRect& remembered, const QRect& available, const QSize& minimum) {

@@ -8,11 +8,17 @@
 
 #include <QRect>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace tw {
+
+// The keys of the menu commands: "Ctrl+S" for the save button and so on, in the words of the
+// toolkit's language; empty for a button without one.
+QString ShortcutText(int button);
 
 // The largest zoom of the designed layout; a larger window gives the pages more room instead.
 constexpr double kMaxZoom = 1.75;
@@ -72,12 +78,17 @@ private:
     void RaiseUser(const Event& event);
     bool FilterKey(Binding& binding, QKeyEvent* key);
     void EndProgram(int code);
+    void CreateShortcuts();
+    // Qt's own dialog texts in the language of the resource file.
+    void LoadToolkitTranslations(const std::string& locale);
 
     FrmMain& frm_;
     QtPlatform& platform_;
     std::map<ControlRef, Binding> bindings_;
     std::map<QObject*, ControlRef> refs_;
     QTimer timer_;
+    std::unique_ptr<QTranslator> toolkitTexts_;
+    std::string appliedLocale_ = "?";
     bool syncing_ = false;
     bool closing_ = false;
     bool listMousePress_ = false;

@@ -45,7 +45,7 @@ int QtPlatform::MessageBox(const std::string& title, const std::string& prompt, 
     box.setText(Q(prompt));
     int icon = buttons & 0x70;
     box.setIcon(icon == mb::Critical      ? QMessageBox::Critical
-                : icon == 32              ? QMessageBox::Question
+                : icon == mb::Question    ? QMessageBox::Question
                 : icon == 48              ? QMessageBox::Warning
                 : icon == mb::Information ? QMessageBox::Information
                                           : QMessageBox::NoIcon);
@@ -53,8 +53,13 @@ int QtPlatform::MessageBox(const std::string& title, const std::string& prompt, 
     case mb::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
-    case 3:
+    case mb::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case mb::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
         break;
     case mb::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -69,8 +74,10 @@ int QtPlatform::MessageBox(const std::string& title, const std::string& prompt, 
     if (restore) QApplication::setOverrideCursor(Qt::WaitCursor);
     switch (result) {
     case QMessageBox::Yes:
+    case QMessageBox::Save:
         return mb::Yes;
     case QMessageBox::No:
+    case QMessageBox::Discard:
         return mb::No;
     case QMessageBox::Cancel:
         return mb::Cancel;

@@ -70,6 +70,7 @@ void WidenToItems(QListWidget* list) {
 void MainWindow::Sync() {
     if (syncing_) return;
     syncing_ = true;
+    if (frm_.LanguageLocale != appliedLocale_) LoadToolkitTranslations(frm_.LanguageLocale);
     std::vector<std::pair<int, QWidget*>> raised;
     for (auto& [ref, b] : bindings_) {
         Control& c = frm_.Get(ref);
@@ -146,7 +147,12 @@ void MainWindow::Apply(Binding& b) {
     if (w->parentWidget() != parent) w->setParent(parent);
     w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), Px(c.Height));
     w->setEnabled(c.Enabled);
-    w->setToolTip(Q(c.ToolTipText));
+    QString tip = Q(c.ToolTipText);
+    if (c.ref.array == ArrayId::BUTT) {
+        const QString keys = ShortcutText(c.ref.index);
+        if (!keys.isEmpty()) tip = tip.isEmpty() ? keys : tip + QStringLiteral(" (") + keys + ')';
+    }
+    w->setToolTip(tip);
     QFont font = ZoomedFont(c.FontSize, c.FontBold);
     if (c.ref.array == ArrayId::HYPERLINK) font.setUnderline(true);
     w->setFont(font);

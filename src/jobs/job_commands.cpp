@@ -67,8 +67,26 @@ void FrmMain::OpenJob() {
     platform.SetMousePointer(MousePointer::Default);
 }
 
+void FrmMain::SaveJobToOwnFile() {
+    SaveToOwnFile = true;
+    try {
+        BUTT_Click(button::SaveJob);
+    } catch (...) {
+        SaveToOwnFile = false;
+        throw;
+    }
+    SaveToOwnFile = false;
+}
+
 void FrmMain::SaveJob() {
     FRAME[2].Visible = false;
+    if (SaveToOwnFile && !CurrentJobFile.empty() &&
+        EndsWith(LowerCase(CurrentJobFile), "." + JobFileExtension)) {
+        platform.SetMousePointer(MousePointer::Hourglass);
+        JobFileSave(CurrentJobFile);
+        platform.SetMousePointer(MousePointer::Default);
+        return;
+    }
     FileDialogRequest dialog;
     dialog.save = true;
     if (!CurrentJobFile.empty())
@@ -77,7 +95,9 @@ void FrmMain::SaveJob() {
     dialog.filter =
         "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension + "|Bitmaps (*.bmp)|*.bmp";
     dialog.filterIndex = 1;
-    dialog.flags = 6;
+    // The program asks before overwriting (message 2), in the job's language; the dialog
+    // does not ask as well.
+    dialog.flags = 4;
     const std::string chosen = platform.FileDialog(dialog);
     if (chosen.empty()) return;
 

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 namespace tw {
 
@@ -149,6 +150,11 @@ bool FrmMain::JobFileSave(const std::string& path) {
     JobModified = false;
     CurrentJobFile = path;
     SaveFileHistory();
+    // The title names the file, as after opening it.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    Window.Caption = BaseCaption + "    \"" + (ec ? path : full.string()) + "\"";
+    CFRAME[2].Visible = true;
     return true;
 }
 

@@ -18,8 +18,12 @@ namespace tw {
 namespace mb {
 constexpr int OkOnly = 0;
 constexpr int OkCancel = 1;
+constexpr int YesNoCancel = 3;
 constexpr int YesNo = 4;
+// Save, Discard and Cancel, answered as Yes, No and Cancel.
+constexpr int SaveDiscardCancel = 7;
 constexpr int Critical = 16;
+constexpr int Question = 32;
 constexpr int Information = 64;
 // Results.
 constexpr int Ok = 1;

@@ -53,9 +53,7 @@ void FrmMain::BUTT_Click(int index) {
         ShowJobPage();
         break;
     case button::Exit:
-        if (!JobModified ||
-            MessageBox(MessageTable[13][0], MessageTable[13][1], mb::YesNo) == mb::Yes)
-            throw ProgramEnd{0};
+        if (ConfirmClose()) throw ProgramEnd{0};
         break;
     case button::OpenJob:
         OpenJob();

@@ -92,6 +92,7 @@ double Val(const std::string& text) {
 
 void FrmMain::ReadResourceFile() {
     MessageTable.assign(26, {});
+    LanguageLocale.clear();
     ErrorTexts.assign(101, "");
     LogWrite(">ReadResourceFile()");
     std::string name = GetSetting("Language_File", "");
@@ -327,6 +328,8 @@ void FrmMain::ApplyResourceRecord(const std::vector<std::string>& fields) {
             BaseCaption = value;
         } else if (property == "ICON") {
             Window.Icon = picture(value);
+        } else if (property == "LOCALE") {
+            LanguageLocale = value;
         }
     } else if (type == "ICON") {
         Window.Icon = picture(value);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The real machine for GUI tests: a scratch installation, its own settings, and message boxes
-// answered at once (Yes to a question, OK otherwise) instead of waiting for a user.
+// answered at once (Yes to a question, OK otherwise) instead of waiting for a user. Dialogs
+// that would wait for a user (files, printer, the desktop's viewer) are noted in `calls` and
+// answered from `answers` and `files`; `realBoxes` shows Qt's own message boxes instead.
 #pragma once
 
 #include "gui/qt_platform.h"
 #include "support/installation.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,16 +28,34 @@ public:
                      const std::string& value) override {
         settings_.Save(app, section, key, value);
     }
-    int MessageBox(const std::string&, const std::string&, int buttons) override {
+    int MessageBox(const std::string& title, const std::string& prompt, int buttons) override {
+        calls.push_back("message " + std::to_string(buttons));
+        if (realBoxes) return QtPlatform::MessageBox(title, prompt, buttons);
+        if (!answers.empty()) {
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
         return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
     }
-    // Dialogs are cancelled and the desktop is not asked; what would have opened is kept.
-    std::string FileDialog(const FileDialogRequest&) override { return {}; }
+    // Dialogs are answered from `files` (cancelled when it is empty) and the desktop is not
+    // asked; what would have opened is kept in `opened`, every dialog in `calls`.
+    std::string FileDialog(const FileDialogRequest& request) override {
+        calls.push_back(request.save ? "save dialog" : "open dialog");
+        if (files.empty()) return {};
+        std::string chosen = files.front();
+        files.pop_front();
+        return chosen;
+    }
     std::string InputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
-    std::shared_ptr<DrawingSurface> PrinterDialog() override { return nullptr; }
+    std::shared_ptr<DrawingSurface> PrinterDialog() override {
+        calls.push_back("printer dialog");
+        return nullptr;
+    }
     int OpenDocument(const std::string& target) override {
+        calls.push_back("open " + target.substr(target.find_last_of('/') + 1));
         opened.push_back(target);
         return 33;
     }
@@ -48,6 +69,10 @@ public:
         return true;
     }
     std::vector<std::string> opened;
+    std::vector<std::string> calls;
+    std::deque<int> answers;
+    std::deque<std::string> files;
+    bool realBoxes = false;
 
 private:
     std::string folder_;
