@@ -161,6 +161,9 @@ bool FrmMain::Form_QueryUnload(bool byUser) {
 bool FrmMain::ConfirmClose() {
     if (!JobModified) return true;
     const auto& question = MessageTable.at(kSaveBeforeClosing);
+    // A resource file without the save question asks whether to close without saving.
+    if (question[1].empty())
+        return MessageBox(MessageTable[13][0], MessageTable[13][1], 20) != mb::No;
     const int answer = MessageBox(question[0], question[1], mb::SaveDiscardCancel + mb::Question);
     if (answer == mb::Cancel) return false;
     if (answer == mb::No) return true;

@@ -34,10 +34,10 @@ TEST_F(JobCommands, ExitEndsAtOnceOrAfterTheQuestion) {
     EXPECT_THROW(w->BUTT_Click(9), ProgramEnd);
     EXPECT_TRUE(machine.Messages().empty());
     Modify();
-    machine.QueueAnswer(mb::No);
+    machine.QueueAnswer(mb::Cancel);
     EXPECT_NO_THROW(w->BUTT_Click(9));
-    ExpectAsked(13, mb::YesNo);
-    machine.QueueAnswer(mb::Yes);
+    ExpectAsked(FrmMain::kSaveBeforeClosing, mb::SaveDiscardCancel + mb::Question);
+    machine.QueueAnswer(mb::No); // discard
     EXPECT_THROW(w->BUTT_Click(9), ProgramEnd);
 }
 
@@ -47,10 +47,10 @@ TEST_F(JobCommands, ClosingTheWindowAsksOnlyAboutUnsavedChanges) {
     Modify();
     EXPECT_TRUE(w->Form_QueryUnload(false)) << "the program's own close asks nothing";
     EXPECT_TRUE(machine.Messages().empty());
-    machine.QueueAnswer(mb::No);
+    machine.QueueAnswer(mb::Cancel);
     EXPECT_FALSE(w->Form_QueryUnload(true));
-    ExpectAsked(13, 20);
-    machine.QueueAnswer(mb::Yes);
+    ExpectAsked(FrmMain::kSaveBeforeClosing, mb::SaveDiscardCancel + mb::Question);
+    machine.QueueAnswer(mb::No); // discard
     EXPECT_TRUE(w->Form_QueryUnload(true));
 }
 
@@ -112,7 +112,7 @@ TEST_F(JobCommands, SaveWritesAJobFileAndAsksBeforeReplacingOne) {
     EXPECT_EQ(asked.fileName, "");
     EXPECT_EQ(asked.filter, "Job Files (*.wic)|*.wic|Bitmaps (*.bmp)|*.bmp");
     EXPECT_EQ(asked.filterIndex, 1);
-    EXPECT_EQ(asked.flags, 6);
+    EXPECT_EQ(asked.flags, 4) << "the program asks before overwriting, the dialog does not";
     EXPECT_TRUE(w->JobModified) << "cancelled";
 
     const std::string job = Path("saved/Room 1.wic");
@@ -202,10 +202,10 @@ TEST_F(JobCommands, OpenChangeSaveCloseAndReopenFromTheRecentFiles) {
     EXPECT_TRUE(w->Form_QueryUnload(true));
 
     TypeInto(*w, 101, "Dairy room");
+    machine.QueueAnswer(mb::Cancel);
+    EXPECT_FALSE(w->Form_QueryUnload(true)) << "Cancel keeps the window open";
     machine.QueueAnswer(mb::No);
-    EXPECT_FALSE(w->Form_QueryUnload(true)) << "No keeps the window open";
-    machine.QueueAnswer(mb::Yes);
-    EXPECT_TRUE(w->Form_QueryUnload(true));
+    EXPECT_TRUE(w->Form_QueryUnload(true)) << "Discard closes without saving";
     w.reset();
 
     auto next = installation.Start();
