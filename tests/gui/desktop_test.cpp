@@ -42,8 +42,9 @@ struct Desktop : test::RealWindow {
 };
 
 TEST_F(Desktop, EachMenuKeyRunsItsCommandFromAnyField) {
-    Edit();
-    frm.JobModified = false;
+    Click(0);
+    Edit(frm.TEXTBOX[103].ref)->setFocus();
+    QApplication::processEvents();
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;
@@ -58,6 +59,7 @@ TEST_F(Desktop, EachMenuKeyRunsItsCommandFromAnyField) {
     for (const auto& c : cases) {
         Press(c.key, c.modifiers);
         EXPECT_EQ(platform.calls, std::vector<std::string>{c.call}) << c.call;
+        EXPECT_FALSE(frm.JobModified) << c.call;
     }
     EXPECT_EQ(qobject_cast<QWidget*>(window.WidgetOf(frm.BUTT[button::SaveJob].ref))->toolTip(),
               QString::fromStdString(frm.BUTT[button::SaveJob].ToolTipText) +
