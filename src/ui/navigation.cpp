@@ -8,6 +8,8 @@
 #include "names/lists.h"
 #include "names/options.h"
 
+#include <algorithm>
+
 namespace tw {
 
 void FrmMain::SelectFocus(int page) {
@@ -166,7 +168,10 @@ void FrmMain::Timer1_Timer() {
     }
     EFRAME.Visible = true;
     BringToFront(EFRAME.ref);
-    if (++BannerFlash >= 2) {
+    // The banner changes colour at most once a second: a warning, not an alarm.
+    const int ticksPerSecond =
+        Timer1.Interval > 0 ? (1000 + Timer1.Interval - 1) / Timer1.Interval : 1;
+    if (++BannerFlash >= std::max(2, ticksPerSecond)) {
         BannerFlash = 0;
         // Errors flash red, equipment notes amber.
         const Colour on = Banner.ShowsErrors() ? Rgb(255, 0, 0) : Rgb(255, 160, 0);

@@ -261,5 +261,18 @@ TEST_F(LayoutHover, MovingOntoAPageOrSubFrameRestoresTheColours) {
     }
 }
 
+TEST_F(Layout, TheWarningBannerChangesColourAtMostOnceASecond) {
+    W().BannerActive = true;
+    W().Timer1.Interval = 100;
+    int changes = 0;
+    Colour last = W().ESUBFRAME.BackColor;
+    for (int tick = 0; tick < 30; ++tick) { // three seconds
+        W().Timer1_Timer();
+        if (W().ESUBFRAME.BackColor != last) ++changes;
+        last = W().ESUBFRAME.BackColor;
+    }
+    EXPECT_EQ(changes, 3);
+}
+
 } // namespace
 } // namespace tw::test
