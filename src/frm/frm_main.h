@@ -60,6 +60,8 @@ public:
     std::string DefaultJobFile;
     std::string CurrentJobFile;
     std::string IconBaseName;
+    // A system-wide installation, which the program never writes to (see SetUpFolders).
+    bool InstallationReadOnly = false;
     std::string RegistryAppName = "Glacivar";
     std::string SettingsRoot;
     std::string SettingsSection;

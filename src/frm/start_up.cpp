@@ -13,6 +13,14 @@
 
 namespace tw {
 
+namespace {
+
+bool SystemPackageFolder(const std::string& folder) {
+    return folder.rfind("/usr/", 0) == 0 && folder.rfind("/usr/local/", 0) != 0;
+}
+
+} // namespace
+
 void FrmMain::Form_Load(const std::string& commandLine) {
     // Empty tables for the resource file to fill.
     StringTable.assign(101, "");
@@ -74,6 +82,15 @@ void FrmMain::SetUpFolders() {
     LogWrite(icons.front());
     Window.Icon = OpDataFolder + icons.front();
     IconBaseName = Left(icons.front(), CharCount(icons.front()) - 4);
+
+    // A package under /usr (not /usr/local), or any installation the user cannot write,
+    // belongs to the system: the diagnostic log goes to the user's state folder, named as the
+    // settings are ($XDG_STATE_HOME/Glacivar/tarnwell/), and updates come from the package
+    // manager.
+    InstallationReadOnly =
+        SystemPackageFolder(InstallFolder) || !platform.FolderWritable(InstallFolder);
+    if (InstallationReadOnly)
+        Log.SetFolder(platform.StateFolder() + "/" + RegistryAppName + "/" + IconBaseName + "/");
 
     SettingsRoot = IconBaseName + "\\Tarnwell";
     SettingsSection = SettingsRoot + "\\Settings";

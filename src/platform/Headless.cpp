@@ -19,6 +19,14 @@ void Headless::SaveSetting(const std::string& app, const std::string& section,
     settings_.Save(app, section, key, value);
 }
 
+bool Headless::FolderWritable(const std::string& folder) {
+    auto plain = [](const std::string& f) {
+        return (std::filesystem::path(f) / "").lexically_normal();
+    };
+    if (installationReadOnly_ && plain(folder) == plain(installFolder_)) return false;
+    return Platform::FolderWritable(folder);
+}
+
 int Headless::MessageBox(const std::string& title, const std::string& prompt, int buttons) {
     // Without a scripted answer the box is acknowledged the way a user in a hurry would:
     // OK, or Yes for a question.

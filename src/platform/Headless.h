@@ -51,6 +51,10 @@ public:
     char DecimalSeparator() override { return decimal_; }
     std::string ExecutableFolder() override { return installFolder_; }
     std::vector<int> ProgramVersion() override;
+    bool FolderWritable(const std::string& folder) override;
+    std::string StateFolder() override {
+        return stateFolder_.empty() ? Platform::StateFolder() : stateFolder_;
+    }
 
     // Reports: the printer dialog prints as queued (cancelled when nothing is queued); print
     // jobs and page pictures are recording surfaces, kept for the caller to inspect, and a
@@ -88,6 +92,10 @@ public:
     void QueueText(const std::string& text) { texts_.push_back(text); }
     const std::vector<std::string>& InputPrompts() const { return prompts_; }
     void SetDecimalSeparator(char c) { decimal_ = c; }
+    // The installation folder as one the user cannot write, as under a system package; the
+    // user's state folder (else the machine's).
+    void SetInstallationReadOnly(bool readOnly) { installationReadOnly_ = readOnly; }
+    void SetStateFolder(const std::string& folder) { stateFolder_ = folder; }
     void SetScreen(const ScreenInfo& s) { screen_ = s; }
     const std::vector<ShownMessage>& Messages() const { return messages_; }
     const std::vector<StartedProgram>& StartedPrograms() const { return started_; }
@@ -108,6 +116,8 @@ private:
     std::vector<StartedProgram> started_;
     std::vector<std::string> opened_;
     char decimal_ = '.';
+    bool installationReadOnly_ = false;
+    std::string stateFolder_;
     ScreenInfo screen_;
     MousePointer pointer_ = MousePointer::Default;
     std::deque<bool> printerAnswers_;

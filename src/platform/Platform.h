@@ -7,9 +7,11 @@
 #include "platform/drawing_surface.h"
 #include "platform/http_client.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace tw {
@@ -112,6 +114,18 @@ public:
     virtual std::string ExecutableFolder() = 0;
     // Major, minor and revision of the running program.
     virtual std::vector<int> ProgramVersion() = 0;
+    // True when the running user may create and replace files in the folder.
+    virtual bool FolderWritable(const std::string& folder) {
+        return ::access(folder.c_str(), W_OK) == 0;
+    }
+    // The user's folder for what a program keeps between runs that is neither a setting nor a
+    // document, such as its log: $XDG_STATE_HOME when set and absolute, else ~/.local/state.
+    virtual std::string StateFolder() {
+        const char* xdg = std::getenv("XDG_STATE_HOME");
+        if (xdg && xdg[0] == '/') return xdg;
+        const char* home = std::getenv("HOME");
+        return std::string(home && *home ? home : "/tmp") + "/.local/state";
+    }
 
     // --- Reports: printer, page pictures, mail, date and time ---------------------------
     // The printer dialog: the chosen printer (or PDF file) as the surface of one print job;

@@ -12,7 +12,17 @@ void DiagnosticLog::LogWrite(const std::string& text) {
         position_ = 0;
         wrapped_ = true;
     }
-    if (enabled_ && !folder_.empty()) AppendAnsiLine(LogFilePath(), text);
+    if (enabled_ && !folder_.empty()) {
+        MakeFolder();
+        AppendAnsiLine(LogFilePath(), text);
+    }
+}
+
+void DiagnosticLog::MakeFolder() {
+    if (folderMade_) return;
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    folderMade_ = !ec;
 }
 
 std::vector<std::string> DiagnosticLog::DumpLines() const {
@@ -28,7 +38,8 @@ std::vector<std::string> DiagnosticLog::DumpLines() const {
     return lines;
 }
 
-std::filesystem::path DiagnosticLog::WriteDump() const {
+std::filesystem::path DiagnosticLog::WriteDump() {
+    MakeFolder();
     std::string bytes;
     for (const auto& line : DumpLines())
         bytes += Utf8ToAnsi(line) + "\r\n";
