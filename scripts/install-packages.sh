@@ -8,6 +8,8 @@ packages+=(nlohmann-json3-dev)
 packages+=(libcurl4-openssl-dev libsodium-dev pkg-config minisign python3 openssl)
 # Qt's own texts of its dialogs (Open, Save, Cancel, ...) in the program's languages.
 packages+=(qt6-translations-l10n)
+# Checking the installation and building the Debian package.
+packages+=(desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils file dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -13,3 +13,5 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
 # Once more on a decimal-comma machine: no number may depend on the C library's locale.
 LC_ALL=de_DE.UTF-8 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+# The Debian package of the tested build, and what it holds.
+scripts/package.sh build-test

@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    // Ties the window to the desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwell_refrigeration.Tarnwell"));
     tw::QtPlatform platform;
     tw::FrmMain frm(platform);
     tw::MainWindow window(frm, platform);

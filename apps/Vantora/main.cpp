@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     // Taken before Qt removes the options it knows, so the program gets them unchanged.
     const std::vector<std::string> args(argv + 1, argv + argc);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwell_refrigeration.Tarnwell"));
     tw::QtPlatform platform;
     tw::Launcher launcher(platform);
     if (!launcher.Prepare()) return 2;

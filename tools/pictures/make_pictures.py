@@ -5,8 +5,9 @@ Standard library only: a small anti-aliased rasteriser (filled polygons by
 scan-line coverage, round-capped strokes by distance), a monoline stroke font
 of its own, a PNG writer built on zlib and an ICO container writer.
 
-Run from anywhere:  python3 tools/pictures/make_pictures.py [output folder]
-The default output folder is opdata/ next to tools/.
+Run from anywhere:  python3 tools/pictures/make_pictures.py [output folder [icon folder]]
+The default output folder is opdata/ next to tools/; the desktop's icons (hicolor theme
+layout: PNG at the usual sizes and one SVG) go to packaging/icons/ next to tools/.
 """
 
 import math
@@ -425,6 +426,49 @@ def make_icon(size):
     return cv
 
 
+# The sizes the desktop looks for in the hicolor theme.
+DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def hex_colour(c):
+    return "#%02x%02x%02x" % tuple(int(round(v)) for v in c)
+
+
+def icon_svg(size=256):
+    """The icon as scalable vector graphics: the same rounded square and snowflake."""
+    m = size * 0.04
+    rect = round_rect(m, m, size - 2 * m, size - 2 * m, size * 0.2)
+    outline = " ".join("%.2f,%.2f" % pt for pt in rect)
+    flake = "".join('<path d="M%.2f %.2fL%.2f %.2f"/>' % (p[0][0], p[0][1], p[1][0], p[1][1])
+                    for p in snowflake_paths(size / 2.0, size / 2.0, size * 0.37, 2))
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+            '<defs><linearGradient id="face" x1="0" y1="%.2f" x2="0" y2="%.2f" '
+            'gradientUnits="userSpaceOnUse"><stop offset="0" stop-color="%s"/>'
+            '<stop offset="1" stop-color="%s"/></linearGradient></defs>\n'
+            '<polygon points="%s" fill="url(#face)"/>\n'
+            '<g stroke="#ffffff" stroke-width="%.2f" stroke-linecap="round" fill="none">%s</g>\n'
+            '</svg>\n') % (size, size, size, size, m, size - m, hex_colour((52, 140, 220)),
+                           hex_colour(NAVY), outline,
+                           size * 0.055, flake)
+
+
+# The icon's name in the desktop's theme: the program's desktop identifier.
+DESKTOP_ID = "example.tarnwell_refrigeration.Tarnwell"
+
+
+def write_desktop_icons(folder, name=DESKTOP_ID):
+    for size in DESKTOP_ICON_SIZES:
+        apps = os.path.join(folder, "%dx%d" % (size, size), "apps")
+        os.makedirs(apps, exist_ok=True)
+        make_icon(size).save(os.path.join(apps, name + ".png"))
+    apps = os.path.join(folder, "scalable", "apps")
+    os.makedirs(apps, exist_ok=True)
+    with open(os.path.join(apps, name + ".svg"), "w", encoding="utf-8") as f:
+        f.write(icon_svg())
+    print("wrote the desktop icons into", folder)
+
+
 TAGLINES = {
     "en": {"logo": ("walk-in cold room load", "and equipment selection"),
            "print": "Refrigeration load calculation",
@@ -686,6 +730,9 @@ def main():
     for name, fn in pictures.items():
         fn().save(os.path.join(out, name))
         print("wrote", os.path.join(out, name))
+    icons = sys.argv[2] if len(sys.argv) > 2 else os.path.join(here, "..", "..", "packaging",
+                                                               "icons")
+    write_desktop_icons(os.path.normpath(icons))
 
 
 if __name__ == "__main__":
