@@ -122,4 +122,12 @@ type=$("${mime_env[@]}" gio info -a standard::content-type "$source/README.md" |
 [ "$type" != application/x-tarnwell-job ] || fail "any text file is taken for a job"
 handler=$("${mime_env[@]}" xdg-mime query default application/x-tarnwell-job)
 [ "$handler" = "$id.desktop" ] || fail "job files open with '$handler'"
+# --- A per-user installation, straight into the prefix ------------------------------------
+# The desktop entry names that prefix's launcher, and the desktop learns the file type at once.
+local_prefix=$work/home/.local
+cmake --install "$build" --prefix "$local_prefix" >"$work/install-local.log"
+exec_line=$(grep '^Exec=' "$local_prefix/share/applications/$id.desktop")
+[ "$exec_line" = "Exec=$local_prefix/bin/Vantora %f" ] || fail "per-user desktop entry: $exec_line"
+grep -q application/x-tarnwell-job "$local_prefix/share/mime/globs2" ||
+    fail "the per-user installation did not register the job files' type"
 echo "installation checked"
