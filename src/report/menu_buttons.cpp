@@ -81,7 +81,15 @@ void FrmMain::BUTT_Click(int index) {
         break;
     case button::CheckForUpdates:
         HideAllPages();
-        Update_Check();
+        if (InstallationReadOnly) {
+            // A system-wide installation is brought up to date by the package manager; the
+            // program never changes its files.
+            LogWrite("Updates come from the package manager");
+            HINTBOX.SetCaption(StringText(10));
+            HINTBOX.Visible = true;
+        } else {
+            Update_Check();
+        }
         break;
     case button::DeleteProduct:
         DeleteProduct();

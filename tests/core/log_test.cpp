@@ -206,21 +206,5 @@ TEST(LogStart, SlashLogTakesEffectAfterTheJobIsLoaded) {
     EXPECT_NE(ReadBytes(file).find(">Calculate()\r\n"), std::string::npos);
 }
 
-TEST(LogStart, AnInstallationTheUserCannotWriteLogsIntoTheUsersStateFolder) {
-    Installation installation;
-    DressMinimal(installation);
-    installation.Machine().SetInstallationReadOnly(true);
-    installation.Machine().SetStateFolder((installation.Folder() / "state").string());
-    auto window = installation.Start("/LOG");
-    EXPECT_TRUE(window->InstallationReadOnly);
-    window->LogWrite(">Calculate()");
-    window->Form_KeyDown(76, 2); // Ctrl+L
-    const fs::path folder = installation.Folder() / "state/Glacivar/tarnwell";
-    EXPECT_NE(ReadBytes(folder / "!!LogFile.txt").find(">Calculate()\r\n"), std::string::npos);
-    EXPECT_TRUE(fs::exists(folder / "Log.txt"));
-    EXPECT_FALSE(fs::exists(installation.Folder() / "!!LogFile.txt"));
-    EXPECT_FALSE(fs::exists(installation.Folder() / "Log.txt"));
-}
-
 } // namespace
 } // namespace tw::test
