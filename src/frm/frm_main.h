@@ -7,6 +7,7 @@
 
 #include "calc/data_table.h"
 #include "entry/display_rule.h"
+#include "entry/user_marks.h"
 #include "platform/Platform.h"
 #include "select/catalogue.h"
 #include "shell/log.h"
@@ -288,8 +289,17 @@ public:
     void LookUpK(float x, float t, int& count, float& value);
     // A resource constant; 0 when the resource file does not define it (logged once a key).
     float Constant(const std::string& key);
-    // The user typed over the computed value: the field's label shows the override colour.
+    // The user typed over the computed value (its label shows the override colour).
     bool IsUserEntered(int n);
+    // What the user typed over; the marks are set through the functions below, which also
+    // paint the override colour.
+    UserMarks Marks;
+    void MarkField(int n, bool entered);
+    void MarkGroup(ControlRef frame, bool entered);
+    void MarkCell(int grid, int row, int col, bool entered);
+    bool IsCellUserEntered(int grid, int row, int col);
+    // Paints the override colour from the marks again, after a colour scheme was loaded.
+    void ShowUserMarks();
     // A field's stored value as a double; 0 when it is not a number.
     double FieldDouble(int n);
     // Writes a computed number into a field; a value that is not finite is not written.

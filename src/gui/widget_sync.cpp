@@ -125,8 +125,10 @@ void MainWindow::Apply(Binding& b) {
     else if (auto* p = dynamic_cast<ProgressBarControl*>(&c))
         key << p->Min << p->Max << p->Value;
     else if (auto* g = dynamic_cast<Grid*>(&c)) {
-        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << g->BackColorFixed
-            << g->ForeColorFixed << g->GridColor;
+        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << ',' << g->BackColor << ','
+            << g->ForeColor << ',' << g->BackColorFixed << ',' << g->ForeColorFixed << ','
+            << g->BackColorBkg << ',' << g->BackColorSel << ',' << g->ForeColorSel << ','
+            << g->GridColor;
         for (int r = 0; r < g->Rows(); ++r) {
             key << g->RowHeight(r) << ';';
             for (int col = 0; col < g->Cols(); ++col) {
@@ -231,6 +233,15 @@ void MainWindow::Apply(Binding& b) {
 void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
     auto* table = static_cast<QTableWidget*>(widget);
     QSignalBlocker block(table);
+    // The empty area, the grid lines and the current cell follow the scheme too.
+    QPalette palette = table->palette();
+    palette.setColor(QPalette::Base, ToQColor(g.BackColorBkg));
+    palette.setColor(QPalette::Window, ToQColor(g.BackColorBkg));
+    palette.setColor(QPalette::Text, ToQColor(g.ForeColor));
+    palette.setColor(QPalette::Mid, ToQColor(g.GridColor));
+    palette.setColor(QPalette::Highlight, ToQColor(g.BackColorSel));
+    palette.setColor(QPalette::HighlightedText, ToQColor(g.ForeColorSel));
+    table->setPalette(palette);
     table->setRowCount(g.Rows());
     table->setColumnCount(g.Cols());
     table->setGridStyle(Qt::SolidLine);

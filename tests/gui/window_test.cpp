@@ -211,6 +211,31 @@ TEST_F(RealWindow, PressesOnAPageItsLabelsAndIconsKeepItOpen) {
     EXPECT_FALSE(frm.FRAME[6].Visible);
 }
 
+// Another colour scheme recolours the grids at once and keeps what the user typed over.
+TEST_F(RealWindow, ASchemeSwitchRecoloursTheGridsAndKeepsTheUsersValues) {
+    PressButton(4);
+    QLineEdit* lighting = Edit(frm.TEXTBOX[401].ref);
+    Press(lighting);
+    TypeOver(lighting, "1234");
+    PressButton(8);
+    Choose(804, "night.");
+    PressButton(0);
+    QLineEdit* room = Edit(frm.TEXTBOX[103].ref);
+    Press(room);
+    TypeOver(room, "30");
+    EXPECT_TRUE(frm.IsUserEntered(401));
+    EXPECT_EQ(lighting->text(), QStringLiteral("1234"));
+    auto* label = qobject_cast<QLabel*>(window.WidgetOf(frm.LABEL[401].ref));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 150, 50));
+
+    PressButton(2);
+    QTableWidget* table = Table(200);
+    EXPECT_EQ(table->item(9, 2)->background().color(), QColor(18, 22, 30));
+    EXPECT_EQ(table->item(9, 2)->foreground().color(), QColor(236, 240, 245));
+    EXPECT_EQ(table->item(0, 0)->background().color(), QColor(44, 54, 70));
+    EXPECT_EQ(table->palette().color(QPalette::Base), QColor(30, 36, 46));
+}
+
 // The window toolkit switches the C library to the user's locale at start; a decimal-comma
 // machine must still read the tables and the job as written.
 TEST_F(RealWindow, ADecimalCommaLocaleComputesTheSameLoads) {
