@@ -297,14 +297,14 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     }
 }
 
-void FrmMain::UpdateSurfaceTemperatures() {
+void FrmMain::UpdateSurfaceTemperatures(int column) {
     if (!IsNumeric(GetFieldValue(field::OutsideTemperature))) return;
     const float t = FieldNumber(field::OutsideTemperature);
     Grid& grid = MSFlexGrid[grid::Surfaces];
     ListBox& types = OPTIONLIST[list::SurfaceType];
     auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
     for (int c = 2; c < grid.Cols(); ++c) {
-        if (grid.Cell(8, c).entered) continue;
+        if (grid.Cell(8, c).entered || (column >= 0 && c != column)) continue;
         const std::string& s = grid.TextMatrix(1, c);
         const bool inside = RADIO[option::InsideBuilding].Value();
         if (s == item(0))
@@ -318,15 +318,17 @@ void FrmMain::UpdateSurfaceTemperatures() {
     }
 }
 
-void FrmMain::UpdateProductTemperatures() {
+void FrmMain::UpdateProductTemperatures(int column) {
     if (!IsNumeric(GetFieldValue(field::StorageTemperature))) return;
     const float t = FieldNumber(field::StorageTemperature);
     Grid& grid = MSFlexGrid[grid::Products];
-    for (int c = 2; c < grid.Cols(); ++c)
+    const int first = column >= 0 ? column : 2;
+    const int end = column >= 0 ? std::min(column + 1, grid.Cols()) : grid.Cols();
+    for (int c = first; c < end; ++c)
         if (!grid.Cell(4, c).entered)
             SetCellValue(grid::Products, grid::product::EnteringTemperature, c,
                          NumberText(t + 10, 7));
-    for (int c = 2; c < grid.Cols(); ++c)
+    for (int c = first; c < end; ++c)
         if (!grid.Cell(5, c).entered)
             SetCellValue(grid::Products, grid::product::FinalTemperature, c, NumberText(t, 7));
 }

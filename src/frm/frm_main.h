@@ -200,8 +200,10 @@ public:
     // The radio pair and field 525 that follow the condensing-unit type code (field 530).
     void ApplyCondensingUnitType();
     void ShowCondensingTemperature();
-    void UpdateSurfaceTemperatures();
-    void UpdateProductTemperatures();
+    // The outside temperatures of the surfaces and the product temperatures that follow the
+    // design fields; a column number limits the update to that column. Marks are respected.
+    void UpdateSurfaceTemperatures(int column = -1);
+    void UpdateProductTemperatures(int column = -1);
     // Switches every unit label of the kinds of a unit-system pair (840 to 847).
     void ApplyUnitSystem(int n);
     // Converts the grid rows that follow a master field's unit label.
@@ -217,6 +219,8 @@ public:
     void OPTIONLIST_KeyDown(int n, int keyCode);
     void OPTIONLIST_GotFocus(int n);
     void OPTIONLIST_LostFocus(int n);
+    // Closes an open list and leaves its field or cell as it was (Escape, a click elsewhere).
+    void CloseList(int n);
     void ListButton_Click(int n);
     void ChooseLanguage(const std::string& name);
     // Surface types, constructions, products and list fields of the job shown in the current
@@ -272,7 +276,10 @@ public:
     // --- Load calculation -----------------------------------------------------------------
     void Calculate();
     bool CheckInputs();
-    void AddInputError(int n);
+    // Adds the input error text n (with a detail such as a column number) to the banner.
+    void AddInputError(int n, const std::string& detail = {});
+    // Warns of a room without surfaces and of surface or product columns missing a number.
+    void CheckColumnsComplete();
     void MarkInputField(int n, bool wrong);
     void CalculateBoxLoad();
     void CalculateInfiltrationLoad();

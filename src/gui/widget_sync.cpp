@@ -82,6 +82,7 @@ void MainWindow::Sync() {
     std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (auto& [z, w] : raised)
         w->raise();
+    PlaceOnCells();
     const std::string title = frm_.Window.Caption;
     if (windowTitle() != Q(title)) setWindowTitle(Q(title));
     SyncFocus();
@@ -271,6 +272,28 @@ void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
     for (int col = 0; col < g.Cols(); ++col)
         table->setColumnWidth(col, Px(g.ColWidth(col)));
     if (g.Rows() > 0 && g.Cols() > 0) table->setCurrentCell(g.Row, g.Col);
+}
+
+void MainWindow::PlaceOnCells() {
+    // The table on screen scrolls on its own: the in-cell editor and the cell lists go where
+    // the cell is now, not where the model's unscrolled layout puts it.
+    for (auto& [g, grid] : frm_.MSFlexGrid) {
+        auto* table = qobject_cast<QTableWidget*>(WidgetOf(grid.ref));
+        if (!table || !grid.Visible || grid.Row >= table->rowCount() ||
+            grid.Col >= table->columnCount())
+            continue;
+        const QRect cell = table->visualRect(table->model()->index(grid.Row, grid.Col));
+        const QPoint corner = table->viewport()->mapToGlobal(cell.topLeft());
+        auto place = [&](const Control& c, bool sized) {
+            QWidget* w = WidgetOf(c.ref);
+            if (!c.Visible || !w || !w->parentWidget()) return;
+            w->move(w->parentWidget()->mapFromGlobal(corner));
+            if (sized) w->resize(cell.size());
+        };
+        if (frm_.MSFlexText.Exists(g)) place(frm_.MSFlexText[g], true);
+        for (int n : {g + 1, g + 2, g + 6})
+            if (frm_.OPTIONLIST.Exists(n)) place(frm_.OPTIONLIST[n], false);
+    }
 }
 
 void MainWindow::SyncFocus() {

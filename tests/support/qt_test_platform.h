@@ -25,7 +25,8 @@ public:
                      const std::string& value) override {
         settings_.Save(app, section, key, value);
     }
-    int MessageBox(const std::string&, const std::string&, int buttons) override {
+    int MessageBox(const std::string&, const std::string& prompt, int buttons) override {
+        messages.push_back(prompt);
         return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
     }
     // Dialogs are cancelled and the desktop is not asked; what would have opened is kept.
@@ -48,6 +49,7 @@ public:
         return true;
     }
     std::vector<std::string> opened;
+    std::vector<std::string> messages;
 
 private:
     std::string folder_;
