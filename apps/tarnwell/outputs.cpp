@@ -195,7 +195,7 @@ std::string StateJson(tw::FrmMain& w) {
         f["value"] = JsonText(box.Tag);
         f["text"] = JsonText(box.Text());
         f["unit"] = JsonText(w.UNITS.Exists(n) ? w.UNITS[n].Caption() : std::string());
-        f["overridden"] = w.LABEL.Exists(n) && w.LABEL[n].ForeColor == w.Colours.Override;
+        f["overridden"] = w.IsUserEntered(n);
     }
 
     Json& lists = state["lists"] = Json::object();

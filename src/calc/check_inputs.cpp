@@ -6,12 +6,17 @@
 #include "frm/frm_main.h"
 #include "names/fields.h"
 #include "names/grids.h"
+#include "names/options.h"
 
 namespace tw {
 
 namespace {
 
 constexpr Colour kWrongColour = Rgb(255, 128, 128);
+// Texts of the warnings about missing surfaces and numbers.
+constexpr int kNoSurfaces = 60;
+constexpr int kSurfaceNumberMissing = 61;
+constexpr int kProductNumberMissing = 62;
 
 // The limits of the input check, from the resource constants.
 InputLimits ReadLimits(FrmMain& w) {
@@ -74,11 +79,11 @@ void CheckProducts(FrmMain& w) {
     auto colour = [&](int r, int c, bool wrong) {
         grid.Row = r;
         grid.Col = c;
-        // A passing cell loses only the error colour; any other mark it carries stays.
+        // A passing cell loses only the error colour; a value the user typed shows as such.
         if (wrong)
             grid.SetCellBackColor(kWrongColour);
         else if (grid.CellBackColor() == kWrongColour)
-            grid.SetCellBackColor(kNoColour);
+            grid.SetCellBackColor(grid.Cell(r, c).entered ? w.Colours.Override : kNoColour);
     };
     for (std::size_t i = 0; i < products.size(); ++i) {
         const int c = static_cast<int>(i) + 2;
@@ -105,7 +110,12 @@ bool FrmMain::CheckInputs() {
 
     CheckProducts(*this);
 
-    // The results stand in the error colour while an error stands.
+    // Warnings that do not stop the calculation: a room without surfaces has no transmission
+    // load, and a column with its surface or product chosen but a number missing adds nothing.
+    const bool blocking = Banner.ErrorCount() > 0;
+    CheckColumnsComplete();
+
+    // The results stand in the error colour while an error or a warning stands.
     const bool error = Banner.ErrorCount() > 0;
     for (int n : {field::TotalLoad, field::DesignLoad, field::BalanceCapacity, field::BalanceSST,
                   field::BalanceTD, field::BalanceShare, field::BoxLoad, field::InfiltrationLoad,
@@ -113,7 +123,7 @@ bool FrmMain::CheckInputs() {
         MarkInputField(n, error);
 
     ShowBanner();
-    return error;
+    return blocking;
 }
 
 void FrmMain::ShowBanner() {
@@ -130,11 +140,42 @@ void FrmMain::ShowBanner() {
         EFRAME.Visible = false;
 }
 
-void FrmMain::AddInputError(int n) {
+void FrmMain::CheckColumnsComplete() {
+    const auto missing = [&](int g, int c, std::initializer_list<int> rows) {
+        for (int r : rows)
+            if (!IsNumeric(GetCellValue(g, r, c))) return true;
+        return false;
+    };
+    if (!RADIO[option::SizeOnly].Value() && !IsUserEntered(field::BoxLoad)) {
+        const Grid& walls = MSFlexGrid[grid::Surfaces];
+        bool any = false;
+        for (int c = grid::FirstItemCol; c < walls.Cols(); ++c) {
+            if (walls.TextMatrix(grid::surface::Type, c).empty()) continue;
+            any = true;
+            if (missing(grid::Surfaces, c,
+                        {grid::surface::Area, grid::surface::Insulation, grid::surface::KFactor,
+                         grid::surface::OutsideTemperature}))
+                AddInputError(kSurfaceNumberMissing, " " + std::to_string(c - 1));
+        }
+        if (!any) AddInputError(kNoSurfaces);
+    }
+    if (IsUserEntered(field::ProductLoad)) return;
+    const Grid& products = MSFlexGrid[grid::Products];
+    for (int c = grid::FirstItemCol; c < products.Cols(); ++c) {
+        if (products.TextMatrix(grid::product::Name, c).empty()) continue;
+        if (missing(grid::Products, c,
+                    {grid::product::Weight, grid::product::EnteringTemperature,
+                     grid::product::FinalTemperature, grid::product::PullDownTime}))
+            AddInputError(kProductNumberMissing, " " + std::to_string(c - 1));
+    }
+}
+
+void FrmMain::AddInputError(int n, const std::string& detail) {
     LogWrite(">AddInputError(" + std::to_string(n) + ")");
-    Banner.AddError(n >= 0 && n < static_cast<int>(ErrorTexts.size())
-                        ? ErrorTexts[static_cast<std::size_t>(n)]
-                        : std::string());
+    Banner.AddError((n >= 0 && n < static_cast<int>(ErrorTexts.size())
+                         ? ErrorTexts[static_cast<std::size_t>(n)]
+                         : std::string()) +
+                    detail);
 }
 
 void FrmMain::MarkInputField(int n, bool wrong) {

@@ -48,7 +48,42 @@ float FrmMain::Constant(const std::string& key) {
 }
 
 bool FrmMain::IsUserEntered(int n) {
-    return LABEL[n].ForeColor == Colours.Override;
+    return Marks.Field(n);
+}
+
+void FrmMain::MarkField(int n, bool entered) {
+    Marks.SetField(n, entered);
+    const Colour c = entered ? Colours.Override : NormalLabelColour();
+    if (LABEL.Exists(n)) LABEL[n].ForeColor = c;
+    if (UNITS.Exists(n)) UNITS[n].ForeColor = c;
+}
+
+void FrmMain::MarkGroup(ControlRef frame, bool entered) {
+    Marks.SetGroup(frame, entered);
+    Get(frame).ForeColor = entered ? Colours.Override : NormalLabelColour();
+}
+
+void FrmMain::MarkCell(int grid, int row, int col, bool entered) {
+    GridCell& cell = MSFlexGrid[grid].Cell(row, col);
+    cell.entered = entered;
+    // An unmarked cell takes the grid's own colours, whatever the scheme.
+    cell.back = entered ? Colours.Override : kNoColour;
+}
+
+bool FrmMain::IsCellUserEntered(int grid, int row, int col) {
+    const Grid& g = MSFlexGrid[grid];
+    return row < g.Rows() && col < g.Cols() && g.Cell(row, col).entered;
+}
+
+void FrmMain::ShowUserMarks() {
+    for (int n : Marks.Fields())
+        MarkField(n, true);
+    for (ControlRef frame : Marks.Groups())
+        MarkGroup(frame, true);
+    for (auto& [g, grid] : MSFlexGrid)
+        for (int r = 0; r < grid.Rows(); ++r)
+            for (int c = 0; c < grid.Cols(); ++c)
+                if (grid.Cell(r, c).entered) grid.Cell(r, c).back = Colours.Override;
 }
 
 } // namespace tw

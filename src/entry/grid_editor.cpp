@@ -108,8 +108,10 @@ void FrmMain::MSFlexText_Change(int grid) {
     }
     const std::string text = MSFlexText[grid].Text();
     g.SetTextMatrix(row, col, text);
+    // Typed product temperatures are the user's: a new storage temperature leaves them alone.
+    if (grid == 300 && (row == 4 || row == 5)) MarkCell(grid, row, col, !text.empty());
     if (grid == grid::Surfaces) {
-        if (row == 8) g.Cell(row, col).back = text.empty() ? Colours.TextBack : Colours.Override;
+        if (row == 8) MarkCell(grid, row, col, !text.empty());
         if (RADIO[option::FourWalls].Value())
             PropagateFourWalls(row, col);
         else if (RADIO[option::SixWalls].Value())

@@ -41,11 +41,12 @@ const ListRule kListRules[] = {{list::Refrigerant, field::RefrigerantCode, field
 void FrmMain::OPTIONLIST_KeyDown(int n, int keyCode) {
     LogWrite("keycode = " + std::to_string(keyCode));
     if (keyCode == 13) {
+        // Enter takes the highlighted item, moved there by the arrows or not.
         FlagScope enter(EnterPressed);
-        if (ArrowNavigation) {
-            ArrowNavigation = false;
-            OPTIONLIST_Click(n);
-        }
+        ArrowNavigation = false;
+        OPTIONLIST_Click(n);
+    } else if (keyCode == 27) {
+        CloseList(n);
     } else if (keyCode == 38 || keyCode == 40) {
         ArrowNavigation = true;
     }
@@ -59,6 +60,22 @@ void FrmMain::OPTIONLIST_GotFocus(int n) {
         HINTBOX.Visible = true;
     }
     ArrowNavigation = false;
+}
+
+void FrmMain::CloseList(int n) {
+    ListBox& list = OPTIONLIST[n];
+    if (!list.Visible) return;
+    list.Visible = false;
+    ArrowNavigation = false;
+    if (n >= grid::Surfaces && n < grid::Products + 100) {
+        // Back to the cell, unchanged; a click on it opens the list again.
+        const int g = n < grid::Products ? grid::Surfaces : grid::Products;
+        LastCell[g] = {-1, -1};
+        SetFocus(MSFlexGrid[g].ref);
+    } else if (TEXTBOX.Exists(n)) {
+        TEXTBOX[n].Visible = true;
+        SetFocus(TEXTBOX[n].ref);
+    }
 }
 
 void FrmMain::OPTIONLIST_LostFocus(int n) {
@@ -218,6 +235,8 @@ void FrmMain::WallCellListChosen(int n) {
     grid.SetTextMatrix(row, col, list.List(position));
     AutoSizeColumn(grid::Surfaces, col);
     CheckAddWallSection();
+    // A surface type chosen for a column brings the outside temperature the others got.
+    if (n == list::SurfaceType) UpdateSurfaceTemperatures(col);
     if (n == list::Construction) {
         // The construction brings its K-factor, and the first surface's choice is taken over
         // by every surface of the same type.
@@ -272,6 +291,8 @@ void FrmMain::ProductCellListChosen(int n) {
     } else if (n == list::Product) {
         ProductChosen(c, chosen);
     }
+    // A new product column gets the temperatures the others got from the storage temperature.
+    UpdateProductTemperatures(c);
     MoveToCell(grid::Products, true);
     Calculate();
 }

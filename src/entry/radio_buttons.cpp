@@ -62,7 +62,7 @@ void FrmMain::RADIO_Click(int n) {
         UpdateSurfaceTemperatures();
         Calculate();
     } else if (n == option::UnitOutdoors || n == option::UnitIndoors) {
-        CFRAME[frame::UnitLocation].ForeColor = Colours.Override;
+        MarkGroup(CFRAME[frame::UnitLocation].ref, true);
         ListBox& codes = OPTIONVALUE[list::UnitLocation];
         if (n - option::UnitOutdoors < codes.ListCount())
             SetFieldValue(field::UnitLocationCode, codes.List(n - option::UnitOutdoors));
@@ -109,8 +109,9 @@ void FrmMain::LayoutBoxGrid(int n) {
         for (int c = 2; c < grid.Cols(); ++c) {
             GridCell& cell = grid.Cell(r, c);
             cell.text.clear();
-            cell.back = Colours.TextBack;
+            cell.back = kNoColour;
             cell.fore = kNoColour;
+            cell.entered = false;
         }
 
     auto item = [](ListBox& list, int i) {

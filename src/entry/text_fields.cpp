@@ -155,9 +155,7 @@ void FrmMain::TEXTBOX_Change(int n) {
     // A typed-over result keeps the user's mark, so the calculation leaves it alone.
     const bool typing = HasFocus() && ActiveControl() == box.ref;
     if (typing && CanBeOverridden(n)) {
-        Colour c = entered.empty() ? NormalLabelColour() : Colours.Override;
-        LABEL[n].ForeColor = c;
-        UNITS[n].ForeColor = c;
+        MarkField(n, !entered.empty());
     }
 
     const std::string& type = LABEL[n].Tag;
@@ -187,8 +185,8 @@ void FrmMain::TEXTBOX_Change(int n) {
 void FrmMain::ApplyCondensingUnitType() {
     const std::string code = UpperCase(GetFieldValue(field::UnitTypeCode));
     const std::string c = Mid(code, 2, 1);
-    if (CFRAME[frame::UnitLocation].ForeColor != Colours.Override) {
-        FlagScope loading(IsLoading);
+    if (!Marks.Group(CFRAME[frame::UnitLocation].ref)) {
+        IsLoading = true;
         const bool outdoors = c == "A";
         RADIO[outdoors ? option::UnitOutdoors : option::UnitIndoors].SetValue(true);
         ListBox& codes = OPTIONVALUE[list::UnitLocation];
@@ -227,7 +225,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     case field::OutsideTemperature: {
         copy(field::OutsideDesignTemperature);
         copy(field::OutsideTemperature);
-        if (LABEL[field::InfiltrationTemperature].ForeColor != Colours.Override) {
+        if (!IsUserEntered(field::InfiltrationTemperature)) {
             const float t = FieldNumber(n);
             const float high = Constant("MAXINFILTTEMP");
             const float low = Constant("MININFILTTEMP");
@@ -248,7 +246,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         copy(field::StorageTemperature);
         copy(field::SelectionRoomTemperature);
         copy(field::RoomTemperature);
-        if (LABEL[field::RunTime].ForeColor != Colours.Override) {
+        if (!IsUserEntered(field::RunTime)) {
             const float t = FieldNumber(field::RoomTemperature);
             std::string runTime;
             if (t >= Constant("RUNTIMETEMP1"))
@@ -304,14 +302,14 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     }
 }
 
-void FrmMain::UpdateSurfaceTemperatures() {
+void FrmMain::UpdateSurfaceTemperatures(int column) {
     if (!IsNumeric(GetFieldValue(field::OutsideTemperature))) return;
     const float t = FieldNumber(field::OutsideTemperature);
     Grid& grid = MSFlexGrid[grid::Surfaces];
     ListBox& types = OPTIONLIST[list::SurfaceType];
     auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
     for (int c = 2; c < grid.Cols(); ++c) {
-        if (grid.Cell(8, c).back == Colours.Override) continue;
+        if (grid.Cell(8, c).entered || (column >= 0 && c != column)) continue;
         const std::string& s = grid.TextMatrix(1, c);
         const bool inside = RADIO[option::InsideBuilding].Value();
         if (s == item(0))
@@ -325,16 +323,18 @@ void FrmMain::UpdateSurfaceTemperatures() {
     }
 }
 
-void FrmMain::UpdateProductTemperatures() {
+void FrmMain::UpdateProductTemperatures(int column) {
     if (!IsNumeric(GetFieldValue(field::StorageTemperature))) return;
     const float t = FieldNumber(field::StorageTemperature);
     Grid& grid = MSFlexGrid[grid::Products];
-    for (int c = 2; c < grid.Cols(); ++c)
-        if (grid.Cell(4, c).back != Colours.Override)
+    const int first = column >= 0 ? column : 2;
+    const int end = column >= 0 ? std::min(column + 1, grid.Cols()) : grid.Cols();
+    for (int c = first; c < end; ++c)
+        if (!grid.Cell(4, c).entered)
             SetCellValue(grid::Products, grid::product::EnteringTemperature, c,
                          NumberText(t + 10, 7));
-    for (int c = 2; c < grid.Cols(); ++c)
-        if (grid.Cell(5, c).back != Colours.Override)
+    for (int c = first; c < end; ++c)
+        if (!grid.Cell(5, c).entered)
             SetCellValue(grid::Products, grid::product::FinalTemperature, c, NumberText(t, 7));
 }
 

@@ -7,6 +7,7 @@
 
 #include "calc/data_table.h"
 #include "entry/display_rule.h"
+#include "entry/user_marks.h"
 #include "platform/Platform.h"
 #include "select/catalogue.h"
 #include "select/selection.h"
@@ -210,8 +211,10 @@ public:
     // The radio pair and field 525 that follow the condensing-unit type code (field 530).
     void ApplyCondensingUnitType();
     void ShowCondensingTemperature();
-    void UpdateSurfaceTemperatures();
-    void UpdateProductTemperatures();
+    // The outside temperatures of the surfaces and the product temperatures that follow the
+    // design fields; a column number limits the update to that column. Marks are respected.
+    void UpdateSurfaceTemperatures(int column = -1);
+    void UpdateProductTemperatures(int column = -1);
     // Switches every unit label of the kinds of a unit-system pair (840 to 847).
     void ApplyUnitSystem(int n);
     // Converts the grid rows that follow a master field's unit label.
@@ -227,6 +230,8 @@ public:
     void OPTIONLIST_KeyDown(int n, int keyCode);
     void OPTIONLIST_GotFocus(int n);
     void OPTIONLIST_LostFocus(int n);
+    // Closes an open list and leaves its field or cell as it was (Escape, a click elsewhere).
+    void CloseList(int n);
     void ListButton_Click(int n);
     void ChooseLanguage(const std::string& name);
     // Surface types, constructions, products and list fields of the job shown in the current
@@ -282,7 +287,10 @@ public:
     // --- Load calculation -----------------------------------------------------------------
     void Calculate();
     bool CheckInputs();
-    void AddInputError(int n);
+    // Adds the input error text n (with a detail such as a column number) to the banner.
+    void AddInputError(int n, const std::string& detail = {});
+    // Warns of a room without surfaces and of surface or product columns missing a number.
+    void CheckColumnsComplete();
     void MarkInputField(int n, bool wrong);
     void CalculateBoxLoad();
     void CalculateInfiltrationLoad();
@@ -299,8 +307,17 @@ public:
     void LookUpK(float x, float t, int& count, float& value);
     // A resource constant; 0 when the resource file does not define it (logged once a key).
     float Constant(const std::string& key);
-    // The user typed over the computed value: the field's label shows the override colour.
+    // The user typed over the computed value (its label shows the override colour).
     bool IsUserEntered(int n);
+    // What the user typed over; the marks are set through the functions below, which also
+    // paint the override colour.
+    UserMarks Marks;
+    void MarkField(int n, bool entered);
+    void MarkGroup(ControlRef frame, bool entered);
+    void MarkCell(int grid, int row, int col, bool entered);
+    bool IsCellUserEntered(int grid, int row, int col);
+    // Paints the override colour from the marks again, after a colour scheme was loaded.
+    void ShowUserMarks();
     // A field's stored value as a double; 0 when it is not a number.
     double FieldDouble(int n);
     // Writes a computed number into a field; a value that is not finite is not written.

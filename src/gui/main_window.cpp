@@ -371,8 +371,16 @@ void MainWindow::Dispatch(const std::function<void()>& action) {
         EndProgram(end.exitCode);
         return;
     } catch (const std::exception& e) {
-        // A fault in one handler must not take the window down: it goes to the log.
+        // A fault in one handler must not take the window down, nor pass in silence: it goes
+        // to the log and to the user.
         frm_.LogWrite(std::string("error: ") + e.what());
+        if (!reportingError_) {
+            reportingError_ = true;
+            platform_.MessageBox(frm_.Window.Caption.empty() ? "Tarnwell" : frm_.Window.Caption,
+                                 std::string("This step could not be completed:\n") + e.what(),
+                                 mb::OkOnly + mb::Critical);
+            reportingError_ = false;
+        }
     }
     Sync();
 }
@@ -502,6 +510,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void MainWindow::CloseListOutside(ControlRef pressed) {
+    // An open list behaves as a pop-up: a press anywhere else closes it unchanged, so it never
+    // takes a click meant for a control it covers.
+    if (!frm_.HasFocus()) return;
+    const ControlRef active = frm_.ActiveControl();
+    if (active.array != ArrayId::OPTIONLIST || active == pressed) return;
+    if (!frm_.OPTIONLIST.Exists(active.index) || !frm_.OPTIONLIST[active.index].Visible) return;
+    Dispatch([this, active] { frm_.CloseList(active.index); });
+}
+
 void MainWindow::RaiseUser(const Event& event) {
     Dispatch([this, event] { frm_.Raise(event); });
 }
@@ -523,6 +541,7 @@ void MainWindow::mousePressEvent(QMouseEvent* mouse) {
     // A press a page, label or button left unused arrives here too; only a press on the
     // window's own background is a click on the window.
     if (childAt(mouse->position().toPoint())) return;
+    CloseListOutside({ArrayId::Window, 0});
     RaiseUser(Event{EventType::Click, {ArrayId::Window, 0}});
 }
 
@@ -578,6 +597,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonPress:
+        CloseListOutside(ref);
         if (qobject_cast<QListWidget*>(b.widget)) {
             listMousePress_ = true;
             RaiseUser(Event{EventType::MouseDown, ref});

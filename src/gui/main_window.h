@@ -75,7 +75,9 @@ private:
     void Apply(Binding& binding);
     void ApplyGrid(QWidget* widget, Grid& grid);
     void SyncFocus();
+    void PlaceOnCells();
     void RaiseUser(const Event& event);
+    void CloseListOutside(ControlRef pressed);
     bool FilterKey(Binding& binding, QKeyEvent* key);
     void EndProgram(int code);
     void CreateShortcuts();
@@ -92,6 +94,7 @@ private:
     bool syncing_ = false;
     bool closing_ = false;
     bool listMousePress_ = false;
+    bool reportingError_ = false;
     int exitCode_ = 0;
 };
 

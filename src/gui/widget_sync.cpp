@@ -83,6 +83,7 @@ void MainWindow::Sync() {
     std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (auto& [z, w] : raised)
         w->raise();
+    PlaceOnCells();
     const std::string title = frm_.Window.Caption;
     if (windowTitle() != Q(title)) setWindowTitle(Q(title));
     SyncFocus();
@@ -126,8 +127,10 @@ void MainWindow::Apply(Binding& b) {
     else if (auto* p = dynamic_cast<ProgressBarControl*>(&c))
         key << p->Min << p->Max << p->Value;
     else if (auto* g = dynamic_cast<Grid*>(&c)) {
-        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << g->BackColorFixed
-            << g->ForeColorFixed << g->GridColor;
+        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << ',' << g->BackColor << ','
+            << g->ForeColor << ',' << g->BackColorFixed << ',' << g->ForeColorFixed << ','
+            << g->BackColorBkg << ',' << g->BackColorSel << ',' << g->ForeColorSel << ','
+            << g->GridColor;
         for (int r = 0; r < g->Rows(); ++r) {
             key << g->RowHeight(r) << ';';
             for (int col = 0; col < g->Cols(); ++col) {
@@ -237,6 +240,15 @@ void MainWindow::Apply(Binding& b) {
 void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
     auto* table = static_cast<QTableWidget*>(widget);
     QSignalBlocker block(table);
+    // The empty area, the grid lines and the current cell follow the scheme too.
+    QPalette palette = table->palette();
+    palette.setColor(QPalette::Base, ToQColor(g.BackColorBkg));
+    palette.setColor(QPalette::Window, ToQColor(g.BackColorBkg));
+    palette.setColor(QPalette::Text, ToQColor(g.ForeColor));
+    palette.setColor(QPalette::Mid, ToQColor(g.GridColor));
+    palette.setColor(QPalette::Highlight, ToQColor(g.BackColorSel));
+    palette.setColor(QPalette::HighlightedText, ToQColor(g.ForeColorSel));
+    table->setPalette(palette);
     table->setRowCount(g.Rows());
     table->setColumnCount(g.Cols());
     table->setGridStyle(Qt::SolidLine);
@@ -266,6 +278,28 @@ void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
     for (int col = 0; col < g.Cols(); ++col)
         table->setColumnWidth(col, Px(g.ColWidth(col)));
     if (g.Rows() > 0 && g.Cols() > 0) table->setCurrentCell(g.Row, g.Col);
+}
+
+void MainWindow::PlaceOnCells() {
+    // The table on screen scrolls on its own: the in-cell editor and the cell lists go where
+    // the cell is now, not where the model's unscrolled layout puts it.
+    for (auto& [g, grid] : frm_.MSFlexGrid) {
+        auto* table = qobject_cast<QTableWidget*>(WidgetOf(grid.ref));
+        if (!table || !grid.Visible || grid.Row >= table->rowCount() ||
+            grid.Col >= table->columnCount())
+            continue;
+        const QRect cell = table->visualRect(table->model()->index(grid.Row, grid.Col));
+        const QPoint corner = table->viewport()->mapToGlobal(cell.topLeft());
+        auto place = [&](const Control& c, bool sized) {
+            QWidget* w = WidgetOf(c.ref);
+            if (!c.Visible || !w || !w->parentWidget()) return;
+            w->move(w->parentWidget()->mapFromGlobal(corner));
+            if (sized) w->resize(cell.size());
+        };
+        if (frm_.MSFlexText.Exists(g)) place(frm_.MSFlexText[g], true);
+        for (int n : {g + 1, g + 2, g + 6})
+            if (frm_.OPTIONLIST.Exists(n)) place(frm_.OPTIONLIST[n], false);
+    }
 }
 
 void MainWindow::SyncFocus() {

@@ -123,9 +123,7 @@ private:
     void Text(const std::string& stored, const std::string& shown, const std::string& mark) {
         Try([&] { w_.TEXTBOX[n_].Tag = w_.NormalizeDecimal(stored); });
         Try([&] { w_.TEXTBOX[n_].SetText(w_.NormalizeDecimal(shown)); });
-        const Colour colour = mark == "#TRUE#" ? w_.Colours.Override : w_.NormalLabelColour();
-        Try([&] { w_.UNITS[n_].ForeColor = colour; });
-        Try([&] { w_.LABEL[n_].ForeColor = colour; });
+        Try([&] { w_.MarkField(n_, mark == "#TRUE#"); });
         if (stored != "SELECTLIST" || !IsNumber(shown)) return;
         Try([&] {
             ListBox& list = w_.OPTIONLIST[n_];
@@ -136,11 +134,7 @@ private:
 
     void Radio(const std::string& value, const std::string& mark) {
         Try([&] { w_.RADIO[n_].SetValue(value == "#TRUE#"); });
-        Try([&] {
-            const Colour colour =
-                UpperCase(mark) == "TRUE" ? w_.Colours.Override : w_.NormalLabelColour();
-            w_.Get(w_.RADIO[n_].container).ForeColor = colour;
-        });
+        Try([&] { w_.MarkGroup(w_.RADIO[n_].container, UpperCase(mark) == "TRUE"); });
     }
 
     void GridSize(const std::string& rows, const std::string& cols) {
@@ -170,12 +164,9 @@ private:
             // Column 0 holds the row captions of the resource file; the file's are not used.
             grid.Row = r;
             grid.Col = c;
-            // The program marks a typed-over cell in its background, as the grid editor does.
-            cell.fore = grid.ForeColor;
-            if (UpperCase(mark) == "TRUE")
-                cell.back = w_.Colours.Override;
-            else if (cell.back == w_.Colours.Override)
-                cell.back = w_.Colours.TextBack;
+            // The grid's own colours, whatever the scheme; a typed-over cell is marked.
+            cell.fore = kNoColour;
+            w_.MarkCell(g, r, c, UpperCase(mark) == "TRUE");
         });
     }
 

@@ -56,7 +56,7 @@ private:
             const Label& label = w_.LABEL[n];
             Line({NotationText("C"), NotationWhole(n), NotationText(HideQuotes(label.Tag)),
                   NotationText(HideQuotes(label.Caption())), NotationText("")});
-            const NotationValue mark = NotationTruth(label.ForeColor == w_.Colours.Override);
+            const NotationValue mark = NotationTruth(w_.IsUserEntered(n));
             if (UpperCase(label.Tag) == "SELECTLIST") {
                 Line({NotationText("T"), NotationWhole(n), NotationText("SELECTLIST"),
                       NotationWhole(w_.OPTIONLIST[n].ListIndex()), mark});
@@ -72,7 +72,7 @@ private:
 
     void Radios() {
         for (auto& [n, radio] : w_.RADIO) {
-            const bool overridden = w_.Get(radio.container).ForeColor == w_.Colours.Override;
+            const bool overridden = w_.Marks.Group(radio.container);
             Line({NotationText("R"), NotationWhole(n), NotationText(HideQuotes(radio.Caption)),
                   NotationTruth(radio.Value()), NotationText(MarkText(overridden))});
         }
@@ -94,16 +94,10 @@ private:
                     const GridCell& cell = grid.Cell(r, c);
                     Line({NotationWhole(g), NotationWhole(r), NotationWhole(c),
                           NotationText(HideQuotes(cell.text)),
-                          NotationText(MarkText(CellOverridden(cell)))});
+                          NotationText(MarkText(cell.entered))});
                 }
             }
         }
-    }
-
-    // A typed-over cell shows the override colour in its text or, as the grid editor marks
-    // the outer temperatures, in its background.
-    bool CellOverridden(const GridCell& cell) const {
-        return cell.fore == w_.Colours.Override || cell.back == w_.Colours.Override;
     }
 
     FrmMain& w_;

@@ -52,6 +52,8 @@ void FrmMain::ReadColourFile() {
     TEXTBOX[field::ColourScheme].SetText(shortName);
     TEXTBOX[field::ColourScheme].Tag = shortName;
 
+    // Cells coloured as fields to fill keep that meaning in the new scheme.
+    const Colour toFillBefore = Colours.TextBackSel;
     LineReader file = OpenDataFile(path);
     while (!file.Eof()) {
         auto fields = ParseInput(file);
@@ -62,6 +64,12 @@ void FrmMain::ReadColourFile() {
             LogWrite("colour ignored: " + fields[1] + " " + fields[2] + " (" + e.what() + ")");
         }
     }
+    for (auto& [g, grid] : MSFlexGrid)
+        for (int r = 0; r < grid.Rows(); ++r)
+            for (int c = 0; c < grid.Cols(); ++c)
+                if (grid.Cell(r, c).back == toFillBefore) grid.Cell(r, c).back = Colours.TextBackSel;
+    // The scheme painted every label in its normal colour: the user's marks show again.
+    ShowUserMarks();
 }
 
 void ColourScheme::Take(const std::string& group, const std::string& property, Colour c) {

@@ -300,6 +300,9 @@ struct GridCell {
     std::string text;
     Colour fore = kNoColour;
     Colour back = kNoColour;
+    // Typed over by the user: the calculation leaves the value alone (shown in the override
+    // colour).
+    bool entered = false;
 };
 
 struct Grid : Control {

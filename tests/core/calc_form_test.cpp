@@ -24,7 +24,7 @@ protected:
     std::string Cell(int g, int r, int c) { return w->GetCellValue(g, r, c); }
     // A value the user typed over the computed one.
     void Type(int n, const std::string& value) {
-        w->LABEL[n].ForeColor = w->Colours.Override;
+        w->MarkField(n, true);
         w->TEXTBOX[n].Tag = value;
     }
     void Set(int n, const std::string& value) { w->TEXTBOX[n].Tag = value; }

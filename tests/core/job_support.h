@@ -179,11 +179,11 @@ inline JobState Snapshot(FrmMain& w) {
             s.stored[n] = w.TEXTBOX[n].Tag;
         s.shown[n] = w.TEXTBOX[n].Text();
         s.unit[n] = unit.Caption();
-        s.fieldMark[n] = w.LABEL[n].ForeColor == w.Colours.Override;
+        s.fieldMark[n] = w.IsUserEntered(n);
     }
     for (auto& [n, radio] : w.RADIO) {
         s.radio[n] = radio.Value();
-        s.radioMark[n] = w.Get(radio.container).ForeColor == w.Colours.Override;
+        s.radioMark[n] = w.Marks.Group(radio.container);
     }
     for (auto& [g, grid] : w.MSFlexGrid) {
         s.gridSize[g] = {grid.Rows(), grid.Cols()};
@@ -194,8 +194,7 @@ inline JobState Snapshot(FrmMain& w) {
                     std::to_string(g) + ":" + std::to_string(r) + ":" + std::to_string(c);
                 const GridCell& cell = grid.Cell(r, c);
                 s.cells[key] = cell.text;
-                s.cellMark[key] =
-                    cell.fore == w.Colours.Override || cell.back == w.Colours.Override;
+                s.cellMark[key] = cell.entered;
             }
     }
     return s;

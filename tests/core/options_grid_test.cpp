@@ -41,7 +41,8 @@ TEST_F(OptionsAndGrids, FourWallLayoutFillsDefaultsAndMarksTheCellsToFill) {
     EXPECT_EQ(Cell(200, 8, 2), "95");
     EXPECT_EQ(Cell(200, 8, 6), "55");
     EXPECT_EQ(g.Cell(2, 2).back, w->Colours.TextBackSel);
-    EXPECT_EQ(g.Cell(3, 3).back, w->Colours.TextBack);
+    // The other cells take the grid's own colour, whatever the scheme.
+    EXPECT_EQ(g.Cell(3, 3).back, kNoColour);
     EXPECT_TRUE(w->Geometry[0].Visible);
     EXPECT_FALSE(w->Geometry[1].Visible);
     EXPECT_TRUE(w->TEXTBOX[13].Visible);

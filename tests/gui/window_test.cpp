@@ -13,10 +13,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <clocale>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 
 namespace tw {
@@ -209,6 +211,78 @@ TEST_F(RealWindow, PressesOnAPageItsLabelsAndIconsKeepItOpen) {
     EXPECT_TRUE(frm.FRAME[6].Visible);
     Press(&window, blankOf(&window));
     EXPECT_FALSE(frm.FRAME[6].Visible);
+}
+
+// Another colour scheme recolours the grids at once and keeps what the user typed over.
+TEST_F(RealWindow, ASchemeSwitchRecoloursTheGridsAndKeepsTheUsersValues) {
+    PressButton(4);
+    QLineEdit* lighting = Edit(frm.TEXTBOX[401].ref);
+    Press(lighting);
+    TypeOver(lighting, "1234");
+    PressButton(8);
+    Choose(804, "night.");
+    PressButton(0);
+    QLineEdit* room = Edit(frm.TEXTBOX[103].ref);
+    Press(room);
+    TypeOver(room, "30");
+    EXPECT_TRUE(frm.IsUserEntered(401));
+    EXPECT_EQ(lighting->text(), QStringLiteral("1234"));
+    auto* label = qobject_cast<QLabel*>(window.WidgetOf(frm.LABEL[401].ref));
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 150, 50));
+
+    PressButton(2);
+    QTableWidget* table = Table(200);
+    EXPECT_EQ(table->item(9, 2)->background().color(), QColor(18, 22, 30));
+    EXPECT_EQ(table->item(9, 2)->foreground().color(), QColor(236, 240, 245));
+    EXPECT_EQ(table->item(0, 0)->background().color(), QColor(44, 54, 70));
+    EXPECT_EQ(table->palette().color(QPalette::Base), QColor(30, 36, 46));
+}
+
+TEST_F(RealWindow, AFaultInAHandlerIsShownToTheUser) {
+    window.Dispatch([] { throw std::runtime_error("table row 7 missing"); });
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_NE(platform.messages.back().find("table row 7 missing"), std::string::npos);
+    EXPECT_TRUE(window.isVisible());
+}
+
+// In a scrolled eight-column surface grid the editor and the lists sit on their cell.
+TEST_F(RealWindow, EditorAndListsOfAScrolledGridSitOnTheirCell) {
+    PressButton(2);
+    window.Dispatch([&] { frm.RADIO[201].SetValue(true); });
+    QTableWidget* table = Table(200);
+    ASSERT_EQ(table->columnCount(), 10);
+    const struct {
+        int row;
+        ControlRef shown;
+    } cases[] = {{2, frm.MSFlexText[200].ref}, {6, frm.OPTIONLIST[206].ref}};
+    for (const auto& c : cases) {
+        PressCell(200, c.row, 9);
+        ASSERT_GT(table->horizontalScrollBar()->value(), 0);
+        QWidget* shown = window.WidgetOf(c.shown);
+        ASSERT_TRUE(shown->isVisible()) << c.row;
+        const QRect cell = table->visualRect(table->model()->index(c.row, 9));
+        EXPECT_EQ(shown->mapToGlobal(QPoint(0, 0)), table->viewport()->mapToGlobal(cell.topLeft()))
+            << c.row;
+    }
+}
+
+// A product chosen for a new column gets the temperatures the others got.
+TEST_F(RealWindow, ANewProductColumnGetsTheDefaultTemperatures) {
+    PressButton(3);
+    const int product = frm.MSFlexGrid[300].Cols() - 1;
+    PressCell(300, 1, product);
+    auto* groups = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[301].ref));
+    ASSERT_TRUE(groups->isVisible());
+    Key(groups, Qt::Key_Down);
+    Key(groups, Qt::Key_Return);
+    auto* products = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[302].ref));
+    if (products->isVisible()) {
+        Key(products, Qt::Key_Down);
+        Key(products, Qt::Key_Return);
+    }
+    ASSERT_FALSE(frm.GetCellValue(300, 2, product).empty());
+    EXPECT_EQ(Number(frm.GetCellValue(300, 4, product)), Field(312) + 10);
+    EXPECT_EQ(Number(frm.GetCellValue(300, 5, product)), Field(312));
 }
 
 // The window toolkit switches the C library to the user's locale at start; a decimal-comma

@@ -30,6 +30,7 @@ public:
     }
     int MessageBox(const std::string& title, const std::string& prompt, int buttons) override {
         calls.push_back("message " + std::to_string(buttons));
+        messages.push_back(prompt);
         if (realBoxes) return QtPlatform::MessageBox(title, prompt, buttons);
         if (!answers.empty()) {
             const int answer = answers.front();
@@ -73,6 +74,7 @@ public:
     std::deque<int> answers;
     std::deque<std::string> files;
     bool realBoxes = false;
+    std::vector<std::string> messages;
 
 private:
     std::string folder_;

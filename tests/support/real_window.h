@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -65,6 +66,15 @@ protected:
         Key(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
         QApplication::processEvents();
+    }
+    // Opens a field's drop-down list with a click and clicks one of its items.
+    void Choose(int field, const char* item) {
+        Press(Edit(frm.TEXTBOX[field].ref));
+        auto* list = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[field].ref));
+        ASSERT_TRUE(list && list->isVisible()) << field;
+        const auto found = list->findItems(QString::fromUtf8(item), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << item;
+        Press(list->viewport(), list->visualItemRect(found.front()).center());
     }
     double Number(const std::string& text) { return ParseNumber(text, frm.Decimal()).value_or(0); }
     double Field(int n) { return Number(frm.GetFieldValue(n)); }
