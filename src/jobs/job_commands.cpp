@@ -74,14 +74,14 @@ void FrmMain::SaveJob() {
     if (!CurrentJobFile.empty())
         dialog.fileName = std::filesystem::path(CurrentJobFile).filename().string();
     dialog.initialFolder = JobFolder;
-    dialog.filter =
-        "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension + "|Bitmaps (*.bmp)|*.bmp";
+    dialog.filter = "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension +
+                    "|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png";
     dialog.filterIndex = 1;
     dialog.flags = 6;
     const std::string chosen = platform.FileDialog(dialog);
     if (chosen.empty()) return;
 
-    if (EndsWith(LowerCase(chosen), ".bmp")) {
+    if (EndsWith(LowerCase(chosen), ".bmp") || EndsWith(LowerCase(chosen), ".png")) {
         SaveReportBitmaps(chosen);
         return;
     }

@@ -33,7 +33,12 @@ public:
     std::string InputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
-    std::shared_ptr<DrawingSurface> PrinterDialog() override { return nullptr; }
+    std::shared_ptr<DrawingSurface> PrinterDialog(const std::string& = "") override {
+        return nullptr;
+    }
+    bool PrintPreview(const std::string&, const std::function<void(DrawingSurface&)>&) override {
+        return false;
+    }
     int OpenDocument(const std::string& target) override {
         opened.push_back(target);
         return 33;
@@ -43,7 +48,7 @@ public:
         return true;
     }
     bool SendMail(const std::string&, const std::string& subject, const std::string&,
-                  const std::string&) override {
+                  const std::vector<std::string>&) override {
         opened.push_back("mail: " + subject);
         return true;
     }
