@@ -3,7 +3,8 @@
 # and something is missing. Anyone else gets the list to install.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core xvfb xauth ccache locales)
+          libbenchmark-dev fonts-dejavu-core xvfb xauth ccache locales
+          xdg-utils poppler-utils)
 packages+=(nlohmann-json3-dev)
 packages+=(libcurl4-openssl-dev libsodium-dev pkg-config minisign python3 openssl)
 # Qt's own texts of its dialogs (Open, Save, Cancel, ...) in the program's languages.

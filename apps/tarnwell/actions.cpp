@@ -79,6 +79,12 @@ void Actions::Check(const Step& step) {
                  "a job is saved under a name ending in " + end + ", not '" + step.text + "'");
         break;
     }
+    case K::Pdf: {
+        const std::string path = tw::AsciiLower(step.text);
+        if (path.size() <= 4 || path.compare(path.size() - 4, 4, ".pdf"))
+            Fail(step, "a report is written under a name ending in .pdf, not '" + step.text + "'");
+        break;
+    }
     case K::Answer:
     case K::Calculate:
     case K::Summary:

@@ -34,6 +34,7 @@ const StepRule kSteps[] = {
     {"grid", Step::Kind::Grid, 1},
     {"banner", Step::Kind::Banner, 0},
     {"json", Step::Kind::Json, 0},
+    {"pdf", Step::Kind::Pdf, 1},
 };
 
 // Scripts may call scripts, but a script that calls itself must not run for ever.
@@ -218,7 +219,8 @@ Step ParseStep(const std::string& name, const std::vector<std::string>& words,
         step.text = words[0];
         break;
     case K::Save:
-        if (words[0].empty()) throw UsageError(origin + ": save needs a file name");
+    case K::Pdf:
+        if (words[0].empty()) throw UsageError(origin + ": " + name + " needs a file name");
         step.text = words[0];
         break;
     case K::Get:
@@ -291,6 +293,8 @@ Outputs, printed where they stand among the actions; without any, --summary at t
                       balance point under it, refrigerant above the GWP limit)
   --json              the whole state (fields, lists, option buttons, check boxes,
                       grids, warnings) as one JSON object on one line
+  --pdf FILE          the report as the window prints it (every surface and product,
+                      continuation pages as needed), written as one PDF file
 
 Exit status: 0 done (input warnings are output, not failures); 1 the program could not
 run (data files missing, the template job unreadable, a save failed); 2 usage error;

@@ -37,6 +37,7 @@ struct Step {
         Grid,   // grid
         Banner, //
         Json,
+        Pdf, // text = path
     };
     Kind kind = Kind::Summary;
     std::vector<int> numbers;

@@ -2,6 +2,7 @@
 #include "batch_machine.h"
 
 #include "base/text.h"
+#include "pdf_document.h"
 
 #include <algorithm>
 #include <cctype>
@@ -152,6 +153,11 @@ std::vector<std::string> BatchMachine::TakeNotes() {
     std::vector<std::string> notes;
     notes.swap(notes_);
     return notes;
+}
+
+std::shared_ptr<tw::DrawingSurface> BatchMachine::NewPdfDocument(const std::string& path,
+                                                                 const std::string& title) {
+    return PdfDocument(path, title);
 }
 
 } // namespace tarnwell

@@ -29,6 +29,10 @@ public:
     std::string FileDialog(const tw::FileDialogRequest& request) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    // The report as a PDF file, drawn by Qt Gui on its offscreen platform; nothing when this
+    // program was built without Qt.
+    std::shared_ptr<tw::DrawingSurface> NewPdfDocument(const std::string& path,
+                                                       const std::string& title) override;
 
     // One line per dialog shown since the last call, for the user's standard error.
     std::vector<std::string> TakeNotes();

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "batch_machine.h"
 #include "outputs.h"
+#include "pdf_document.h"
 #include "platform/ini_settings.h"
 #include "platform/version.h"
 #include "release_commands.h"
@@ -145,6 +146,15 @@ int Run(const Invocation& inv, const char* argv0) {
                 break;
             case K::Json:
                 out << StateJson(w);
+                break;
+            case K::Pdf:
+                if (!w.WriteReportPdf(step.text)) {
+                    out.flush();
+                    Notes(machine.TakeNotes());
+                    Note(step.origin + ": the report could not be written to '" + step.text + "'" +
+                         (PdfAvailable() ? "" : " (this tarnwell was built without Qt)"));
+                    return kFailed;
+                }
                 break;
             default:
                 try {

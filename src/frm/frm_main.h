@@ -9,6 +9,7 @@
 #include "entry/display_rule.h"
 #include "entry/user_marks.h"
 #include "platform/Platform.h"
+#include "report/report_plan.h"
 #include "select/catalogue.h"
 #include "select/selection.h"
 #include "shell/log.h"
@@ -401,14 +402,21 @@ public:
                    bool toPrinter);
     // The text a print-form field code stands for.
     std::string ExpandField(const std::string& code);
-    // Menu commands: print the two report pages (13), save them as bitmap files (11 with a
-    // bitmap name), send the saved job by e-mail (14).
+    // The whole report onto a surface: the page of each print form and the continuation
+    // pages that take the surfaces and products its page cannot hold, a new page between
+    // them; the footer counts them all.
+    void DrawReport(DrawingSurface& surface, bool toPrinter);
+    // Menu commands: print the report (13), save its pages as picture files (11 with a
+    // bitmap name), send the saved job and the report by e-mail (14), write the report as a
+    // PDF file (22).
     void PrintReport();
     void SaveReportBitmaps(const std::string& chosen);
     void MailJob();
-    // The page being drawn and the number of pages, as the page code prints them.
-    std::string CurrentPage = "1";
-    std::string PageCount = "2";
+    void ExportPdf();
+    // Writes the report as a PDF file; false when the file could not be written.
+    bool WriteReportPdf(const std::string& path);
+    // The report's pages, and the page being drawn as the page codes print it.
+    ReportState Report;
 
     // --- Update service --------------------------------------------------------------------
     // The update button: compares the server's signed version list with the installed one
@@ -421,6 +429,11 @@ public:
     void OnEvent(const Event& e);
 
 private:
+    std::optional<PrintForm> ReadReportForm(const std::string& formPath);
+    bool PlanReportPages();
+    void DrawReportPage(const ReportState& plan, std::size_t index, DrawingSurface& surface,
+                        Label& wrapBox);
+
     void SetUpFolders();
     void SizeAndPlaceWindow();
     void ReadDataFiles();

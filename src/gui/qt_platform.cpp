@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/qt_platform.h"
 
+#include "gui/qt_print_job.h"
 #include "gui/qt_surface.h"
 #include "gui/qt_text.h"
 #include "platform/version.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -16,9 +19,14 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTime>
 #include <QUrl>
 #include <algorithm>
@@ -93,10 +101,46 @@ bool QtPlatform::StartProgram(const std::string& program, const std::vector<std:
     return QProcess::startDetached(Q(program), list);
 }
 
+namespace {
+
+// Starts a desktop helper (xdg-open, xdg-email) without waiting for what it opens, but long
+// enough to hear it fail: the helpers end at once with a status when no program can take
+// the document or message. False when the helper is missing or failed.
+bool StartDesktopHelper(const QString& helper, const QStringList& args) {
+    const QString program = QStandardPaths::findExecutable(helper);
+    if (program.isEmpty()) return false;
+    QTemporaryDir folder;
+    if (!folder.isValid()) return QProcess::startDetached(program, args);
+    const QString status = folder.filePath(QStringLiteral("status"));
+    // The helper runs on its own; its status is written to a file when it fails.
+    QStringList wrapped{
+        QStringLiteral("-c"),
+        QStringLiteral("\"$0\" \"$@\" >/dev/null 2>&1 || echo $? > \"%1\"").arg(status), program};
+    wrapped << args;
+    if (!QProcess::startDetached(QStringLiteral("/bin/sh"), wrapped)) return false;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 2500) {
+        if (QFileInfo::exists(status)) return false;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+        QThread::msleep(50);
+    }
+    return !QFileInfo::exists(status);
+}
+
+// The paper of the default printer, or of the user's locale without one.
+QPageSize DefaultPageSize() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid()) return printer.defaultPageSize();
+    return LocalePageSize();
+}
+
+} // namespace
+
 int QtPlatform::OpenDocument(const std::string& target) {
     QString t = Q(target);
     QUrl url = QFileInfo::exists(t) ? QUrl::fromLocalFile(t) : QUrl(t);
-    return QDesktopServices::openUrl(url) ? 42 : 2;
+    return StartDesktopHelper(QStringLiteral("xdg-open"), {url.toString()}) ? 42 : 2;
 }
 
 std::string QtPlatform::FileDialog(const FileDialogRequest& request) {
@@ -193,9 +237,17 @@ std::vector<int> QtPlatform::ProgramVersion() {
     return {kVersionMajor, kVersionMinor, kVersionPatch};
 }
 
-std::shared_ptr<DrawingSurface> QtPlatform::PrinterDialog() {
+std::shared_ptr<DrawingSurface> QtPlatform::PrinterDialog(const std::string& documentName) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    if (!documentName.empty()) {
+        printer->setDocName(Q(documentName));
+        // Printing to a file proposes the job's name.
+        printer->setOutputFileName(
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                .filePath(Q(documentName) + QStringLiteral(".pdf")));
+        printer->setOutputFormat(QPrinter::NativeFormat);
+    }
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     // Both pages always: no selection, no page range.
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -208,20 +260,46 @@ std::shared_ptr<DrawingSurface> QtPlatform::PrinterDialog() {
     return std::make_shared<QtPrintJob>(std::move(printer));
 }
 
+bool QtPlatform::PrintPreview(const std::string& documentName,
+                              const std::function<void(DrawingSurface&)>& draw) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setDocName(Q(documentName));
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(Q(documentName));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&draw](QPrinter* target) {
+                         QtPrintJob job(target);
+                         draw(job);
+                         job.EndDocument();
+                     });
+    bool restore = hourglass_;
+    if (restore) QApplication::restoreOverrideCursor();
+    dialog.exec();
+    if (restore) QApplication::setOverrideCursor(Qt::WaitCursor);
+    return true;
+}
+
+std::shared_ptr<DrawingSurface> QtPlatform::NewPdfDocument(const std::string& path,
+                                                           const std::string& title) {
+    return std::make_shared<QtPdfDocument>(path, title, DefaultPageSize());
+}
+
 std::shared_ptr<DrawingSurface> QtPlatform::NewPageImage() {
-    return std::make_shared<QtPageImage>();
+    return std::make_shared<QtPageImage>(DefaultPageSize());
 }
 
 bool QtPlatform::SendMail(const std::string& recipient, const std::string& subject,
-                          const std::string& body, const std::string& attachment) {
+                          const std::string& body, const std::vector<std::string>& attachments) {
     // The desktop's mail program opens the message for the user to review and send; its
     // lines end the Linux way.
     QString text = Q(body);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList args{QStringLiteral("--subject"), Q(subject), QStringLiteral("--body"), text};
-    if (!attachment.empty()) args << QStringLiteral("--attach") << Q(attachment);
+    for (const std::string& attachment : attachments)
+        args << QStringLiteral("--attach") << Q(attachment);
     if (!recipient.empty()) args << Q(recipient);
-    return QProcess::startDetached(QStringLiteral("xdg-email"), args);
+    return StartDesktopHelper(QStringLiteral("xdg-email"), args);
 }
 
 std::string QtPlatform::DateText() {

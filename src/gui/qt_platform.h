@@ -34,10 +34,15 @@ public:
 
     // Reports: the printer dialog (printers and PDF files), A4 page pictures, the mail
     // hand-off through xdg-email, date and time in the system's short formats.
-    std::shared_ptr<DrawingSurface> PrinterDialog() override;
+    std::shared_ptr<DrawingSurface> PrinterDialog(const std::string& documentName = "") override;
+    bool PrintPreview(const std::string& documentName,
+                      const std::function<void(DrawingSurface&)>& draw) override;
+    std::shared_ptr<DrawingSurface> NewPdfDocument(const std::string& path,
+                                                   const std::string& title) override;
     std::shared_ptr<DrawingSurface> NewPageImage() override;
     bool SendMail(const std::string& recipient, const std::string& subject, const std::string& body,
-                  const std::string& attachment) override;
+                  const std::vector<std::string>& attachments) override;
+    using Platform::DateText;
     std::string DateText() override;
     std::string TimeText() override;
 

@@ -4,7 +4,9 @@
 #include "gui/qt_text.h"
 
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace tw {
@@ -48,9 +50,15 @@ void QtSurface::Begin(QPaintDevice* device, const QRectF& area) {
     painter_.setBackgroundMode(Qt::TransparentMode);
 }
 
+double QtSurface::PixelsPerUnit() const {
+    return std::min(area_.width() / ScaleWidth(), area_.height() / ScaleHeight());
+}
+
 QPointF QtSurface::Map(double x, double y) const {
-    return {area_.left() + (x - ScaleLeft()) * PixelsPerUnitX(),
-            area_.top() + (y - ScaleTop()) * PixelsPerUnitY()};
+    // The page keeps its proportions: centred across the area, from its top.
+    const double spare = area_.width() - ScaleWidth() * PixelsPerUnit();
+    return {area_.left() + spare / 2 + (x - ScaleLeft()) * PixelsPerUnit(),
+            area_.top() + (y - ScaleTop()) * PixelsPerUnit()};
 }
 
 QFont QtSurface::CurrentFont() const {
@@ -133,30 +141,49 @@ void QtSurface::DrawText(double x, double y, const std::string& text) {
     painter_.drawText(QPointF(at.x(), at.y() + QFontMetricsF(font, device_).ascent()), Q(text));
 }
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer)
-    : QtSurface("Printer"), printer_(std::move(printer)) {
-    // The painter's origin is the corner of the printable area.
-    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
-    Begin(printer_.get(), QRectF(0, 0, page.width(), page.height()));
+QPageSize LocalePageSize() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
 }
 
-QtPrintJob::~QtPrintJob() {
+QtPdfDocument::QtPdfDocument(const std::string& path, const std::string& title,
+                             const QPageSize& size)
+    : QtSurface("Pdf"), file_(std::make_unique<QSaveFile>(Q(path))) {
+    if (!file_->open(QIODevice::WriteOnly)) return;
+    writer_ = std::make_unique<QPdfWriter>(file_.get());
+    writer_->setTitle(Q(title));
+    writer_->setCreator(QStringLiteral("Tarnwell"));
+    writer_->setPageLayout(QPageLayout(
+        size, QPageLayout::Portrait,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter));
+    const QRect paint = writer_->pageLayout().paintRectPixels(writer_->resolution());
+    Begin(writer_.get(), QRectF(0, 0, paint.width(), paint.height()));
+}
+
+QtPdfDocument::~QtPdfDocument() {
     if (painter_.isActive()) painter_.end();
 }
 
-void QtPrintJob::NewPage() {
-    if (painter_.isActive()) printer_->newPage();
+void QtPdfDocument::NewPage() {
+    if (painter_.isActive()) writer_->newPage();
 }
 
-bool QtPrintJob::EndDocument() {
-    return painter_.isActive() && painter_.end();
+bool QtPdfDocument::EndDocument() {
+    if (!painter_.isActive() || !painter_.end()) {
+        file_->cancelWriting();
+        return false;
+    }
+    return file_->commit();
 }
 
-QtPageImage::QtPageImage() : QtSurface("ImageBuilder") {
+QtPageImage::QtPageImage(const QPageSize& size) : QtSurface("ImageBuilder") {
     const auto pixels = [](double mm) {
         return static_cast<int>(mm / kMillimetresPerInch * kPageDpi + 0.5);
     };
-    image_ = QImage(pixels(210), pixels(297), QImage::Format_RGB32);
+    const QSizeF paper = size.size(QPageSize::Millimeter);
+    image_ = QImage(pixels(paper.width()), pixels(paper.height()), QImage::Format_RGB32);
     const int dotsPerMetre = static_cast<int>(kPageDpi / 0.0254 + 0.5);
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
@@ -179,7 +206,9 @@ bool QtPageImage::SaveBitmap(const std::string& path) {
     // The picture is saved with its painter ended, and painting goes on afterwards.
     const QRectF area = Area();
     painter_.end();
-    const bool saved = image_.save(Q(path), "BMP");
+    const bool png =
+        QString::fromStdString(path).endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const bool saved = image_.save(Q(path), png ? "PNG" : "BMP");
     Begin(&image_, area);
     return saved;
 }

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: MIT
-// Drawing surfaces over QPainter: a print job on a QPrinter (a system printer or a PDF file)
-// and an A4 page picture in a QImage that is saved as a bitmap file. The user scale maps onto
-// the printable area; fonts keep their point size and line widths count screen pixels
-// (1/96 inch) whatever the device's resolution.
+// Drawing surfaces over QPainter (Qt Gui only, so the batch program can write reports too):
+// a PDF document, a page picture in a QImage saved as a BMP or PNG file, and the base of the
+// printer's surface. The user scale maps onto the printable area with one scale for both
+// directions, so nothing is stretched on paper of another shape (Letter as well as A4): the
+// page keeps its proportions, centred across and from the top. Fonts keep their point size
+// and line widths count screen pixels (1/96 inch) whatever the device's resolution.
 #pragma once
 
 #include "platform/drawing_surface.h"
 
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QRectF>
 #include <memory>
 
-class QPrinter;
+class QPdfWriter;
+class QSaveFile;
 
 namespace tw {
 
@@ -40,8 +44,9 @@ protected:
     QPainter painter_;
 
 private:
-    double PixelsPerUnitX() const { return area_.width() / ScaleWidth(); }
-    double PixelsPerUnitY() const { return area_.height() / ScaleHeight(); }
+    double PixelsPerUnit() const;
+    double PixelsPerUnitX() const { return PixelsPerUnit(); }
+    double PixelsPerUnitY() const { return PixelsPerUnit(); }
     QPointF Map(double x, double y) const;
     QFont CurrentFont() const;
     QPen PenOf(std::int32_t colour) const;
@@ -52,22 +57,29 @@ private:
     QRectF area_;
 };
 
-// One print job: the pages go to the printer when the document ends.
-class QtPrintJob : public QtSurface {
+// The paper of the user's locale: Letter where letter paper is the custom (the United States
+// and Canada and others that measure in US units), A4 elsewhere.
+QPageSize LocalePageSize();
+
+// A PDF document: written to a temporary file beside the target, which takes the target's
+// place only when the document ends well, so a failed export leaves an older file as it was.
+class QtPdfDocument : public QtSurface {
 public:
-    explicit QtPrintJob(std::unique_ptr<QPrinter> printer);
-    ~QtPrintJob() override;
+    QtPdfDocument(const std::string& path, const std::string& title, const QPageSize& size);
+    ~QtPdfDocument() override;
     void NewPage() override;
     bool EndDocument() override;
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
 };
 
-// An A4 page picture at 150 dots per inch inside 10 mm margins, as the printed page.
+// A page picture at 150 dots per inch inside 10 mm margins, as the printed page; saved as
+// a PNG file when the name ends in ".png", as a bitmap otherwise.
 class QtPageImage : public QtSurface {
 public:
-    QtPageImage();
+    explicit QtPageImage(const QPageSize& size = QPageSize(QPageSize::A4));
     ~QtPageImage() override;
     void Clear() override;
     bool SaveBitmap(const std::string& path) override;

@@ -92,8 +92,8 @@ void FrmMain::SaveJob() {
     if (!CurrentJobFile.empty())
         dialog.fileName = std::filesystem::path(CurrentJobFile).filename().string();
     dialog.initialFolder = JobFolder;
-    dialog.filter =
-        "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension + "|Bitmaps (*.bmp)|*.bmp";
+    dialog.filter = "Job Files (*." + JobFileExtension + ")|*." + JobFileExtension +
+                    "|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png";
     dialog.filterIndex = 1;
     // The program asks before overwriting (message 2), in the job's language; the dialog
     // does not ask as well.
@@ -101,7 +101,7 @@ void FrmMain::SaveJob() {
     const std::string chosen = platform.FileDialog(dialog);
     if (chosen.empty()) return;
 
-    if (EndsWith(LowerCase(chosen), ".bmp")) {
+    if (EndsWith(LowerCase(chosen), ".bmp") || EndsWith(LowerCase(chosen), ".png")) {
         SaveReportBitmaps(chosen);
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The menu buttons BUTT(i), each with its SHADOW(i). Buttons 0 to 14 stand in the menu
-// column; a page button i opens FRAME(i + 1). Buttons 15 and up stand on the pages.
+// column with button 22; a page button i opens FRAME(i + 1). Buttons 15 to 21 stand on the
+// pages.
 #pragma once
 
 namespace tw::button {
@@ -27,9 +28,16 @@ enum Menu : int {
     NewJob = 19,
     CheckForUpdates = 20,
     DeleteProduct = 21,
+    // Writes the report as a PDF file; it stands in the menu column below Print.
+    ExportPdf = 22,
 };
 
 // The last button of the menu column.
 constexpr int LastInColumn = Mail;
+
+// Buttons 0 to 14 and the PDF export stand in the menu column.
+constexpr bool InMenuColumn(int b) {
+    return b <= LastInColumn || b == ExportPdf;
+}
 
 } // namespace tw::button

@@ -4,6 +4,10 @@
 #include "base/text.h"
 #include "platform/version.h"
 
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+
 namespace tw {
 
 Headless::Headless(std::string installFolder, std::filesystem::path configFolder)
@@ -76,8 +80,9 @@ TextExtent Headless::MeasureText(const std::string& text, const Font& font) {
     return {static_cast<int>(chars) * perChar, static_cast<int>(195 * scale)};
 }
 
-std::shared_ptr<DrawingSurface> Headless::PrinterDialog() {
+std::shared_ptr<DrawingSurface> Headless::PrinterDialog(const std::string& documentName) {
     ++printerDialogs_;
+    documentNames_.push_back(documentName);
     const bool print = !printerAnswers_.empty() && printerAnswers_.front();
     if (!printerAnswers_.empty()) printerAnswers_.pop_front();
     if (!print) return nullptr;
@@ -91,14 +96,54 @@ std::shared_ptr<DrawingSurface> Headless::NewPageImage() {
 }
 
 bool Headless::SendMail(const std::string& recipient, const std::string& subject,
-                        const std::string& body, const std::string& attachment) {
+                        const std::string& body, const std::vector<std::string>& attachments) {
     if (!mailWorks_) return false;
-    mails_.push_back({recipient, subject, body, attachment});
+    mails_.push_back({recipient, subject, body, attachments});
     return true;
+}
+
+namespace {
+
+// A recorded document that writes its record to a file when it ends.
+class RecordedDocument : public RecordingSurface {
+public:
+    explicit RecordedDocument(std::string path) : RecordingSurface("Pdf"), path_(std::move(path)) {}
+    bool EndDocument() override {
+        RecordingSurface::EndDocument();
+        std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : Lines())
+            out << line << '\n';
+        return static_cast<bool>(out.flush());
+    }
+
+private:
+    std::string path_;
+};
+
+} // namespace
+
+std::shared_ptr<DrawingSurface> Headless::NewPdfDocument(const std::string& path,
+                                                         const std::string& title) {
+    (void)title;
+    pdfDocuments_.push_back(std::make_shared<RecordedDocument>(path));
+    return pdfDocuments_.back();
 }
 
 std::string Headless::DateText() {
     return date_.empty() ? Platform::DateText() : date_;
+}
+
+std::string Headless::DateText(const std::string& format) {
+    std::tm day{};
+    if (date_.empty()) return Platform::DateText(format);
+    // A clock set to a date that is not year-month-day shows that text as it is.
+    if (std::sscanf(date_.c_str(), "%d-%d-%d", &day.tm_year, &day.tm_mon, &day.tm_mday) != 3)
+        return date_;
+    day.tm_year -= 1900;
+    day.tm_mon -= 1;
+    char text[64] = {};
+    std::strftime(text, sizeof text, format.c_str(), &day);
+    return text;
 }
 
 std::string Headless::TimeText() {

@@ -64,19 +64,28 @@ public:
         std::string recipient;
         std::string subject;
         std::string body;
-        std::string attachment;
+        std::vector<std::string> attachments;
     };
-    std::shared_ptr<DrawingSurface> PrinterDialog() override;
+    std::shared_ptr<DrawingSurface> PrinterDialog(const std::string& documentName = "") override;
+    // The PDF document is its drawing record, written to the path when it ends.
+    std::shared_ptr<DrawingSurface> NewPdfDocument(const std::string& path,
+                                                   const std::string& title) override;
     std::shared_ptr<DrawingSurface> NewPageImage() override;
     bool SendMail(const std::string& recipient, const std::string& subject, const std::string& body,
-                  const std::string& attachment) override;
+                  const std::vector<std::string>& attachments) override;
     std::string DateText() override;
+    std::string DateText(const std::string& format) override;
     std::string TimeText() override;
     void QueuePrinterAnswer(bool print) { printerAnswers_.push_back(print); }
     int PrinterDialogsShown() const { return printerDialogs_; }
     const std::vector<std::shared_ptr<RecordingSurface>>& PrintJobs() const { return printJobs_; }
     const std::vector<std::shared_ptr<RecordingSurface>>& PageImages() const { return pageImages_; }
     const std::vector<SentMail>& Mails() const { return mails_; }
+    const std::vector<std::shared_ptr<RecordingSurface>>& PdfDocuments() const {
+        return pdfDocuments_;
+    }
+    // The document names the printer dialogs proposed.
+    const std::vector<std::string>& PrintedDocumentNames() const { return documentNames_; }
     void SetMailWorks(bool works) { mailWorks_ = works; }
     void SetClock(const std::string& date, const std::string& time) {
         date_ = date;
@@ -125,6 +134,8 @@ private:
     std::vector<std::shared_ptr<RecordingSurface>> printJobs_;
     std::vector<std::shared_ptr<RecordingSurface>> pageImages_;
     std::vector<SentMail> mails_;
+    std::vector<std::string> documentNames_;
+    std::vector<std::shared_ptr<RecordingSurface>> pdfDocuments_;
     bool mailWorks_ = true;
     std::string date_;
     std::string time_;

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -129,24 +130,50 @@ public:
 
     // --- Reports: printer, page pictures, mail, date and time ---------------------------
     // The printer dialog: the chosen printer (or PDF file) as the surface of one print job;
-    // nothing when the user cancelled or the machine has no printer.
-    virtual std::shared_ptr<DrawingSurface> PrinterDialog() { return nullptr; }
+    // nothing when the user cancelled or the machine has no printer. The document name is
+    // proposed for printing to a file.
+    virtual std::shared_ptr<DrawingSurface> PrinterDialog(const std::string& documentName = "") {
+        (void)documentName;
+        return nullptr;
+    }
+    // A print preview of the pages `draw` puts on a surface, from which the user prints;
+    // false when the machine has no preview (the caller then prints directly).
+    virtual bool PrintPreview(const std::string& documentName,
+                              const std::function<void(DrawingSurface&)>& draw) {
+        (void)documentName;
+        (void)draw;
+        return false;
+    }
+    // A PDF document written to path when it ends (vector text, fonts embedded); nothing
+    // when the machine cannot write one.
+    virtual std::shared_ptr<DrawingSurface> NewPdfDocument(const std::string& path,
+                                                           const std::string& title) {
+        (void)path;
+        (void)title;
+        return nullptr;
+    }
     // An empty off-screen page to draw a report page on and save as a bitmap file; nothing
     // when the machine cannot make one.
     virtual std::shared_ptr<DrawingSurface> NewPageImage() { return nullptr; }
     // Hands a message to the desktop's mail program, which shows it for the user to review
-    // and send; recipient and attachment may be empty. False when nothing took it.
+    // and send; recipient and attachments may be empty. False when no mail program could
+    // be started.
     virtual bool SendMail(const std::string& recipient, const std::string& subject,
-                          const std::string& body, const std::string& attachment) {
+                          const std::string& body, const std::vector<std::string>& attachments) {
         (void)recipient;
         (void)subject;
         (void)body;
-        (void)attachment;
+        (void)attachments;
         return false;
     }
     // Today's date and the time now in the machine's short formats.
     virtual std::string DateText() { return LocalTimeText("%Y-%m-%d"); }
     virtual std::string TimeText() { return LocalTimeText("%H:%M:%S"); }
+    // Today's date in a strftime format (the resource file's, so that the date follows its
+    // language).
+    virtual std::string DateText(const std::string& format) {
+        return LocalTimeText(format.c_str());
+    }
     static std::string LocalTimeText(const char* format) {
         const std::time_t now = std::time(nullptr);
         std::tm local{};

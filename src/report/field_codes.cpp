@@ -6,6 +6,7 @@
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
@@ -86,9 +87,12 @@ std::string ExpandFieldCode(const std::string& code, FieldSource& source) {
     case ',':
         return source.Text(NumberOf(Mid(code, 2, 3))) + ", " + source.Text(n);
     case '*': {
+        // Shown as the fields show numbers: whole above 1000, else at most two decimals.
         const double product = ValueOf(source.Text(NumberOf(Mid(code, 2, 3))), decimal) *
                                ValueOf(source.Text(n), decimal);
-        return FormatNumber(product, decimal, 7);
+        const double shown =
+            std::fabs(product) > 1000 ? Int(product + 0.5) : Int(product * 100 + 0.5) / 100;
+        return FormatNumber(shown, decimal, 12);
     }
     case 'h': {
         const double runTime = ValueOf(source.Text(field::RunTime), decimal);
@@ -96,9 +100,17 @@ std::string ExpandFieldCode(const std::string& code, FieldSource& source) {
         return FormatNumber(Int(ValueOf(source.Text(n), decimal) / runTime), decimal, 7);
     }
     case 'N': {
+        // The room's length, width and height are its size for a rectangle of 4 walls, or
+        // with the surface list off; other rooms have no such size and print nothing.
         if (n >= field::RoomLength && n <= field::RoomHeight &&
-            !source.RadioChosen(option::FourWalls))
-            return "P2";
+            !source.RadioChosen(option::FourWalls)) {
+            const std::vector<int> radios = source.RadioNumbers();
+            const bool sizeOnly = std::find(radios.begin(), radios.end(), option::SizeOnly) != radios.end() &&
+                                  source.RadioChosen(option::SizeOnly);
+            if (!sizeOnly) return std::string();
+            const std::string text = source.Text(n);
+            return IsNumeric(text, decimal) ? text : std::string();
+        }
         const std::string text = source.Text(n);
         return IsNumeric(text, decimal) ? text : "0";
     }

@@ -10,7 +10,7 @@ namespace tw {
 
 void FrmMain::HideButtonShadows() {
     for (auto& [i, shadow] : SHADOW)
-        if (i <= button::LastInColumn) shadow.Visible = false;
+        if (button::InMenuColumn(i)) shadow.Visible = false;
 }
 
 void FrmMain::HideAllPages() {
@@ -51,6 +51,9 @@ void FrmMain::BUTT_Click(int index) {
         break;
     case button::JobFiles:
         ShowJobPage();
+        break;
+    case button::ExportPdf:
+        ExportPdf();
         break;
     case button::Exit:
         if (ConfirmClose()) throw ProgramEnd{0};

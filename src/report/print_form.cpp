@@ -106,13 +106,110 @@ void ReadText(ValueStream& in, TextCommand& t) {
     t.colour = in.Whole();
 }
 
-// How many values a command takes after its keyword.
-std::size_t ValueCount(const std::string& keyword) {
+// How many values a command takes after its keyword; -1 for a word that is no command.
+int ValueCount(const std::string& keyword) {
     if (keyword == "SHAPE") return 9;
     if (keyword == "PICTURE") return 7;
-    if (keyword == "TEXT") return 9;
+    if (keyword == "TEXT" || keyword == "RTEXT") return 9;
     if (keyword == "MTEXT") return 11;
-    return 0;
+    if (keyword == "ROWS") return 5;
+    if (keyword == "IF" || keyword == "CONTINUATION") return 1;
+    if (keyword == "SECTION") return 3;
+    if (keyword == "ELSE" || keyword == "END") return 0;
+    return -1;
+}
+
+void ReadCommand(const std::string& keyword, ValueStream& values, PrintStep& step) {
+    using K = PrintStep::Kind;
+    if (keyword == "SHAPE") {
+        step.kind = K::Shape;
+        ReadShape(values, step.shape);
+    } else if (keyword == "PICTURE") {
+        step.kind = K::Picture;
+        ReadPicture(values, step.picture);
+    } else if (keyword == "ROWS") {
+        step.kind = K::Rows;
+        RowsCommand& r = step.rows;
+        r.grid = values.Whole();
+        r.column = values.Whole();
+        r.keyRow = values.Whole();
+        r.rows = values.Whole();
+        r.pitch = values.Whole();
+        if (r.rows < 1 || r.column < 0 || r.keyRow < 0)
+            throw BadValue("Invalid ROWS block on line " + std::to_string(step.line));
+    } else if (keyword == "SECTION") {
+        step.kind = K::Section;
+        step.section.grid = values.Whole();
+        step.section.top = values.Whole();
+        step.section.height = values.Whole();
+    } else if (keyword == "IF") {
+        step.kind = K::If;
+        step.condition = values.Text();
+    } else if (keyword == "CONTINUATION") {
+        step.kind = K::Continuation;
+        step.section.top = values.Whole();
+    } else if (keyword == "ELSE") {
+        step.kind = K::Else;
+    } else if (keyword == "END") {
+        step.kind = K::End;
+    } else {
+        step.kind = K::Text;
+        step.text.multiLine = keyword == "MTEXT";
+        step.text.rightAligned = keyword == "RTEXT";
+        ReadText(values, step.text);
+    }
+}
+
+// Links every block to the step that ends it. An END without a block, or an ELSE outside an
+// IF, is a fault of the form and becomes an error step; a block left open runs to the end
+// of the form, or of the part (page or continuation) it stands in.
+void LinkBlocks(PrintForm& form) {
+    using K = PrintStep::Kind;
+    std::vector<std::size_t> open;
+    auto closeAll = [&](std::size_t at) {
+        for (std::size_t b : open)
+            form.steps[b].blockEnd = at;
+        open.clear();
+    };
+    form.continuation = form.steps.size();
+    for (std::size_t i = 0; i < form.steps.size(); ++i) {
+        PrintStep& step = form.steps[i];
+        switch (step.kind) {
+        case K::Rows:
+        case K::If:
+        case K::Section:
+            open.push_back(i);
+            break;
+        case K::Else:
+            if (open.empty() || form.steps[open.back()].kind != K::If) {
+                step.kind = K::Error;
+                step.error = "ELSE without IF on line " + std::to_string(step.line);
+                break;
+            }
+            form.steps[open.back()].blockEnd = i;
+            open.back() = i;
+            break;
+        case K::End:
+            if (open.empty()) {
+                step.kind = K::Error;
+                step.error = "END without a block on line " + std::to_string(step.line);
+                break;
+            }
+            form.steps[open.back()].blockEnd = i;
+            open.pop_back();
+            break;
+        case K::Continuation:
+            closeAll(i);
+            if (form.continuation == form.steps.size()) {
+                form.continuation = i;
+                form.continuationBottom = step.section.top;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    closeAll(form.steps.size());
 }
 
 } // namespace
@@ -136,11 +233,12 @@ PrintForm ReadPrintForm(const std::string& text) {
     std::size_t index = 3;
     while (index < fields.size()) {
         const std::string keyword = fields[index].text;
-        const std::size_t count = ValueCount(keyword);
-        if (count == 0) {
+        const int arity = ValueCount(keyword);
+        if (arity < 0) {
             ++index;
             continue;
         }
+        const auto count = static_cast<std::size_t>(arity);
         PrintStep step;
         step.line = fields[index].line;
         if (index + count >= fields.size()) {
@@ -154,17 +252,7 @@ PrintForm ReadPrintForm(const std::string& text) {
         ValueStream values(
             std::vector<NotationField>(first, first + static_cast<std::ptrdiff_t>(count)));
         try {
-            if (keyword == "SHAPE") {
-                step.kind = PrintStep::Kind::Shape;
-                ReadShape(values, step.shape);
-            } else if (keyword == "PICTURE") {
-                step.kind = PrintStep::Kind::Picture;
-                ReadPicture(values, step.picture);
-            } else {
-                step.kind = PrintStep::Kind::Text;
-                step.text.multiLine = keyword == "MTEXT";
-                ReadText(values, step.text);
-            }
+            ReadCommand(keyword, values, step);
         } catch (const BadValue& e) {
             step.kind = PrintStep::Kind::Error;
             step.error = e.what();
@@ -172,6 +260,7 @@ PrintForm ReadPrintForm(const std::string& text) {
         form.steps.push_back(step);
         index += count + 1;
     }
+    LinkBlocks(form);
     return form;
 }
 

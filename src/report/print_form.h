@@ -10,6 +10,20 @@
 //   "TEXT", field code, x, y, font name, bold, italic, font size, underline, colour
 //   "MTEXT", field code, x, y, width, height, font name, bold, italic, font size, underline,
 //            colour
+//   "RTEXT", as TEXT, with x the right edge of the text (for columns of numbers)
+//
+// Blocks group commands; each ends with "END":
+//   "ROWS", grid, column, key row, rows, pitch: one table row, designed for the item in
+//            `column` of the grid; it is drawn for every item from that column on whose
+//            key-row cell holds a text, each `pitch` further down, at most `rows` of them
+//            on the page. Cell codes of the grid that name `column` read the item's column.
+//   "IF", field code [ ... "ELSE" ... ]: drawn only when the code's text is neither empty
+//            nor a number equal to 0 (the part after ELSE otherwise).
+//   "SECTION", grid, top, height: a part of a continuation page, drawn only when items of
+//            the grid were left over; designed as if it stood at `top` with one row, it is
+//            moved up below the sections above it and grows by the pitch of its rows.
+// "CONTINUATION", bottom: the commands after it lay out the continuation pages that take
+// the items a page's ROWS blocks could not hold; their rows end above `bottom`.
 //
 // Shape kinds RECTANGLE, SQUARE, OVAL and CIRCLE take a, b, c, d as left, top, width and
 // height, LINE as x1, y1, x2, y2. Picture kinds are PRINTLOGO and GEOMETRY. Colours are RGB
@@ -38,11 +52,13 @@ struct PictureCommand {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-// TEXT and MTEXT (multiLine: wrapped into the box of width by height).
+// TEXT and MTEXT (multiLine: wrapped into the box of width by height) and RTEXT
+// (rightAligned: x is the right edge).
 struct TextCommand {
     std::string code;
     int x = 0, y = 0;
     bool multiLine = false;
+    bool rightAligned = false;
     int width = 0, height = 0;
     std::string font;
     bool bold = false, italic = false;
@@ -51,14 +67,37 @@ struct TextCommand {
     std::int32_t colour = 0;
 };
 
+// ROWS and SECTION blocks.
+struct RowsCommand {
+    int grid = 0;
+    int column = 2;
+    int keyRow = 0;
+    int rows = 1;
+    int pitch = 0;
+};
+
+struct SectionCommand {
+    int grid = 0;
+    int top = 0;
+    int height = 0;
+};
+
 struct PrintStep {
-    enum class Kind { Shape, Picture, Text, Error };
+    enum class Kind { Shape, Picture, Text, Error, Rows, If, Else, End, Section, Continuation };
     Kind kind = Kind::Error;
     // Line of the form on which the keyword stands.
     int line = 0;
     ShapeCommand shape;
     PictureCommand picture;
     TextCommand text;
+    RowsCommand rows;
+    SectionCommand section;
+    // For Kind::If: the code whose text decides; for Kind::Continuation: the bottom of the
+    // rows in section.top.
+    std::string condition;
+    // For Rows, If, Else and Section: the index of the step that ends the block (its END,
+    // or the ELSE of an IF); the size of the steps when the block is not closed.
+    std::size_t blockEnd = 0;
     // For Kind::Error: why the command could not be read.
     std::string error;
 };
@@ -70,6 +109,10 @@ struct PrintForm {
     // False when the header could not be read; the form then has no steps.
     bool headerRead = false;
     std::vector<PrintStep> steps;
+    // Index of the CONTINUATION step; the size of the steps when the form has none.
+    std::size_t continuation = 0;
+    // The bottom of the rows on continuation pages.
+    int continuationBottom = 0;
 };
 
 // Reads a print form (UTF-8 text). A command whose values cannot be read becomes an Error

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "report/report_texts.h"
 
+#include <cctype>
+
 namespace tw {
-
-namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-} // namespace
 
 const char* const kMailSubject = "Coldwright Mail.";
 
@@ -22,11 +15,25 @@ std::string MailBody(const std::vector<std::string>& details) {
     return body + rule + "\r\n";
 }
 
-std::vector<std::string> PageBitmapNames(const std::string& chosen) {
-    // The name less "bmp", keeping its dot; a page file's own "Page_n." goes too.
+std::vector<std::string> PageBitmapNames(const std::string& chosen, int pages) {
+    // The name less "bmp" or "png", keeping its dot; a page file's own "Page_n." goes too.
     std::string base = chosen.substr(0, chosen.size() >= 3 ? chosen.size() - 3 : 0);
-    if (EndsWith(base, ".Page_1.") || EndsWith(base, ".Page_2.")) base.erase(base.size() - 7);
-    return {base + "Page_1.bmp", base + "Page_2.bmp"};
+    std::string extension = chosen.substr(base.size());
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    extension = extension == "png" ? "png" : "bmp";
+    const std::size_t dot = base.size() >= 2 ? base.rfind('.', base.size() - 2) : std::string::npos;
+    if (dot != std::string::npos && base.compare(dot, 6, ".Page_") == 0) {
+        const std::string number = base.substr(dot + 6, base.size() - dot - 7);
+        if (!number.empty() && number.size() <= 4 &&
+            number.find_first_not_of("0123456789") == std::string::npos &&
+            std::stoul(number) >= 1 && std::stoul(number) <= static_cast<unsigned long>(pages))
+            base.erase(dot + 1);
+    }
+    std::vector<std::string> names;
+    for (int p = 1; p <= pages; ++p)
+        names.push_back(base + "Page_" + std::to_string(p) + "." + extension);
+    return names;
 }
 
 } // namespace tw

@@ -22,6 +22,13 @@ void FrmMain::StartHyperlink(const std::string& target) {
     LogWrite(">Start Hyperlink '" + target + "'");
     const int response = platform.OpenDocument(target);
     LogWrite("Shell Execute responce = " + std::to_string(response));
+    // Nothing on the desktop could open it: the user learns why nothing happened.
+    if (response <= 32 && MessageTable.size() > 44 && !MessageTable[44][1].empty()) {
+        std::string text = MessageTable[44][1];
+        const std::size_t at = text.find("%1");
+        if (at != std::string::npos) text.replace(at, 2, target);
+        MessageBox(MessageTable[44][0], text, mb::OkOnly + mb::Information);
+    }
 }
 
 void FrmMain::SPECLINK_Click(int index) {

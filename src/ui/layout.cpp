@@ -83,7 +83,7 @@ void PlaceMenuButtons(FrmMain& w) {
         Label& button = w.BUTT[i];
         button.Transparent = true;
         button.ForeColor = w.Colours.ButtonText;
-        int offset = i <= button::Mail ? 10 : 0;
+        int offset = button::InMenuColumn(i) ? 10 : 0;
         button.container = shadow.container;
         button.Left = shadow.Left + offset;
         button.Top = shadow.Top + offset;

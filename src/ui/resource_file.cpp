@@ -91,7 +91,8 @@ double Val(const std::string& text) {
 }
 
 void FrmMain::ReadResourceFile() {
-    MessageTable.assign(26, {});
+    // Messages 0 to 49: the classic 0 to 25 and those added since.
+    MessageTable.assign(50, {});
     LanguageLocale.clear();
     ErrorTexts.assign(101, "");
     LogWrite(">ReadResourceFile()");

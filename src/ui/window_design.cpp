@@ -4,6 +4,8 @@
 // FRAME(1) with fields 0-199, button 2 opens FRAME(3) with the 200s, and so on).
 #include "ui/window_design.h"
 
+#include "names/buttons.h"
+
 #include <initializer_list>
 
 namespace tw {
@@ -184,7 +186,7 @@ void AddPages(Form& f) {
 void AddMenu(Form& f) {
     // Column order as a contractor works through a job; button 9 (exit) is placed above the
     // thumbnail logo by the layout.
-    const int order[] = {1, 0, 2, 6, 3, 4, 5, 7, 8, 10, 11, 13, 14, 12};
+    const int order[] = {1, 0, 2, 6, 3, 4, 5, 7, 8, 10, 11, 13, button::ExportPdf, 14, 12};
     int slot = 0;
     for (int i : order)
         AddMenuButton(f, i, kWindow, kMenuLeft, 120 + slot++ * kMenuPitch, kMenuWidth);
@@ -198,7 +200,8 @@ void AddMenu(Form& f) {
 }
 
 void AddSingles(Form& f) {
-    const int hintTop = 120 + 14 * kMenuPitch + 60;
+    // Fifteen buttons in the column, the hint box below them.
+    const int hintTop = 120 + 15 * kMenuPitch + 30;
     Place(f.HintBoxCaption, kWindow, kMenuLeft, hintTop, kMenuWidth, 240);
     f.HintBoxCaption.FontBold = true;
     f.HintBoxCaption.Transparent = true;

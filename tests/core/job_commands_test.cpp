@@ -110,7 +110,8 @@ TEST_F(JobCommands, SaveWritesAJobFileAndAsksBeforeReplacingOne) {
     FileDialogRequest asked = machine.FileDialogs()[0];
     EXPECT_TRUE(asked.save);
     EXPECT_EQ(asked.fileName, "");
-    EXPECT_EQ(asked.filter, "Job Files (*.wic)|*.wic|Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(asked.filter,
+              "Job Files (*.wic)|*.wic|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png");
     EXPECT_EQ(asked.filterIndex, 1);
     EXPECT_EQ(asked.flags, 4) << "the program asks before overwriting, the dialog does not";
     EXPECT_TRUE(w->JobModified) << "cancelled";

@@ -99,8 +99,12 @@ TEST_F(ReportCommands, MailCarriesTheSavedJobAndTheUsersDetails) {
     ASSERT_EQ(machine.Mails().size(), 1u);
     const Headless::SentMail& mail = machine.Mails()[0];
     EXPECT_EQ(mail.recipient, "buyer@dairy.example");
-    EXPECT_EQ(mail.subject, "Coldwright Mail.");
-    EXPECT_EQ(mail.attachment, job);
+    EXPECT_EQ(mail.subject, "Coldwright Mail. dairy");
+    // The report goes as a PDF named like the job, then the job itself.
+    ASSERT_EQ(mail.attachments.size(), 2u);
+    EXPECT_EQ(fs::path(mail.attachments[0]).filename(), "dairy.pdf");
+    EXPECT_TRUE(fs::exists(mail.attachments[0]));
+    EXPECT_EQ(mail.attachments[1], job);
     const std::string rule(41, '-');
     std::string body = " \r\n" + rule + "\r\nSent From :\r\n\tKim Lee\r\n";
     for (int n = 701; n <= 715; ++n)
@@ -120,15 +124,17 @@ TEST_F(ReportCommands, MailWithoutAJobFileHasNoAttachment) {
     w->BUTT_Click(14);
     ASSERT_EQ(machine.Mails().size(), 1u);
     EXPECT_EQ(machine.Mails()[0].recipient, remembered);
-    EXPECT_EQ(machine.Mails()[0].attachment, "");
+    ASSERT_EQ(machine.Mails()[0].attachments.size(), 1u) << "the report only";
+    EXPECT_EQ(fs::path(machine.Mails()[0].attachments[0]).extension(), ".pdf");
     EXPECT_EQ(w->GetSetting("EmailTo", "<not written>"), "<not written>");
 
-    // Without a mail program nothing is sent and nothing is shown.
+    // Without a mail program nothing is sent, and the user is told so.
     machine.SetMailWorks(false);
     machine.QueueText(remembered);
     w->BUTT_Click(14);
     EXPECT_EQ(machine.Mails().size(), 1u);
-    EXPECT_TRUE(machine.Messages().empty());
+    ASSERT_EQ(machine.Messages().size(), 1u);
+    EXPECT_EQ(machine.Messages()[0].prompt, w->MessageTable[43][1]);
 
     // Cancelling the recipient question sends nothing and forgets nothing.
     machine.SetMailWorks(true);

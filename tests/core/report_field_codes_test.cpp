@@ -65,10 +65,15 @@ TEST_F(FieldCodes, RoomSizesOnlyForARectangularRoom) {
     EXPECT_EQ(X("N013"), "20");
     w->TEXTBOX[700].SetText("N.A.");
     EXPECT_EQ(X("N700"), "0");
+    // A room of 6 walls has no one length, width and height: nothing, never a code.
     w->RADIO[201].SetValue(true);
-    EXPECT_EQ(X("N013"), "P2");
-    EXPECT_EQ(X("N015"), "P2");
+    EXPECT_EQ(X("N013"), "");
+    EXPECT_EQ(X("N015"), "");
     EXPECT_EQ(X("N213"), w->TEXTBOX[213].Text());
+    // With the surface list off, the typed size is the room's.
+    w->RADIO[204].SetValue(true);
+    w->TEXTBOX[13].SetText("12");
+    EXPECT_EQ(X("N013"), "12");
 }
 
 TEST_F(FieldCodes, TheFirstChosenOptionButtonFromTheNumberOn) {
@@ -97,8 +102,7 @@ TEST_F(FieldCodes, GridCells) {
 
 TEST_F(FieldCodes, PageDateTimeAndJobFile) {
     installation.Machine().SetClock("14/05/2024", "09:30");
-    w->CurrentPage = "1";
-    w->PageCount = "2";
+    w->Report.SetPage(1, 2);
     EXPECT_EQ(X("PPAGE"), "Page 1 of 2");
     EXPECT_EQ(X("PDATE"), "14/05/2024");
     EXPECT_EQ(X("PTIME"), "09:30");

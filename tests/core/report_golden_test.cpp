@@ -25,8 +25,7 @@ std::string DrawPage(int page) {
     installation.Machine().SetClock("2024-05-14", "09:30:00");
     auto w = installation.Start();
     RecordingSurface surface("ImageBuilder");
-    w->CurrentPage = std::to_string(page);
-    w->PageCount = "2";
+    w->Report.SetPage(page, 2);
     w->PrintFile(w->OpDataFolder + (page == 1 ? w->PrintFormFile1 : w->PrintFormFile2), surface,
                  w->WrapBox, false);
     for (const std::string& line : w->Log.DumpLines())

@@ -90,16 +90,22 @@ TEST_F(PrintFileTest, ThePrintLogoAndThePlanOfTheChosenRoomShape) {
                                                   "PICTURE roomgrid.png 5000 0 1600 1200"}));
 }
 
-TEST_F(PrintFileTest, MultiLineTextsWrapAndStopAtTheirHeight) {
-    // On this page a 10-point character is 84 units wide and a line 185 units high.
+TEST_F(PrintFileTest, MultiLineTextsWrapAndShrinkOrEndInAMarkToFitTheirHeight) {
+    // On this page a 10-point character is 84 units wide and a line 185 units high: three
+    // lines do not fit 400 units, two lines of 8 points (148 units apart) do.
     w->TEXTBOX[716].SetText("aaaa bbbb cccc dddd eeee");
     const auto lines =
-        Draw("\"MTEXT\",\"T716\",500,1000,1000,200,\"Arial\",#FALSE#,#FALSE#,10,#FALSE#,0\r\n");
+        Draw("\"MTEXT\",\"T716\",500,1000,1000,400,\"Arial\",#FALSE#,#FALSE#,10,#FALSE#,0\r\n");
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.end()),
-              (std::vector<std::string>{"TEXT 500 1000 \"Arial\" 10 #000000 \"aaaa bbbb\"",
-                                        "TEXT 500 1185 \"Arial\" 10 #000000 \"cccc dddd\""}));
+              (std::vector<std::string>{"TEXT 500 1000 \"Arial\" 8 #000000 \"aaaa bbbb cccc\"",
+                                        "TEXT 500 1148 \"Arial\" 8 #000000 \"dddd eeee\""}));
     EXPECT_EQ(w->WrapBox.Caption(), "aaaa bbbb cccc dddd eeee");
     EXPECT_EQ(w->WrapBox.Width, 1000);
+    // Too long for one line even at 70 %: the line that fits ends in an ellipsis.
+    w->TEXTBOX[716].SetText("aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj");
+    const auto cut =
+        Draw("\"MTEXT\",\"T716\",500,1000,1000,200,\"Arial\",#FALSE#,#FALSE#,10,#FALSE#,0\r\n");
+    EXPECT_EQ(cut.back(), "TEXT 500 1000 \"Arial\" 7 #000000 \"aaaa bbbb cccc\u2026\"");
 }
 
 TEST_F(PrintFileTest, AFailingStepIsLoggedAndThePageGoesOn) {

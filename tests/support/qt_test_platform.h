@@ -51,9 +51,12 @@ public:
     std::string InputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
-    std::shared_ptr<DrawingSurface> PrinterDialog() override {
+    std::shared_ptr<DrawingSurface> PrinterDialog(const std::string& = "") override {
         calls.push_back("printer dialog");
         return nullptr;
+    }
+    bool PrintPreview(const std::string&, const std::function<void(DrawingSurface&)>&) override {
+        return false;
     }
     int OpenDocument(const std::string& target) override {
         calls.push_back("open " + target.substr(target.find_last_of('/') + 1));
@@ -65,7 +68,7 @@ public:
         return true;
     }
     bool SendMail(const std::string&, const std::string& subject, const std::string&,
-                  const std::string&) override {
+                  const std::vector<std::string>&) override {
         opened.push_back("mail: " + subject);
         return true;
     }
