@@ -73,12 +73,20 @@ public:
     int BannerLineHeight = 0;
 
     std::string GetSetting(const std::string& key, const std::string& fallback);
+    // A setting that cannot be stored is logged and the user is told once (message 22), as
+    // soon as the resource file has given the message its words.
     void SaveSetting(const std::string& key, const std::string& value);
+    bool SettingsSaveFailed = false;
+    bool SettingsFailureShown = false;
+    void ReportSettingsFailure();
 
     // --- Files and messages --------------------------------------------------------------
     // True when the file is there; when it is not and fatal is set, the file-error message is
     // shown and the program ends.
     bool FileExists(const std::string& path, bool fatal);
+    // The file-error message for a data file that is missing, unreadable or empty; the
+    // program ends.
+    [[noreturn]] void DataFileError(const std::string& path);
     // A data file for sequential reading (through FileExists, fatal).
     LineReader OpenDataFile(const std::string& path);
     // A data file's bytes for record reading (through FileExists, fatal).
@@ -374,6 +382,8 @@ public:
     // Menu commands: print the two report pages (13), save them as bitmap files (11 with a
     // bitmap name), send the saved job by e-mail (14).
     void PrintReport();
+    // False, after message 24, when the resource file named no print form for a page.
+    bool PrintFormsNamed();
     void SaveReportBitmaps(const std::string& chosen);
     void MailJob();
     // The page being drawn and the number of pages, as the page code prints them.

@@ -7,11 +7,37 @@
 
 namespace tw {
 
+namespace {
+
+// The hourglass for the length of a report command, the normal pointer again on every way out.
+class Hourglass {
+public:
+    explicit Hourglass(Platform& platform) : platform_(platform) {
+        platform_.SetMousePointer(MousePointer::Hourglass);
+    }
+    ~Hourglass() { platform_.SetMousePointer(MousePointer::Default); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+
+private:
+    Platform& platform_;
+};
+
+} // namespace
+
+bool FrmMain::PrintFormsNamed() {
+    if (!PrintFormFile1.empty() && !PrintFormFile2.empty()) return true;
+    LogWrite("**** Printer Error :-the resource file names no print form");
+    MessageError(24);
+    return false;
+}
+
 void FrmMain::PrintReport() {
     LogWrite(">PrintReport");
+    if (!PrintFormsNamed()) return;
     const std::shared_ptr<DrawingSurface> printer = platform.PrinterDialog();
     if (!printer) return;
-    platform.SetMousePointer(MousePointer::Hourglass);
+    Hourglass pointer(platform);
     PageCount = "2";
     CurrentPage = "1";
     PrintFile(OpDataFolder + PrintFormFile1, *printer, WrapBox, true);
@@ -19,11 +45,11 @@ void FrmMain::PrintReport() {
     CurrentPage = "2";
     PrintFile(OpDataFolder + PrintFormFile2, *printer, WrapBox, true);
     if (!printer->EndDocument()) LogWrite("**** Printer Error :-the document was not printed");
-    platform.SetMousePointer(MousePointer::Default);
 }
 
 void FrmMain::SaveReportBitmaps(const std::string& chosen) {
     LogWrite(">SaveReportBitmaps(" + chosen + ")");
+    if (!PrintFormsNamed()) return;
     const std::vector<std::string> files = PageBitmapNames(chosen);
     if (FileExists(files[0], false) || FileExists(files[1], false)) {
         const auto& message = MessageTable.at(2);
@@ -34,7 +60,7 @@ void FrmMain::SaveReportBitmaps(const std::string& chosen) {
         LogWrite("**** Printer Error :-no page picture on this machine");
         return;
     }
-    platform.SetMousePointer(MousePointer::Hourglass);
+    Hourglass pointer(platform);
     const std::string forms[] = {PrintFormFile1, PrintFormFile2};
     PageCount = "2";
     for (int p = 0; p < 2; ++p) {
@@ -45,7 +71,6 @@ void FrmMain::SaveReportBitmaps(const std::string& chosen) {
             LogWrite("**** Printer Error :-could not write " + files[static_cast<std::size_t>(p)]);
     }
     page->Clear();
-    platform.SetMousePointer(MousePointer::Default);
 }
 
 void FrmMain::MailJob() {

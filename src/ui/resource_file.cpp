@@ -147,6 +147,8 @@ void FrmMain::ReadResourceFile() {
         TEXTBOX[field::GwpLimit].SetText(limit);
     }
     CFRAME[frame::CurrentJob].Visible = !CurrentJobFile.empty();
+    // A settings save that failed before the messages were read is told now.
+    ReportSettingsFailure();
     ThumbNailLogo.ToolTipText = StringTable[20];
     SPECLINK[0].ToolTipText = StringTable[21];
     SPECLINK[1].ToolTipText = StringTable[22];

@@ -21,9 +21,9 @@ public:
                            const std::string& key, const std::string& fallback) override {
         return settings_.Get(app, section, key, fallback);
     }
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override {
-        settings_.Save(app, section, key, value);
+        return settings_.Save(app, section, key, value);
     }
     int MessageBox(const std::string&, const std::string&, int buttons) override {
         return (buttons & 7) == mb::YesNo ? mb::Yes : mb::Ok;
