@@ -6,6 +6,8 @@ packages=(build-essential cmake qt6-base-dev libgl-dev googletest libgtest-dev l
           libbenchmark-dev fonts-dejavu-core xvfb xauth ccache locales)
 packages+=(nlohmann-json3-dev)
 packages+=(libcurl4-openssl-dev libsodium-dev pkg-config minisign python3 openssl)
+# The sanitizer build and the fuzz targets.
+packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -151,6 +151,9 @@ public:
     // --- Resource and colour files --------------------------------------------------------
     void ReadResourceFile();
     void ReadColourFile();
+    // The records of a resource or colour file, line by line; a record that fails is skipped.
+    void ApplyResourceLines(LineReader& file);
+    void ApplyColourLines(LineReader& file);
     void ApplyResourceRecord(const std::vector<std::string>& fields);
     void ApplyTableRecord(const std::string& code, const std::string& property,
                           const std::string& value);
@@ -350,6 +353,8 @@ public:
     // --- Job loading at start-up ---------------------------------------------------------
     // Loads a job file into the window; false when it could not be read.
     bool JobFileLoad(const std::string& path, bool isTemplate);
+    // The same with the file's bytes already read; path decides the kind of file.
+    bool JobFileLoadBytes(const std::string& bytes, const std::string& path);
 
     // --- Job files -----------------------------------------------------------------------
     // Writes the job to path through a temporary file renamed over it; false (after error
@@ -377,6 +382,9 @@ public:
     // finished as far as possible.
     void PrintFile(const std::string& formPath, DrawingSurface& surface, Label& wrapBox,
                    bool toPrinter);
+    // The same with the form's bytes already read; formPath names it in the log.
+    void PrintFormBytes(const std::string& bytes, const std::string& formPath,
+                        DrawingSurface& surface, Label& wrapBox);
     // The text a print-form field code stands for.
     std::string ExpandField(const std::string& code);
     // Menu commands: print the two report pages (13), save them as bitmap files (11 with a

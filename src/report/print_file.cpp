@@ -77,17 +77,21 @@ void FrmMain::PrintFile(const std::string& formPath, DrawingSurface& surface, La
                         bool toPrinter) {
     LogWrite(">PrintFile " + formPath + ", " + (toPrinter ? "Printer" : surface.Name()) + ", " +
              BoolText(toPrinter) + ", " + ArrayName(wrapBox.ref.array));
-    auto report = [this](const std::string& error) { LogWrite("**** Printer Error :-" + error); };
-
     const auto bytes = ReadFileBytes(ResolveCase(formPath));
     if (!bytes) {
-        report("File not found: " + formPath);
+        LogWrite("**** Printer Error :-File not found: " + formPath);
         return;
     }
+    PrintFormBytes(*bytes, formPath, surface, wrapBox);
+}
+
+void FrmMain::PrintFormBytes(const std::string& bytes, const std::string& formPath,
+                             DrawingSurface& surface, Label& wrapBox) {
+    auto report = [this](const std::string& error) { LogWrite("**** Printer Error :-" + error); };
     surface.SetFillColour(0xFFFFFF);
     surface.SetFillStyle(fill::Transparent);
 
-    const PrintForm form = ReadPrintForm(AnsiToUtf8(*bytes));
+    const PrintForm form = ReadPrintForm(AnsiToUtf8(bytes));
     if (!form.headerRead) {
         report("Bad header in " + formPath);
         return;

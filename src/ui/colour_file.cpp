@@ -53,6 +53,10 @@ void FrmMain::ReadColourFile() {
     TEXTBOX[field::ColourScheme].Tag = shortName;
 
     LineReader file = OpenDataFile(path);
+    ApplyColourLines(file);
+}
+
+void FrmMain::ApplyColourLines(LineReader& file) {
     while (!file.Eof()) {
         auto fields = ParseInput(file);
         if (UpperBound(fields) < 5) continue;
