@@ -153,6 +153,8 @@ public:
     void ReadColourFile();
     // The records of a resource or colour file, line by line; a record that fails is skipped.
     void ApplyResourceLines(LineReader& file);
+    // Empties the lists the resource file fills item by item, before it is read again.
+    void ClearResourceLists();
     void ApplyColourLines(LineReader& file);
     void ApplyResourceRecord(const std::vector<std::string>& fields);
     void ApplyTableRecord(const std::string& code, const std::string& property,

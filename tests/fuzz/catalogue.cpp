@@ -2,6 +2,7 @@
 // Catalogue files: the first byte chooses the reader (condensing-unit ratings or models,
 // cooler ratings, a product list linked to the shipped model keys), the rest is the file.
 #include "select/catalogue.h"
+
 #include "shell/text_file.h"
 
 #include <cstddef>

@@ -2,6 +2,7 @@
 // Data tables: the reader (with the motor table's row check), then every look-up over the
 // table read, at keys taken from its own cells and around them.
 #include "calc/data_table.h"
+
 #include "calc/look_ups.h"
 #include "shell/text_file.h"
 

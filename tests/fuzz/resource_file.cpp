@@ -6,6 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tw::FrmMain& w = tw::fuzz::Window();
     tw::LineReader file(tw::SplitAnsiLines(tw::fuzz::Text(data, size)));
+    w.ClearResourceLists();
     w.ApplyResourceLines(file);
     return 0;
 }

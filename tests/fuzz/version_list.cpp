@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Version lists: the installed and the newest list as the update service reads them.
-#include "shell/text_file.h"
 #include "update/version_list.h"
+
+#include "shell/text_file.h"
 
 #include <cstddef>
 #include <cstdint>
