@@ -8,7 +8,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$here/../.."
 corpus="$here/corpus"
 for d in "$corpus"/*/; do find "$d" -type f ! -name 'regress-*' -delete; done 2>/dev/null || true
-mkdir -p "$corpus"/{job_file,resource_file,colour_file,data_table,catalogue,print_form,launcher_records,version_list,batch}
+mkdir -p "$corpus"/{job_file,resource_file,colour_file,data_table,catalogue,print_form,launcher_records,version_list,update_response,batch}
 
 # Cuts a file into pieces of n lines, each after the file's first `keep` lines.
 pieces() { # file lines keep target prefix
@@ -50,6 +50,24 @@ printf '# file\tfolder\ttarget\tstamp\r\nProgram\tbin\tAPPPATH\t2026-11-02 10:00
   > "$corpus/version_list/newest"
 printf 'default.lng\topdata\topdata\t2026-10-01\r\nCRatings.rec\tproddata\tproddata\t1\r\n' \
   > "$corpus/version_list/installed"
+{ cat "$corpus/version_list/installed"; printf '\0'; cat "$corpus/version_list/newest"; } \
+  > "$corpus/version_list/both"
+
+# A signed newest list, its signature and the key, made with a throw-away minisign key.
+if command -v minisign >/dev/null; then
+  keys=$(mktemp -d)
+  sums=$(printf '%s  opdata/default.lng\n%s  bin/Program\n' \
+    "$(sha256sum "$root/opdata/default.lng" | cut -c1-64)" "$(printf x | sha256sum | cut -c1-64)")
+  printf '%s\n' "$sums" > "$keys/SHA256SUMS"
+  cp "$corpus/version_list/newest" "$keys/Newest.ver"
+  minisign -G -W -p "$keys/key.pub" -s "$keys/key.sec" >/dev/null
+  for f in Newest.ver SHA256SUMS; do
+    minisign -S -s "$keys/key.sec" -m "$keys/$f" -t "timestamp:1796000000	file:$f" >/dev/null
+    { cat "$keys/$f"; printf '\0'; cat "$keys/$f.minisig"; printf '\0'; cat "$keys/key.pub"; } \
+      > "$corpus/update_response/$f"
+  done
+  rm -rf "$keys"
+fi
 
 for f in "$root"/tests/data/cli/*.tws; do cp "$f" "$corpus/batch/$(basename "$f" .tws)"; done
 printf 'calc\0--type\0103\0-10\0--get\0103,12,16,503' > "$corpus/batch/args-type"
