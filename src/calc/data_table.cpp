@@ -25,7 +25,8 @@ void DataTable::AddRow(std::vector<std::string> cells) {
 }
 
 void ReadDataTable(LineReader& file, char decimal, DataTable& table,
-                   const std::function<void(const std::vector<std::string>&)>& accepted) {
+                   const std::function<void(const std::vector<std::string>&)>& accepted,
+                   const std::function<bool(const std::vector<std::string>&)>& valid) {
     table.Reset(0);
     while (!file.Eof()) {
         auto fields = ParseInput(file);
@@ -41,9 +42,19 @@ void ReadDataTable(LineReader& file, char decimal, DataTable& table,
             if (!text.empty() && text[0] == '"') text = StripQuotes(text);
             row[static_cast<std::size_t>(c)] = NormalizeDecimal(text, decimal);
         }
+        if (valid && !valid(row)) continue;
         if (accepted) accepted(row);
         table.AddRow(std::move(row));
     }
+}
+
+bool MotorRowValid(const std::vector<std::string>& row, char decimal) {
+    for (std::size_t c : {2u, 4u}) {
+        if (c >= row.size()) continue;
+        const auto count = ParseNumber(row[c], decimal);
+        if (count && !(*count >= 0 && *count <= 32767)) return false;
+    }
+    return true;
 }
 
 } // namespace tw

@@ -28,8 +28,14 @@ private:
 
 // Reads a table file: a line whose first field begins with "#" empties the table and sets the
 // column count; other lines are kept only with exactly that many fields, quotes stripped and
-// the decimal separator adapted. `accepted` sees every kept row (fields 1..N).
+// the decimal separator adapted. A row that `valid` refuses is skipped; `accepted` sees every
+// kept row (fields 1..N).
 void ReadDataTable(LineReader& file, char decimal, DataTable& table,
-                   const std::function<void(const std::vector<std::string>&)>& accepted = {});
+                   const std::function<void(const std::vector<std::string>&)>& accepted = {},
+                   const std::function<bool(const std::vector<std::string>&)>& valid = {});
+
+// A row of the motor table whose motor counts (columns 2 and 4) are numbers outside
+// 0..32767 is refused; a count that is not a number reads as 0, as every table cell does.
+bool MotorRowValid(const std::vector<std::string>& row, char decimal);
 
 } // namespace tw

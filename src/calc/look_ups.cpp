@@ -131,7 +131,9 @@ MotorDefaults TableKLookUp(const DataTable& table, float volume, float roomTemp,
     }
     const bool warm = roomTemp >= motorTemp;
     const float count = Number(table, warm ? 4 : 2, chosen, decimal);
-    result.count = static_cast<int>(RoundHalfEven(count));
+    // The reader refuses rows of other counts; a table built otherwise counts no motors.
+    const double whole = RoundHalfEven(count);
+    result.count = whole >= 0 && whole <= 32767 ? static_cast<int>(whole) : 0;
     result.power = Number(table, warm ? 5 : 3, chosen, decimal);
     return result;
 }

@@ -24,6 +24,7 @@ void FrmMain::ReadTable(bool languagePrefix, const std::string& fileName, DataTa
     const std::string upper = UpperCase(fileName);
     const bool isD = upper == "TABLED.DATA";
     const bool isC = upper == "TABLEC.DATA";
+    const bool isK = upper == "TABLEK.DATA";
     if (isD) OPTIONLIST[list::Construction].Clear();
     if (isC) {
         OPTIONLIST[list::ProductGroup].Clear();
@@ -33,12 +34,19 @@ void FrmMain::ReadTable(bool languagePrefix, const std::string& fileName, DataTa
     LineReader file = OpenDataFile(path);
     std::string lastGroup;
     bool first = true;
-    ReadDataTable(file, Decimal(), table, [&](const std::vector<std::string>& row) {
-        if (isD) OPTIONLIST[list::Construction].AddItem(row[1]);
-        if (isC && (first || row[1] != lastGroup)) OPTIONLIST[list::ProductGroup].AddItem(row[1]);
-        lastGroup = row[1];
-        first = false;
-    });
+    ReadDataTable(
+        file, Decimal(), table,
+        [&](const std::vector<std::string>& row) {
+            if (isD) OPTIONLIST[list::Construction].AddItem(row[1]);
+            if (isC && (first || row[1] != lastGroup))
+                OPTIONLIST[list::ProductGroup].AddItem(row[1]);
+            lastGroup = row[1];
+            first = false;
+        },
+        [&](const std::vector<std::string>& row) { return !isK || MotorRowValid(row, Decimal()); });
+
+    // A table without rows would make every look-up 0 in silence: it is as good as missing.
+    if (table.Rows() < 1) DataFileError(path);
 
     if (isD || isC) SizeListToItems(OPTIONLIST[isD ? list::Construction : list::ProductGroup]);
 }

@@ -81,12 +81,20 @@ public:
     int BannerLineHeight = 0;
 
     std::string GetSetting(const std::string& key, const std::string& fallback);
+    // A setting that cannot be stored is logged and the user is told once (message 22), as
+    // soon as the resource file has given the message its words.
     void SaveSetting(const std::string& key, const std::string& value);
+    bool SettingsSaveFailed = false;
+    bool SettingsFailureShown = false;
+    void ReportSettingsFailure();
 
     // --- Files and messages --------------------------------------------------------------
     // True when the file is there; when it is not and fatal is set, the file-error message is
     // shown and the program ends.
     bool FileExists(const std::string& path, bool fatal);
+    // The file-error message for a data file that is missing, unreadable or empty; the
+    // program ends.
+    [[noreturn]] void DataFileError(const std::string& path);
     // A data file for sequential reading (through FileExists, fatal).
     LineReader OpenDataFile(const std::string& path);
     // A data file's bytes for record reading (through FileExists, fatal).
@@ -154,6 +162,11 @@ public:
     // --- Resource and colour files --------------------------------------------------------
     void ReadResourceFile();
     void ReadColourFile();
+    // The records of a resource or colour file, line by line; a record that fails is skipped.
+    void ApplyResourceLines(LineReader& file);
+    // Empties the lists the resource file fills item by item, before it is read again.
+    void ClearResourceLists();
+    void ApplyColourLines(LineReader& file);
     void ApplyResourceRecord(const std::vector<std::string>& fields);
     void ApplyTableRecord(const std::string& code, const std::string& property,
                           const std::string& value);
@@ -369,6 +382,8 @@ public:
     // --- Job loading at start-up ---------------------------------------------------------
     // Loads a job file into the window; false when it could not be read.
     bool JobFileLoad(const std::string& path, bool isTemplate);
+    // The same with the file's bytes already read; path decides the kind of file.
+    bool JobFileLoadBytes(const std::string& bytes, const std::string& path);
 
     // --- Job files -----------------------------------------------------------------------
     // Writes the job to path through a temporary file renamed over it; false (after error
@@ -400,6 +415,9 @@ public:
     // finished as far as possible.
     void PrintFile(const std::string& formPath, DrawingSurface& surface, Label& wrapBox,
                    bool toPrinter);
+    // The same with the form's bytes already read; formPath names it in the log.
+    void PrintFormBytes(const std::string& bytes, const std::string& formPath,
+                        DrawingSurface& surface, Label& wrapBox);
     // The text a print-form field code stands for.
     std::string ExpandField(const std::string& code);
     // The whole report onto a surface: the page of each print form and the continuation
@@ -410,6 +428,8 @@ public:
     // bitmap name), send the saved job and the report by e-mail (14), write the report as a
     // PDF file (22).
     void PrintReport();
+    // False, after message 25, when the resource file named no print form for a page.
+    bool PrintFormsNamed();
     void SaveReportBitmaps(const std::string& chosen);
     void MailJob();
     void ExportPdf();
@@ -430,6 +450,7 @@ public:
 
 private:
     std::optional<PrintForm> ReadReportForm(const std::string& formPath);
+    std::optional<PrintForm> ParseReportForm(const std::string& bytes, const std::string& formPath);
     bool PlanReportPages();
     void DrawReportPage(const ReportState& plan, std::size_t index, DrawingSurface& surface,
                         Label& wrapBox);

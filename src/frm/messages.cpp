@@ -11,6 +11,10 @@ namespace tw {
 bool FrmMain::FileExists(const std::string& path, bool fatal) {
     if (RegularFileExists(path)) return true;
     if (!fatal) return false;
+    DataFileError(path);
+}
+
+void FrmMain::DataFileError(const std::string& path) {
     const std::string text = "Cannot open resource file\n'" + path + "'\nPlease Reinstall !";
     // A terminal user sees the reason too, since the window never opens.
     std::cerr << "FILE ERROR ! " << text << '\n';
@@ -24,11 +28,7 @@ LineReader FrmMain::OpenDataFile(const std::string& path) {
     auto file = OpenTextFile(path);
     if (!file) {
         // There, but unreadable: the same end as a missing file.
-        std::cerr << "FILE ERROR ! cannot read '" << path << "'\n";
-        platform.MessageBox("FILE ERROR !",
-                            "Cannot open resource file\n'" + path + "'\nPlease Reinstall !",
-                            mb::Critical);
-        throw ProgramEnd{2};
+        DataFileError(path);
     }
     return std::move(*file);
 }
@@ -36,12 +36,7 @@ LineReader FrmMain::OpenDataFile(const std::string& path) {
 std::string FrmMain::OpenDataFileBytes(const std::string& path) {
     FileExists(path, true);
     auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        platform.MessageBox("FILE ERROR !",
-                            "Cannot open resource file\n'" + path + "'\nPlease Reinstall !",
-                            mb::Critical);
-        throw ProgramEnd{2};
-    }
+    if (!bytes) DataFileError(path);
     return *bytes;
 }
 

@@ -10,6 +10,8 @@
 #include "ui/window_design.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace tw {
 
@@ -194,7 +196,20 @@ std::string FrmMain::GetSetting(const std::string& key, const std::string& fallb
 }
 
 void FrmMain::SaveSetting(const std::string& key, const std::string& value) {
-    platform.SaveSetting(RegistryAppName, SettingsSection, key, value);
+    errno = 0;
+    if (platform.SaveSetting(RegistryAppName, SettingsSection, key, value)) return;
+    const int error = errno ? errno : EIO;
+    LogWrite("*** SaveSetting *** " + key + ": " + std::to_string(error) + ", " +
+             std::strerror(error));
+    SettingsSaveFailed = true;
+    ReportSettingsFailure();
+}
+
+void FrmMain::ReportSettingsFailure() {
+    if (!SettingsSaveFailed || SettingsFailureShown) return;
+    if (MessageTable.size() <= 22 || MessageTable[22][1].empty()) return;
+    SettingsFailureShown = true;
+    MessageError(22);
 }
 
 } // namespace tw

@@ -40,9 +40,9 @@ std::string QtPlatform::GetSetting(const std::string& app, const std::string& se
     return settings_.Get(app, section, key, fallback);
 }
 
-void QtPlatform::SaveSetting(const std::string& app, const std::string& section,
+bool QtPlatform::SaveSetting(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) {
-    settings_.Save(app, section, key, value);
+    return settings_.Save(app, section, key, value);
 }
 
 int QtPlatform::MessageBox(const std::string& title, const std::string& prompt, int buttons) {

@@ -16,7 +16,7 @@ public:
 
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& fallback) override;
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
     int MessageBox(const std::string& title, const std::string& prompt, int buttons) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;

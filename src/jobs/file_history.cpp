@@ -20,7 +20,8 @@ void FrmMain::LoadFileHistory() {
     FileHistoryList.Clear();
     std::size_t k = 0;
     for (int i = 0; i <= kLastKey; ++i) {
-        FileHistory[k] = platform.GetSetting(RegistryAppName, FileHistorySection, HistoryKey(i), "");
+        FileHistory[k] =
+            platform.GetSetting(RegistryAppName, FileHistorySection, HistoryKey(i), "");
         // The list ends at the first empty key; a file that is gone is passed over.
         if (FileHistory[k].empty()) break;
         if (FileExists(FileHistory[k], false)) {

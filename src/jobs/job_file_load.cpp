@@ -215,15 +215,12 @@ void SelectAverageCurtains(FrmMain& w) {
 }
 
 // Reads the records of a job file into the window; the reason when that failed.
-std::string ReadJobInto(FrmMain& w, const std::string& path, bool templateFile) {
+std::string ReadJobInto(FrmMain& w, const std::string& bytes, bool templateFile) {
     try {
-        std::optional<std::string> bytes;
-        if (RegularFileExists(path)) bytes = ReadFileBytes(path);
-        if (!bytes) throw LoadError{53, "File not found: " + path};
         if (w.OPTIONLIST.Exists(list::DoorProtection))
             w.OPTIONLIST[list::DoorProtection].SetListIndex(-1);
         JobReader reader(w, templateFile);
-        for (const auto& record : ReadRecords(*bytes))
+        for (const auto& record : ReadRecords(bytes))
             reader.Apply(record);
 
         // A job saved in another language shows its lists' texts in this one.
@@ -247,12 +244,19 @@ std::string ReadJobInto(FrmMain& w, const std::string& path, bool templateFile) 
 
 bool FrmMain::JobFileLoad(const std::string& path, bool isTemplate) {
     LogWrite(">JobFileLoad(" + path + ", " + (isTemplate ? "True" : "False") + ")");
+    std::optional<std::string> bytes;
+    if (RegularFileExists(path)) bytes = ReadFileBytes(path);
+    if (!bytes) return LoadFailed(*this, "53, File not found: " + path);
+    return JobFileLoadBytes(*bytes, path);
+}
+
+bool FrmMain::JobFileLoadBytes(const std::string& bytes, const std::string& path) {
     // The kind of file follows from its extension alone.
     const bool templateFile = LowerCase(Right(path, 4)) != "." + JobFileExtension;
     std::string failure;
     {
         FlagScope loading(IsLoading);
-        failure = ReadJobInto(*this, path, templateFile);
+        failure = ReadJobInto(*this, bytes, templateFile);
     }
     if (!failure.empty()) return LoadFailed(*this, failure);
     JobModified = false;

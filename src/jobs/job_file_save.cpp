@@ -39,6 +39,9 @@ public:
         return text_;
     }
 
+    // The characters of the texts a load gives back that the file cannot keep.
+    const std::vector<std::string>& Lost() const { return lost_; }
+
 private:
     void Line(const std::vector<NotationValue>& fields) {
         text_ += Utf8ToAnsi(WriteNotationLine(fields));
@@ -62,6 +65,8 @@ private:
                       NotationWhole(w_.OPTIONLIST[n].ListIndex()), mark});
             } else {
                 const TextBox& box = w_.TEXTBOX[n];
+                CharactersAJobCannotKeep(box.Tag, lost_);
+                CharactersAJobCannotKeep(box.Text(), lost_);
                 Line({NotationText("T"), NotationWhole(n), NotationText(HideQuotes(box.Tag)),
                       NotationText(HideQuotes(box.Text())), mark});
             }
@@ -92,6 +97,8 @@ private:
                         continue;
                     }
                     const GridCell& cell = grid.Cell(r, c);
+                    // Column 0 of the input grids holds row captions, never read back.
+                    if (c > 1 || g >= 500) CharactersAJobCannotKeep(cell.text, lost_);
                     Line({NotationWhole(g), NotationWhole(r), NotationWhole(c),
                           NotationText(HideQuotes(cell.text)),
                           NotationText(MarkText(cell.entered))});
@@ -102,7 +109,20 @@ private:
 
     FrmMain& w_;
     std::string text_;
+    std::vector<std::string> lost_;
 };
+
+// Tells the user which characters of the job's texts the file cannot keep; true when the
+// job is to be saved all the same.
+bool AcceptLostCharacters(FrmMain& w, const std::vector<std::string>& lost) {
+    if (lost.empty()) return true;
+    std::string list;
+    for (const std::string& c : lost)
+        list += (list.empty() ? "" : "  ") + c;
+    w.LogWrite("JobFileSave: characters a job file cannot keep: " + list);
+    const auto& message = w.MessageTable.at(23);
+    return w.MessageBox(message[0], message[1] + "\n\n" + list, mb::YesNo + 48) == mb::Yes;
+}
 
 int UnitSystemOf(const FrmMain& w, const std::string& kind, const std::string& shown) {
     const int u = w.FindUnit(kind);
@@ -125,7 +145,12 @@ bool FrmMain::JobFileSave(const std::string& path) {
     std::string text;
     std::string failure;
     try {
-        text = JobWriter(*this).Text(path);
+        JobWriter writer(*this);
+        text = writer.Text(path);
+        if (!AcceptLostCharacters(*this, writer.Lost())) {
+            LogWrite("JobFileSave: not saved");
+            return false;
+        }
         errno = 0;
         if (!WriteFileAtomically(path, text)) {
             const int error = errno ? errno : EIO;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "jobs/job_notation.h"
 
+#include "shell/ansi.h"
+
+#include <algorithm>
 #include <cstdio>
 
 namespace tw {
@@ -92,7 +95,8 @@ std::vector<NotationField> ReadNotationFields(const std::string& text) {
             ++p;
         if (p >= size) {
             // A comma at the very end still opens one last, empty field.
-            if (!afterLineEnd) fields.push_back({"", false, true, NotationField::End::FileEnd, line});
+            if (!afterLineEnd)
+                fields.push_back({"", false, true, NotationField::End::FileEnd, line});
             break;
         }
         if (afterLineEnd && IsLineEnd(text[p])) {
@@ -105,8 +109,8 @@ std::vector<NotationField> ReadNotationFields(const std::string& text) {
             field.quoted = true;
             std::size_t close = p + 1;
             while (close < size && text[close] != '"') {
-                if (text[close] == '\n' || (text[close] == '\r' && (close + 1 >= size ||
-                                                                   text[close + 1] != '\n')))
+                if (text[close] == '\n' ||
+                    (text[close] == '\r' && (close + 1 >= size || text[close + 1] != '\n')))
                     ++line;
                 ++close;
             }
@@ -153,6 +157,19 @@ std::string HideQuotes(const std::string& text) {
 
 std::string RestoreQuotes(const std::string& text) {
     return ReplaceAll(text, kHiddenQuote, "\"");
+}
+
+void CharactersAJobCannotKeep(const std::string& text, std::vector<std::string>& found) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t n = 1;
+        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80)
+            ++n;
+        const std::string c = text.substr(i, n);
+        i += n;
+        if (static_cast<unsigned char>(c[0]) < 0x80) continue;
+        const bool lost = c == kHiddenQuote || Utf8ToAnsi(c) == "?";
+        if (lost && std::find(found.begin(), found.end(), c) == found.end()) found.push_back(c);
+    }
 }
 
 } // namespace tw

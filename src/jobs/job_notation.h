@@ -50,4 +50,9 @@ std::vector<NotationField> ReadNotationFields(const std::string& text);
 std::string HideQuotes(const std::string& text);
 std::string RestoreQuotes(const std::string& text);
 
+// The characters of a UTF-8 text that a job file cannot give back: those outside the ANSI
+// code page (saved as "?") and the stand-in of the double quote itself (read back as a
+// quote). Each is added to `found` once, in the order of first appearance.
+void CharactersAJobCannotKeep(const std::string& text, std::vector<std::string>& found);
+
 } // namespace tw

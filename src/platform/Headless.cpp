@@ -18,9 +18,9 @@ std::string Headless::GetSetting(const std::string& app, const std::string& sect
     return settings_.Get(app, section, key, fallback);
 }
 
-void Headless::SaveSetting(const std::string& app, const std::string& section,
+bool Headless::SaveSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& value) {
-    settings_.Save(app, section, key, value);
+    return settings_.Save(app, section, key, value);
 }
 
 bool Headless::FolderWritable(const std::string& folder) {

@@ -71,10 +71,11 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Per-user settings store: application, section, key; values are strings.
+    // Per-user settings store: application, section, key; values are strings. A save answers
+    // false when the value could not be stored.
     virtual std::string GetSetting(const std::string& app, const std::string& section,
                                    const std::string& key, const std::string& fallback) = 0;
-    virtual void SaveSetting(const std::string& app, const std::string& section,
+    virtual bool SaveSetting(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
 
     // A modal message box; returns the code of the pressed button.

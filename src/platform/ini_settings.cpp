@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ini_settings.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -50,18 +56,6 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// Groups in file order, each with its keys in file order; names compare ignoring case,
-// as the registry does.
-struct IniFile {
-    std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> groups;
-
-    std::vector<std::pair<std::string, std::string>>* Find(const std::string& group) {
-        for (auto& g : groups)
-            if (Lower(g.first) == Lower(group)) return &g.second;
-        return nullptr;
-    }
-};
-
 IniFile Load(const fs::path& file) {
     IniFile ini;
     std::ifstream in(file, std::ios::binary);
@@ -83,6 +77,12 @@ IniFile Load(const fs::path& file) {
 }
 
 } // namespace
+
+std::vector<std::pair<std::string, std::string>>* IniFile::Find(const std::string& group) {
+    for (auto& g : groups)
+        if (Lower(g.first) == Lower(group)) return &g.second;
+    return nullptr;
+}
 
 fs::path UserConfigFolder() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -125,33 +125,9 @@ IniLocation SettingsLocation(const fs::path& configFolder, const std::string& ap
     return loc;
 }
 
-std::string IniSettings::Get(const std::string& app, const std::string& section,
-                             const std::string& key, const std::string& fallback) const {
-    IniLocation loc = SettingsLocation(folder_, app, section);
-    IniFile ini = Load(loc.file);
-    if (auto* group = ini.Find(loc.group))
-        for (auto& kv : *group)
-            if (Lower(kv.first) == Lower(key)) return kv.second;
-    return fallback;
-}
+namespace {
 
-bool IniSettings::Save(const std::string& app, const std::string& section, const std::string& key,
-                       const std::string& value) const {
-    IniLocation loc = SettingsLocation(folder_, app, section);
-    IniFile ini = Load(loc.file);
-    auto* group = ini.Find(loc.group);
-    if (!group) {
-        ini.groups.push_back({loc.group, {}});
-        group = &ini.groups.back().second;
-    }
-    bool found = false;
-    for (auto& kv : *group)
-        if (Lower(kv.first) == Lower(key)) {
-            kv.second = value;
-            found = true;
-        }
-    if (!found) group->push_back({key, value});
-
+std::string Render(const IniFile& ini) {
     std::ostringstream text;
     for (auto& g : ini.groups) {
         text << '[' << g.first << "]\n";
@@ -159,24 +135,117 @@ bool IniSettings::Save(const std::string& app, const std::string& section, const
             text << kv.first << '=' << Escape(kv.second) << '\n';
         text << '\n';
     }
-    std::error_code ec;
-    fs::create_directories(loc.file.parent_path(), ec);
-    fs::path temp = loc.file;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text.str();
-        out.flush();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
+    return text.str();
+}
+
+void Set(IniFile& ini, const std::string& groupName, const std::string& key,
+         const std::string& value) {
+    auto* group = ini.Find(groupName);
+    if (!group) {
+        ini.groups.push_back({groupName, {}});
+        group = &ini.groups.back().second;
     }
-    fs::rename(temp, loc.file, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    for (auto& kv : *group)
+        if (Lower(kv.first) == Lower(key)) {
+            kv.second = value;
+            return;
+        }
+    group->push_back({key, value});
+}
+
+const std::string* Lookup(IniFile& ini, const std::string& groupName, const std::string& key) {
+    if (auto* group = ini.Find(groupName))
+        for (auto& kv : *group)
+            if (Lower(kv.first) == Lower(key)) return &kv.second;
+    return nullptr;
+}
+
+// An open file descriptor closed on every way out.
+struct Fd {
+    int fd = -1;
+    explicit Fd(int f) : fd(f) {}
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+};
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd >= 0) ::fsync(dir.fd);
+}
+
+} // namespace
+
+IniFile& IniSettings::Cached(const fs::path& file) const {
+    auto it = cache_.find(file);
+    if (it == cache_.end()) it = cache_.emplace(file, Load(file)).first;
+    return it->second;
+}
+
+std::string IniSettings::Get(const std::string& app, const std::string& section,
+                             const std::string& key, const std::string& fallback) const {
+    IniLocation loc = SettingsLocation(folder_, app, section);
+    const std::string* value = Lookup(Cached(loc.file), loc.group, key);
+    return value ? *value : fallback;
+}
+
+bool IniSettings::Save(const std::string& app, const std::string& section, const std::string& key,
+                       const std::string& value) const {
+    IniLocation loc = SettingsLocation(folder_, app, section);
+    IniFile& known = Cached(loc.file);
+    // A value that is already stored is not written again.
+    if (const std::string* current = Lookup(known, loc.group, key); current && *current == value)
+        return true;
+
+    std::error_code ec;
+    const fs::path folder = loc.file.parent_path();
+    fs::create_directories(folder, ec);
+    // Another program may save at the same moment: the lock file orders the saves, and each
+    // one changes only its own key over what the file holds now.
+    fs::path lockPath = loc.file;
+    lockPath += ".lock";
+    Fd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (lock.fd < 0) return false;
+    while (::flock(lock.fd, LOCK_EX) != 0)
+        if (errno != EINTR) return false;
+
+    IniFile ini = Load(loc.file);
+    Set(ini, loc.group, key, value);
+    const std::string text = Render(ini);
+
+    // Under the lock no other save is under way, so a temporary file left by a save that was
+    // killed is stale: it goes before this save writes its own.
+    const std::string tempPrefix = loc.file.filename().string() + ".tmp";
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, tempPrefix.size(), tempPrefix) == 0) fs::remove(entry.path(), ec);
+    }
+    std::string temp = (folder / (tempPrefix + "XXXXXX")).string();
+    Fd out(::mkstemp(temp.data()));
+    if (out.fd < 0) return false;
+    ::fchmod(out.fd, 0600);
+    const bool written = WriteAll(out.fd, text) && ::fsync(out.fd) == 0;
+    if (!written || ::rename(temp.c_str(), loc.file.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        errno = error;
         return false;
     }
+    SyncFolder(folder);
+    known = std::move(ini);
     return true;
 }
 

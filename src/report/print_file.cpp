@@ -382,7 +382,12 @@ std::optional<PrintForm> FrmMain::ReadReportForm(const std::string& formPath) {
         LogWrite("**** Printer Error :-File not found: " + formPath);
         return std::nullopt;
     }
-    PrintForm form = ReadPrintForm(AnsiToUtf8(*bytes));
+    return ParseReportForm(*bytes, formPath);
+}
+
+std::optional<PrintForm> FrmMain::ParseReportForm(const std::string& bytes,
+                                                  const std::string& formPath) {
+    PrintForm form = ReadPrintForm(AnsiToUtf8(bytes));
     if (!form.headerRead) {
         LogWrite("**** Printer Error :-Bad header in " + formPath);
         return std::nullopt;
@@ -394,7 +399,17 @@ void FrmMain::PrintFile(const std::string& formPath, DrawingSurface& surface, La
                         bool toPrinter) {
     LogWrite(">PrintFile " + formPath + ", " + (toPrinter ? "Printer" : surface.Name()) + ", " +
              BoolText(toPrinter) + ", " + ArrayName(wrapBox.ref.array));
-    std::optional<PrintForm> form = ReadReportForm(formPath);
+    const auto bytes = ReadFileBytes(ResolveCase(formPath));
+    if (!bytes) {
+        LogWrite("**** Printer Error :-File not found: " + formPath);
+        return;
+    }
+    PrintFormBytes(*bytes, formPath, surface, wrapBox);
+}
+
+void FrmMain::PrintFormBytes(const std::string& bytes, const std::string& formPath,
+                             DrawingSurface& surface, Label& wrapBox) {
+    std::optional<PrintForm> form = ParseReportForm(bytes, formPath);
     if (!form) return;
     // The form's own page, its rows from the first item on.
     ReportState single;

@@ -45,12 +45,18 @@ public:
         throw BadValue("Type mismatch: '" + f.text + "' on line " + std::to_string(f.line));
     }
 
-    int Whole() {
-        const double v = Number();
-        if (std::fabs(v) > 2147483647.0)
-            throw BadValue("Overflow on line " + std::to_string(Line()));
-        return static_cast<int>(RoundHalfEven(v));
+    // A whole number within [low, high]; anything else spoils the command, so no sum of
+    // positions and sizes can leave the range of int.
+    int Whole(double low = -2147483648.0, double high = 2147483647.0) {
+        const int line = Line();
+        const double v = RoundHalfEven(Number());
+        if (!(v >= low && v <= high)) throw BadValue("Overflow on line " + std::to_string(line));
+        return static_cast<int>(v);
     }
+    int Position() { return Whole(-kMaxPosition, kMaxPosition); }
+
+    // Positions and sizes on the design page, in twips: a million is some 17 m.
+    static constexpr double kMaxPosition = 1000000.0;
 
     bool Truth() {
         const NotationField& f = Next();
@@ -70,38 +76,41 @@ private:
 // The values of one command after its keyword.
 void ReadShape(ValueStream& in, ShapeCommand& s) {
     s.kind = in.Text();
-    s.a = in.Whole();
-    s.b = in.Whole();
-    s.c = in.Whole();
-    s.d = in.Whole();
+    s.a = in.Position();
+    s.b = in.Position();
+    s.c = in.Position();
+    s.d = in.Position();
     s.fillStyle = in.Whole();
     s.fillColour = in.Whole();
     s.borderColour = in.Whole();
-    s.borderWidth = in.Whole();
+    s.borderWidth = in.Whole(0, 32767);
 }
 
 void ReadPicture(ValueStream& in, PictureCommand& p) {
     p.kind = in.Text();
     in.Next();
     in.Next();
-    p.left = in.Whole();
-    p.top = in.Whole();
-    p.width = in.Whole();
-    p.height = in.Whole();
+    p.left = in.Position();
+    p.top = in.Position();
+    p.width = in.Position();
+    p.height = in.Position();
 }
 
 void ReadText(ValueStream& in, TextCommand& t) {
     t.code = in.Text();
-    t.x = in.Whole();
-    t.y = in.Whole();
+    t.x = in.Position();
+    t.y = in.Position();
     if (t.multiLine) {
-        t.width = in.Whole();
-        t.height = in.Whole();
+        t.width = in.Position();
+        t.height = in.Position();
     }
     t.font = in.Text();
     t.bold = in.Truth();
     t.italic = in.Truth();
     t.size = static_cast<float>(in.Number());
+    // The largest font the toolkit draws; beyond it a size is a bad value.
+    if (!(std::fabs(t.size) <= 1638.0f))
+        throw BadValue("Overflow: font size " + std::to_string(t.size));
     t.underline = in.Truth();
     t.colour = in.Whole();
 }
@@ -220,8 +229,8 @@ PrintForm ReadPrintForm(const std::string& text) {
     ValueStream in(fields);
     try {
         form.title = in.Text();
-        form.width = in.Whole();
-        form.height = in.Whole();
+        form.width = in.Position();
+        form.height = in.Position();
     } catch (const EndOfForm&) {
         return form;
     } catch (const BadValue&) {

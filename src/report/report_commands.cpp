@@ -43,19 +43,40 @@ int ShowMessage(FrmMain& w, int n, const std::string& detail = "",
     return w.MessageBox(message[0], text, buttons);
 }
 
+// The hourglass for the length of a report command, the normal pointer again on every way out.
+class Hourglass {
+public:
+    explicit Hourglass(Platform& platform) : platform_(platform) {
+        platform_.SetMousePointer(MousePointer::Hourglass);
+    }
+    ~Hourglass() { platform_.SetMousePointer(MousePointer::Default); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+
+private:
+    Platform& platform_;
+};
+
 } // namespace
+
+bool FrmMain::PrintFormsNamed() {
+    if (!PrintFormFile1.empty() && !PrintFormFile2.empty()) return true;
+    LogWrite("**** Printer Error :-the resource file names no print form");
+    MessageError(25);
+    return false;
+}
 
 void FrmMain::PrintReport() {
     LogWrite(">PrintReport");
+    if (!PrintFormsNamed()) return;
     const std::string name = DocumentName(*this);
     if (platform.PrintPreview(name, [this](DrawingSurface& printer) { DrawReport(printer, true); }))
         return;
     const std::shared_ptr<DrawingSurface> printer = platform.PrinterDialog(name);
     if (!printer) return;
-    platform.SetMousePointer(MousePointer::Hourglass);
+    Hourglass pointer(platform);
     DrawReport(*printer, true);
     if (!printer->EndDocument()) LogWrite("**** Printer Error :-the document was not printed");
-    platform.SetMousePointer(MousePointer::Default);
 }
 
 bool FrmMain::WriteReportPdf(const std::string& path) {
@@ -79,9 +100,11 @@ void FrmMain::ExportPdf() {
     std::string chosen = platform.FileDialog(dialog);
     if (chosen.empty()) return;
     if (LowerCase(Right(chosen, 4)) != ".pdf") chosen += ".pdf";
-    platform.SetMousePointer(MousePointer::Hourglass);
-    const bool written = WriteReportPdf(chosen);
-    platform.SetMousePointer(MousePointer::Default);
+    bool written = false;
+    {
+        Hourglass pointer(platform);
+        written = WriteReportPdf(chosen);
+    }
     if (!written) {
         ShowMessage(*this, kMessagePdfNotWritten, chosen);
         return;
@@ -94,7 +117,7 @@ void FrmMain::ExportPdf() {
 
 void FrmMain::SaveReportBitmaps(const std::string& chosen) {
     LogWrite(">SaveReportBitmaps(" + chosen + ")");
-    if (!PlanReportPages()) return;
+    if (!PrintFormsNamed() || !PlanReportPages()) return;
     const int count = static_cast<int>(Report.Pages());
     const std::vector<std::string> files = PageBitmapNames(chosen, count);
     for (const std::string& file : files)
@@ -108,7 +131,7 @@ void FrmMain::SaveReportBitmaps(const std::string& chosen) {
         LogWrite("**** Printer Error :-no page picture on this machine");
         return;
     }
-    platform.SetMousePointer(MousePointer::Hourglass);
+    Hourglass pointer(platform);
     for (int p = 0; p < count; ++p) {
         page->Clear();
         Report.SetPage(p + 1, count);
@@ -117,7 +140,6 @@ void FrmMain::SaveReportBitmaps(const std::string& chosen) {
             LogWrite("**** Printer Error :-could not write " + files[static_cast<std::size_t>(p)]);
     }
     page->Clear();
-    platform.SetMousePointer(MousePointer::Default);
 }
 
 void FrmMain::MailJob() {

@@ -4,8 +4,12 @@
 #include "shell/ansi.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -45,27 +49,75 @@ std::optional<LineReader> OpenTextFile(const fs::path& path) {
     return LineReader(SplitAnsiLines(*bytes));
 }
 
-bool WriteFileAtomically(const fs::path& path, const std::string& bytes) {
-    fs::path temp = path;
-    temp += ".tmp" + std::to_string(::getpid());
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Opens the temporary file of a save and locks it against a second program saving the same
+// file. A lock won on a name that meanwhile became the target (the other save renamed it)
+// is given up and the name opened afresh.
+int OpenLockedTemp(const fs::path& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) return -1;
+        int locked;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        struct stat held {};
+        struct stat named {};
+        if (locked == 0 && ::fstat(fd, &held) == 0 && ::stat(temp.c_str(), &named) == 0 &&
+            held.st_ino == named.st_ino && held.st_dev == named.st_dev)
+            return fd;
+        const int error = errno;
+        ::close(fd);
+        if (locked != 0) {
+            errno = error;
+            return -1;
+        }
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
+} // namespace
+
+fs::path TemporaryFileOf(const fs::path& path) {
+    fs::path temp = path;
+    temp += ".tmp";
+    return temp;
+}
+
+bool WriteFileAtomically(const fs::path& path, const std::string& bytes) {
+    const fs::path temp = TemporaryFileOf(path);
+    const int fd = OpenLockedTemp(temp);
+    if (fd < 0) return false;
+    // The file is flushed to disk before it takes the target's name, and the folder after,
+    // so a crash leaves the old file or the new one, whole.
+    bool ok = ::ftruncate(fd, 0) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0 &&
+              ::rename(temp.c_str(), path.c_str()) == 0;
+    const int error = errno;
+    if (!ok) ::unlink(temp.c_str());
+    ::close(fd);
+    if (ok) {
+        fs::path folder = path.parent_path();
+        if (folder.empty()) folder = ".";
+        const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+    errno = error;
+    return ok;
 }
 
 bool AppendAnsiLine(const fs::path& path, const std::string& line) {

@@ -31,9 +31,14 @@ std::vector<std::string> SplitAnsiLines(const std::string& bytes);
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 std::optional<LineReader> OpenTextFile(const std::filesystem::path& path);
 
-// Writes the whole file through a temporary file in the same folder, renamed over the
-// target only after everything was written: a failure leaves an existing file untouched.
+// Writes the whole file through its temporary file (TemporaryFileOf), flushed to disk and
+// renamed over the target only after everything was written: a failure leaves an existing
+// file untouched. Each target has one temporary name, so a save that was killed leaves a file
+// the next save of the same target takes over; two programs saving one target take turns.
+// On failure errno tells why.
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+// "<path>.tmp", the one temporary name of a target.
+std::filesystem::path TemporaryFileOf(const std::filesystem::path& path);
 // Appends one line (UTF-8 text written in the ANSI code page, ended by CR LF).
 bool AppendAnsiLine(const std::filesystem::path& path, const std::string& line);
 

@@ -55,6 +55,10 @@ void FrmMain::ReadColourFile() {
     // Cells coloured as fields to fill keep that meaning in the new scheme.
     const Colour toFillBefore = Colours.TextBackSel;
     LineReader file = OpenDataFile(path);
+    ApplyColourLines(file);
+}
+
+void FrmMain::ApplyColourLines(LineReader& file) {
     while (!file.Eof()) {
         auto fields = ParseInput(file);
         if (UpperBound(fields) < 5) continue;

@@ -107,31 +107,10 @@ void FrmMain::ReadResourceFile() {
     TEXTBOX[field::Language].SetText(shortName);
     TEXTBOX[field::Language].Tag = shortName;
 
-    for (auto& [i, list] : OPTIONLIST)
-        list.Clear();
-    for (auto& [i, list] : OPTIONVALUE)
-        list.Clear();
-    for (auto& [i, list] : UnitGrid)
-        list.Clear();
-    // The row hints and row types are filled by position; a second read starts them afresh
-    // so that they never hold the rows twice.
-    for (auto& [i, list] : MSFlexHints)
-        list.Clear();
-    for (auto& [i, list] : MSFlexRowType)
-        list.Clear();
+    ClearResourceLists();
 
     LineReader file = OpenDataFile(path);
-    while (!file.Eof()) {
-        auto fields = ParseInput(file);
-        if (UpperBound(fields) < 5) continue;
-        try {
-            if (Val(fields[2]) < 0) continue;
-            ApplyResourceRecord(fields);
-        } catch (const std::exception& e) {
-            LogWrite("record ignored: " + fields[1] + " " + fields[2] + " " + fields[3] + " (" +
-                     e.what() + ")");
-        }
-    }
+    ApplyResourceLines(file);
 
     const std::pair<int, const char*> systems[] = {{option::ImperialLength, "ImperialLength"},
                                                    {option::Fahrenheit, "ImperialTemperature"},
@@ -149,12 +128,43 @@ void FrmMain::ReadResourceFile() {
         TEXTBOX[field::GwpLimit].SetText(limit);
     }
     CFRAME[frame::CurrentJob].Visible = !CurrentJobFile.empty();
+    // A settings save that failed before the messages were read is told now.
+    ReportSettingsFailure();
     ThumbNailLogo.ToolTipText = StringTable[20];
     SPECLINK[0].ToolTipText = StringTable[21];
     SPECLINK[1].ToolTipText = StringTable[22];
     const std::string title = GetCellValue(grid::Products, grid::product::Number, 2);
     if (title.empty() || !IsNumeric(title))
         SetCellValue(grid::Products, grid::product::Number, 2, StringTable[11]);
+}
+
+void FrmMain::ClearResourceLists() {
+    for (auto& [i, list] : OPTIONLIST)
+        list.Clear();
+    for (auto& [i, list] : OPTIONVALUE)
+        list.Clear();
+    for (auto& [i, list] : UnitGrid)
+        list.Clear();
+    // The row hints and row types are filled by position; a second read starts them afresh
+    // so that they never hold the rows twice.
+    for (auto& [i, list] : MSFlexHints)
+        list.Clear();
+    for (auto& [i, list] : MSFlexRowType)
+        list.Clear();
+}
+
+void FrmMain::ApplyResourceLines(LineReader& file) {
+    while (!file.Eof()) {
+        auto fields = ParseInput(file);
+        if (UpperBound(fields) < 5) continue;
+        try {
+            if (Val(fields[2]) < 0) continue;
+            ApplyResourceRecord(fields);
+        } catch (const std::exception& e) {
+            LogWrite("record ignored: " + fields[1] + " " + fields[2] + " " + fields[3] + " (" +
+                     e.what() + ")");
+        }
+    }
 }
 
 namespace {

@@ -3,12 +3,15 @@
 // ends. Every run gets its own settings folder, so no run sees another's unit systems.
 #include "process.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -381,6 +384,55 @@ TEST_F(Tarnwell, GridListsOpenByClickAndCommitByChoice) {
     EXPECT_EQ(Cell(k, 200, 7, 2), "0.26");
     EXPECT_EQ(Cell(k, 200, 7, 5), "0.26");
     EXPECT_EQ(Cell(k, 200, 7, 6), "0.2");
+}
+
+TEST_F(Tarnwell, ProgramsSavingAtOnceKeepEverySetting) {
+    // A first run writes every setting; then sixteen runs at once each type their own page-7
+    // field, which is remembered key by key as it is typed, and save a job.
+    Output({"calc"});
+    const fs::path ini = folder_ / "config/Glacivar/tarnwell/Tarnwell.ini";
+    auto keys = [&] {
+        std::ifstream in(ini, std::ios::binary);
+        std::map<std::string, std::string> found;
+        bool settings = false;
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line[0] == '[') settings = line == "[Settings]";
+            if (auto eq = line.find('='); settings && eq != std::string::npos)
+                found[line.substr(0, eq)] = line.substr(eq + 1);
+        }
+        return found;
+    };
+    const std::size_t before = keys().size();
+    ASSERT_GT(before, 20u);
+
+    constexpr int kRuns = 16;
+    std::vector<ProcessResult> results(kRuns);
+    std::vector<std::thread> runs;
+    for (int i = 0; i < kRuns; ++i)
+        runs.emplace_back([&, i] {
+            results[i] = Run({"calc", "--type", std::to_string(700 + i), std::to_string(4100 + i),
+                              "--save", Scratch("job" + std::to_string(i) + ".wic")});
+        });
+    for (auto& run : runs)
+        run.join();
+    for (const auto& r : results)
+        EXPECT_EQ(r.status, 0) << r.err;
+
+    const auto after = keys();
+    EXPECT_EQ(after.size(), before);
+    for (int i = 0; i < kRuns; ++i)
+        EXPECT_EQ(after.count("TextBox" + std::to_string(700 + i))
+                      ? after.at("TextBox" + std::to_string(700 + i))
+                      : "",
+                  std::to_string(4100 + i));
+    // Nothing beside the settings and their lock file, and no job's temporary file.
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(ini.parent_path()))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Tarnwell.ini", "Tarnwell.ini.lock"}));
+    for (const auto& e : fs::directory_iterator(folder_))
+        EXPECT_EQ(e.path().string().find(".tmp"), std::string::npos) << e.path();
 }
 
 TEST_F(Tarnwell, ExitStatuses) {

@@ -151,6 +151,19 @@ TEST(LookUps, MotorDefaultsStepByVolume) {
     EXPECT_EQ(none.count, 0);
 }
 
+TEST(LookUps, AMotorRowWithACountOutOfRangeIsRefused) {
+    LineReader file({"#Volume\tM\thp\tM\thp", "0\t1\t0.125\t1\t0.125",
+                     "600\t2000000000\t0.125\t1\t0.125", "1000\t2\t0.125\t-1\t0.125",
+                     "1500\t3\t0.25\t99999999999\t0.25", "2000\t4\t0.5\tmany\t0.5"});
+    DataTable t;
+    ReadDataTable(file, '.', t, {}, [](const auto& row) { return MotorRowValid(row, '.'); });
+    ASSERT_EQ(t.Rows(), 2);
+    EXPECT_EQ(t.Cell(1, 2), "2000");
+    EXPECT_EQ(TableKLookUp(t, 1200, 20, 32, '.').count, 1);
+    // A table built without the reader's check counts no motors rather than wrapping.
+    EXPECT_EQ(TableKLookUp(MakeTable({{"0", "3000000000", "1", "3000000000", "1"}}), 10, 40, 32, '.').count, 0);
+}
+
 TEST(LookUps, CellsReadWithEitherSeparatorAndJunkAsZero) {
     EXPECT_DOUBLE_EQ(CellNumber("0,5", '.'), 0.5);
     EXPECT_DOUBLE_EQ(CellNumber("0.5", ','), 0.5);

@@ -187,6 +187,13 @@ TEST_F(FailingSave, AFolderWithoutWritePermission) {
     EXPECT_TRUE(*ReadFileBytes(job) == original);
 }
 
+TEST_F(FailingSave, ATemporaryFileLeftByAKilledSaveIsTakenOverByTheNext) {
+    installation.WriteFile("jobs/kept.wic.tmp", "half a job");
+    ASSERT_TRUE(w->JobFileSave(job));
+    EXPECT_NE(ReadFileBytes(job)->find("Changed and not saved"), std::string::npos);
+    EXPECT_FALSE(fs::exists(job + ".tmp"));
+}
+
 TEST_F(FailingSave, ASaveThatWorksReplacesTheWholeFile) {
     // A longer job before: nothing of it may remain after a shorter one is saved.
     const std::string longer = original + std::string(5000, 'x');

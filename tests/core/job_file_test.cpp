@@ -13,6 +13,31 @@ namespace fs = std::filesystem;
 
 using JobFile = JobFixture;
 
+TEST_F(JobFile, CharactersTheFileCannotKeepAreNamedBeforeSaving) {
+    Headless& machine = installation.Machine();
+    const std::string path = Path("cities.wic");
+    w->SetFieldValue(0, "Łódź Žilina Łeba");
+    w->JobModified = true;
+    const std::size_t shown = machine.Messages().size();
+    machine.QueueAnswer(mb::No);
+    EXPECT_FALSE(w->JobFileSave(path));
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_TRUE(w->JobModified);
+    ASSERT_EQ(machine.Messages().size(), shown + 1);
+    EXPECT_EQ(machine.Messages().back().prompt, w->MessageTable[23][1] + "\n\nŁ  ź  Ž");
+
+    // Saved all the same, everything else of the text comes back exact.
+    ASSERT_TRUE(w->JobFileSave(path));
+    auto reopened = installation.Start();
+    ASSERT_TRUE(reopened->JobFileLoad(path, false));
+    EXPECT_EQ(reopened->TEXTBOX[0].Text(), "?ód? \"ilina ?eba");
+
+    // Texts the file keeps ask nothing.
+    w->SetFieldValue(0, "Köln \"Süd\" € – Øresund");
+    ASSERT_TRUE(w->JobFileSave(path));
+    EXPECT_EQ(machine.Messages().size(), shown + 2);
+}
+
 TEST_F(JobFile, SavedAndLoadedAgainTheJobIsTheSameForEveryBoxType) {
     for (int boxType : {200, 201, 202, 203, 204}) {
         SCOPED_TRACE("box type " + std::to_string(boxType));

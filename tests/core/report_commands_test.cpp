@@ -33,6 +33,19 @@ TEST_F(ReportCommands, PrintingDrawsBothPagesAsOneJob) {
     EXPECT_FALSE(w->JobModified);
 }
 
+TEST_F(ReportCommands, WithoutPrintFormsPrintingSaysSoAndLeavesTheNormalPointer) {
+    w->PrintFormFile2.clear();
+    machine.QueuePrinterAnswer(true);
+    w->BUTT_Click(13);
+    w->SaveReportBitmaps(Path("job.Page_1.bmp"));
+    EXPECT_EQ(machine.PrinterDialogsShown(), 0);
+    EXPECT_TRUE(machine.PageImages().empty());
+    ASSERT_EQ(machine.Messages().size(), 2u);
+    EXPECT_EQ(machine.Messages()[0].prompt, w->MessageTable[25][1]);
+    EXPECT_FALSE(w->MessageTable[25][1].empty());
+    EXPECT_EQ(machine.Pointer(), MousePointer::Default);
+}
+
 TEST(PageBitmapNames, APageFileNamesItsSet) {
     using Names = std::vector<std::string>;
     EXPECT_EQ(PageBitmapNames("/j/Job.bmp"), (Names{"/j/Job.Page_1.bmp", "/j/Job.Page_2.bmp"}));

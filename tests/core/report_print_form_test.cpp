@@ -86,6 +86,24 @@ TEST(PrintForm, AnUnreadableValueSpoilsOnlyItsCommand) {
     EXPECT_EQ(form.steps[2].shape.c, 100);
 }
 
+TEST(PrintForm, PositionsSizesAndFontsOutOfRangeSpoilOnlyTheirCommand) {
+    const PrintForm form = ReadPrintForm(
+        "\"t\",100,100\r\n"
+        "\"MTEXT\",\"T000\",2000000000,2000000000,2000000000,2000000000,\"Arial\",#FALSE#,"
+        "#FALSE#,8,#FALSE#,0\r\n"
+        "\"TEXT\",\"T001\",1,2,\"Arial\",#FALSE#,#FALSE#,1e300,#FALSE#,0\r\n"
+        "\"SHAPE\",\"LINE\",0,0,1000001,100,1,0,0,1\r\n"
+        "\"SHAPE\",\"LINE\",0,0,-1000000,100,1,0,0,1\r\n");
+    ASSERT_EQ(form.steps.size(), 4u);
+    EXPECT_EQ(form.steps[0].kind, Kind::Error);
+    EXPECT_NE(form.steps[0].error.find("Overflow"), std::string::npos);
+    EXPECT_EQ(form.steps[1].kind, Kind::Error);
+    EXPECT_EQ(form.steps[2].kind, Kind::Error);
+    EXPECT_EQ(form.steps[3].kind, Kind::Shape);
+    EXPECT_EQ(form.steps[3].shape.c, -1000000);
+    EXPECT_FALSE(ReadPrintForm("\"t\",3000000000,100\r\n").headerRead);
+}
+
 TEST(PrintForm, AFormEndingInsideACommandEndsWithAnError) {
     const PrintForm form = ReadPrintForm("\"t\",100,100\r\n\"SHAPE\",\"LINE\",0,0,100\r\n");
     ASSERT_EQ(form.steps.size(), 1u);

@@ -100,6 +100,8 @@ TEST(ResourceFile, DamagedRecordsAreSkippedAndTheRestApplies) {
                                   "TEXTBOX\t999\tCAPTION\tno such field\r\n"
                                   "TEXTBOX\t99999\tCAPTION\ttoo big\r\n"
                                   "MSGBOX\t40\tCAPTION\tbeyond the table\r\n"
+                                  "MSGBOX\t99999999999\tMESSAGE\tx\r\n"
+                                  "STRING\t4294967298\tx\tx\r\n"
                                   "UNIT\t3\tAREA\tft²\tm²\tbad factor\r\n"
                                   "TABLE\t2x9\tCAPTION\tbad code\r\n"
                                   "PICTURE\t0\tPICTURE\tmissing.png\r\n"

@@ -87,9 +87,11 @@ TEST_F(SettingsStore, SectionsOfOneRootShareOneFile) {
     EXPECT_EQ(ini.Get(kApp, kHistory, "0File", ""), "/srv/jobs/a.wic");
     // A key of one section is not seen from the other.
     EXPECT_EQ(ini.Get(kApp, kHistory, "Colour_File", "none"), "none");
-    // Written through a temporary file that does not stay behind.
+    // Written through a temporary file that does not stay behind; beside the file only its
+    // lock file.
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()),
-              1);
+              2);
+    EXPECT_TRUE(fs::exists(fs::path(file) += ".lock"));
 }
 
 TEST_F(SettingsStore, AHandEditedFileIsRead) {
@@ -101,6 +103,36 @@ TEST_F(SettingsStore, AHandEditedFileIsRead) {
     ini.Save(kApp, kSettings, "Language_File", "deutsch.lng");
     EXPECT_EQ(ini.Get(kApp, "tarnwell\\Tarnwell\\Other", "x", ""), "1");
     EXPECT_EQ(ini.Get(kApp, kSettings, "Colour_File", ""), "ocean.col");
+}
+
+TEST_F(SettingsStore, ReadOnceAndASaveChangesOnlyItsKeyOverWhatIsOnDisk) {
+    IniSettings ini(folder_);
+    ASSERT_TRUE(ini.Save(kApp, kSettings, "Colour_File", "default.col"));
+    const fs::path file = folder_ / "Glacivar/tarnwell/Tarnwell.ini";
+    // Another program writes meanwhile, and a save of a third one was killed halfway.
+    std::ofstream(file, std::ios::binary)
+        << "[Settings]\nColour_File=night.col\nLanguage_File=deutsch.lng\n";
+    std::ofstream(fs::path(file) += ".tmpK1ll3d", std::ios::binary) << "[Sett";
+    EXPECT_EQ(ini.Get(kApp, kSettings, "Language_File", "none"), "none");
+    ASSERT_TRUE(ini.Save(kApp, kSettings, "EmailTo", "ann@example.com"));
+    EXPECT_EQ(ReadText(file), "[Settings]\nColour_File=night.col\nLanguage_File=deutsch.lng\n"
+                              "EmailTo=ann@example.com\n\n");
+    EXPECT_EQ(ini.Get(kApp, kSettings, "Language_File", "none"), "deutsch.lng");
+    EXPECT_FALSE(fs::exists(fs::path(file) += ".tmpK1ll3d"));
+}
+
+TEST(Settings, AFailedSaveIsToldOnceAndTheProgramGoesOn) {
+    Installation installation;
+    // A file where the settings folder should be: no setting can be stored.
+    installation.WriteFile("config/Glacivar", "");
+    auto window = installation.Start();
+    const auto& shown = installation.Machine().Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, window->MessageTable[22][0]);
+    EXPECT_EQ(shown[0].prompt, window->MessageTable[22][1]);
+    window->SaveSetting("EmailTo", "ann@example.com");
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(window->GetSetting("Language_File", ""), "");
 }
 
 TEST(Settings, SectionPathsMapToFilesAndGroups) {

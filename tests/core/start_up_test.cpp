@@ -196,6 +196,25 @@ INSTANTIATE_TEST_SUITE_P(StartUp, MissingDataFile,
                                            "opdata/default.lng", "opdata/default.TableC.data",
                                            "opdata/default.TableD.data"));
 
+// A table that reads with no rows would make its look-ups 0 without a word.
+class EmptyDataTable : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(EmptyDataTable, EndsTheProgramAfterTheFileError) {
+    Installation installation;
+    DressMinimal(installation);
+    installation.WriteFile(GetParam().first, GetParam().second);
+    EXPECT_THROW(installation.Start(), ProgramEnd);
+    const auto& shown = installation.Machine().Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].prompt, FileErrorText((installation.Folder() / GetParam().first).string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, EmptyDataTable,
+    ::testing::Values(std::pair{"opdata/TableA.data", ""},
+                      std::pair{"opdata/TableK.data", "#Volume\tM\thp\tM\thp\r\n"},
+                      std::pair{"opdata/default.TableD.data", "#a\tb\r\nonly\tthree\tfields\r\n"}));
+
 TEST(StartUp, DataFilesAreReadInTheirFixedOrder) {
     // With two files missing, the one read first is the one reported.
     struct Case {

@@ -24,9 +24,9 @@ public:
                            const std::string& key, const std::string& fallback) override {
         return settings_.Get(app, section, key, fallback);
     }
-    void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override {
-        settings_.Save(app, section, key, value);
+        return settings_.Save(app, section, key, value);
     }
     int MessageBox(const std::string& title, const std::string& prompt, int buttons) override {
         calls.push_back("message " + std::to_string(buttons));
