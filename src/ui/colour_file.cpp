@@ -56,6 +56,12 @@ void FrmMain::ReadColourFile() {
     const Colour toFillBefore = Colours.TextBackSel;
     LineReader file = OpenDataFile(path);
     ApplyColourLines(file);
+    for (auto& [g, grid] : MSFlexGrid)
+        for (int r = 0; r < grid.Rows(); ++r)
+            for (int c = 0; c < grid.Cols(); ++c)
+                if (grid.Cell(r, c).back == toFillBefore) grid.Cell(r, c).back = Colours.TextBackSel;
+    // The scheme painted every label in its normal colour: the user's marks show again.
+    ShowUserMarks();
 }
 
 void FrmMain::ApplyColourLines(LineReader& file) {
@@ -68,12 +74,6 @@ void FrmMain::ApplyColourLines(LineReader& file) {
             LogWrite("colour ignored: " + fields[1] + " " + fields[2] + " (" + e.what() + ")");
         }
     }
-    for (auto& [g, grid] : MSFlexGrid)
-        for (int r = 0; r < grid.Rows(); ++r)
-            for (int c = 0; c < grid.Cols(); ++c)
-                if (grid.Cell(r, c).back == toFillBefore) grid.Cell(r, c).back = Colours.TextBackSel;
-    // The scheme painted every label in its normal colour: the user's marks show again.
-    ShowUserMarks();
 }
 
 void ColourScheme::Take(const std::string& group, const std::string& property, Colour c) {
