@@ -201,12 +201,19 @@ void CoolerSheet(Canvas& c, const Catalogue& cat, const Cooler& e, const std::st
 } // namespace
 
 void WriteSheets(const Catalogue& cat, const fs::path& folder) {
-    for (const auto& [sheet, unit] : cat.unitSheets)
+    // Named copies, not structured bindings: a lambda may not capture those before C++20.
+    for (const auto& entry : cat.unitSheets) {
+        const auto& sheet = entry.first;
+        const auto& unit = entry.second;
         WritePdf(folder / sheet, Q(unit->key + " data sheet"),
                  [&](Canvas& c) { UnitSheet(c, cat, *unit, sheet); });
-    for (const auto& [sheet, cooler] : cat.coolerSheets)
+    }
+    for (const auto& entry : cat.coolerSheets) {
+        const auto& sheet = entry.first;
+        const auto& cooler = entry.second;
         WritePdf(folder / sheet, Q(cooler->key + " data sheet"),
                  [&](Canvas& c) { CoolerSheet(c, cat, *cooler, sheet); });
+    }
 }
 
 } // namespace tw::sheets
