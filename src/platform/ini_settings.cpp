@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ini_settings.h"
 
+#include "base/posix_write.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -170,22 +172,6 @@ struct Fd {
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
 };
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-void SyncFolder(const fs::path& folder) {
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.fd >= 0) ::fsync(dir.fd);
-}
 
 } // namespace
 

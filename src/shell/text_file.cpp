@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/text_file.h"
 
+#include "base/posix_write.h"
 #include "shell/ansi.h"
 
 #include <algorithm>
@@ -51,17 +52,6 @@ std::optional<LineReader> OpenTextFile(const fs::path& path) {
 
 namespace {
 
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Opens the temporary file of a save and locks it against a second program saving the same
 // file. A lock won on a name that meanwhile became the target (the other save renamed it)
 // is given up and the name opened afresh.
@@ -107,15 +97,7 @@ bool WriteFileAtomically(const fs::path& path, const std::string& bytes) {
     const int error = errno;
     if (!ok) ::unlink(temp.c_str());
     ::close(fd);
-    if (ok) {
-        fs::path folder = path.parent_path();
-        if (folder.empty()) folder = ".";
-        const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
-    }
+    if (ok) SyncFolder(path.parent_path());
     errno = error;
     return ok;
 }
