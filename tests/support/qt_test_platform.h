@@ -2,7 +2,8 @@
 // The real machine for GUI tests: a scratch installation, its own settings, and message boxes
 // answered at once (Yes to a question, OK otherwise) instead of waiting for a user. Dialogs
 // that would wait for a user (files, printer, the desktop's viewer) are noted in `calls` and
-// answered from `answers` and `files`; `realBoxes` shows Qt's own message boxes instead.
+// answered from `answers` and `files`; `realBoxes` shows Qt's own message boxes instead,
+// `realDialogs` Qt's own file dialog and print preview, for a test to drive with keys.
 #pragma once
 
 #include "gui/qt_platform.h"
@@ -43,6 +44,7 @@ public:
     // asked; what would have opened is kept in `opened`, every dialog in `calls`.
     std::string FileDialog(const FileDialogRequest& request) override {
         calls.push_back(request.save ? "save dialog" : "open dialog");
+        if (realDialogs) return QtPlatform::FileDialog(request);
         if (files.empty()) return {};
         std::string chosen = files.front();
         files.pop_front();
@@ -55,8 +57,9 @@ public:
         calls.push_back("printer dialog");
         return nullptr;
     }
-    bool PrintPreview(const std::string&, const std::function<void(DrawingSurface&)>&) override {
-        return false;
+    bool PrintPreview(const std::string& name,
+                      const std::function<void(DrawingSurface&)>& draw) override {
+        return realDialogs && QtPlatform::PrintPreview(name, draw);
     }
     int OpenDocument(const std::string& target) override {
         calls.push_back("open " + target.substr(target.find_last_of('/') + 1));
@@ -77,6 +80,7 @@ public:
     std::deque<int> answers;
     std::deque<std::string> files;
     bool realBoxes = false;
+    bool realDialogs = false;
     std::vector<std::string> messages;
 
 private:
