@@ -34,7 +34,7 @@ void FrmMain::CalculateProductLoad() {
             grid.SetTextMatrix(kTitle, 2, defaultTitle);
             const int rows[] = {1, 2, kWater, kFreezing, kHeatAbove, kHeatBelow, kRespiration};
             for (int i = 0; i < 7; ++i)
-                SetCellValue(grid::Products, rows[i], 2, TableC.Cell(i + 1, 1));
+                SetCellValue(grid::Products, rows[i], 2, Tables.Products().Cell(i + 1, 1));
             const float perVolume =
                 FieldNumber(field::StorageTemperature) >= Constant("DEFAULTWEIGHTT")
                     ? Constant("DEFAULTWEIGHTK1")

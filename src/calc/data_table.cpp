@@ -24,6 +24,11 @@ void DataTable::AddRow(std::vector<std::string> cells) {
     rows_.push_back(std::move(cells));
 }
 
+std::string DataTables::FileName(TableId id) {
+    static const char* const kLetters = "ABCDEFK";
+    return std::string("Table") + kLetters[static_cast<std::size_t>(id)] + ".data";
+}
+
 void ReadDataTable(LineReader& file, char decimal, DataTable& table,
                    const std::function<void(const std::vector<std::string>&)>& accepted,
                    const std::function<bool(const std::vector<std::string>&)>& valid) {

@@ -5,6 +5,7 @@
 
 #include "shell/text_file.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,6 +25,33 @@ public:
 private:
     int columns_ = 0;
     std::vector<std::vector<std::string>> rows_{1};
+};
+
+// The engineering tables, one file each in the data folder: A (air changes by room volume),
+// B (glass doors), E (motor heat), F (saturated air) and K (default motors) serve every
+// language; C (products) and D (constructions) are in the language of the resource file.
+enum class TableId { A, B, C, D, E, F, K };
+
+class DataTables {
+public:
+    // The tables every language shares, in the order they are read at start-up.
+    static constexpr std::array<TableId, 5> kShared{TableId::A, TableId::B, TableId::E, TableId::F,
+                                                    TableId::K};
+    // "TableA.data" and so on; a table in the current language has the language's name before it.
+    static std::string FileName(TableId id);
+    static bool InLanguage(TableId id) { return id == TableId::C || id == TableId::D; }
+
+    DataTable& operator[](TableId id) { return tables_[static_cast<std::size_t>(id)]; }
+    const DataTable& operator[](TableId id) const { return tables_[static_cast<std::size_t>(id)]; }
+
+    // Columns 1..7: group, name, water content, freezing point, heats above and below freezing,
+    // heat of respiration.
+    const DataTable& Products() const { return (*this)[TableId::C]; }
+    // Columns 1..2: construction name and its K-factor.
+    const DataTable& Constructions() const { return (*this)[TableId::D]; }
+
+private:
+    std::array<DataTable, 7> tables_;
 };
 
 // Reads a table file: a line whose first field begins with "#" empties the table and sets the

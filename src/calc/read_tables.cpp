@@ -10,7 +10,10 @@
 
 namespace tw {
 
-void FrmMain::ReadTable(bool languagePrefix, const std::string& fileName, DataTable& table) {
+void FrmMain::ReadTable(TableId id) {
+    const bool languagePrefix = DataTables::InLanguage(id);
+    const std::string fileName = DataTables::FileName(id);
+    DataTable& table = Tables[id];
     LogWrite(">ReadTable(" + std::string(BoolText(languagePrefix)) + ", " + fileName + ",A())");
     std::string name = fileName;
     if (languagePrefix) {
@@ -21,10 +24,9 @@ void FrmMain::ReadTable(bool languagePrefix, const std::string& fileName, DataTa
     std::string path = OpDataFolder + name;
     LogWrite(path);
 
-    const std::string upper = UpperCase(fileName);
-    const bool isD = upper == "TABLED.DATA";
-    const bool isC = upper == "TABLEC.DATA";
-    const bool isK = upper == "TABLEK.DATA";
+    const bool isD = id == TableId::D;
+    const bool isC = id == TableId::C;
+    const bool isK = id == TableId::K;
     if (isD) OPTIONLIST[list::Construction].Clear();
     if (isC) {
         OPTIONLIST[list::ProductGroup].Clear();

@@ -9,12 +9,12 @@ namespace tw {
 
 float FrmMain::LookUpA(float x, float t) {
     LogWrite(">LookUpA(" + FormatSingle(x, Decimal()) + "' " + FormatSingle(t, Decimal()) + ")");
-    return TableALookUp(TableA, x, t, Decimal());
+    return TableALookUp(Tables[TableId::A], x, t, Decimal());
 }
 
 float FrmMain::LookUpB(int n, float t) {
     LogWrite(">LookUpB(" + std::to_string(n) + "' " + FormatSingle(t, Decimal()) + ")");
-    GlassDoorLookUp found = TableBLookUp(TableB, n, t, Decimal());
+    GlassDoorLookUp found = TableBLookUp(Tables[TableId::B], n, t, Decimal());
     if (found.missing) MessageError(5);
     return found.value;
 }
@@ -22,19 +22,19 @@ float FrmMain::LookUpB(int n, float t) {
 float FrmMain::LookUpE(float x, bool second, bool third) {
     LogWrite(">LookUpE(" + FormatSingle(x, Decimal()) + "' " + BoolText(second) + ", " +
              BoolText(third) + ")");
-    MotorHeatLookUp found = TableELookUp(TableE, x, second, third, Decimal());
+    MotorHeatLookUp found = TableELookUp(Tables[TableId::E], x, second, third, Decimal());
     if (found.outOfRange) MessageError(6);
     return found.value;
 }
 
 float FrmMain::LookUpF(float x, long column) {
     LogWrite(">LookUpF(" + FormatSingle(x, Decimal()) + "' " + std::to_string(column) + ")");
-    return TableFLookUp(TableF, x, static_cast<int>(column), Decimal());
+    return TableFLookUp(Tables[TableId::F], x, static_cast<int>(column), Decimal());
 }
 
 void FrmMain::LookUpK(float x, float t, int& count, float& value) {
     LogWrite(">LookUpK(" + FormatSingle(x, Decimal()) + " , " + FormatSingle(t, Decimal()) + ")");
-    MotorDefaults found = TableKLookUp(TableK, x, t, Constant("MOTORTEMP"), Decimal());
+    MotorDefaults found = TableKLookUp(Tables[TableId::K], x, t, Constant("MOTORTEMP"), Decimal());
     count = found.count;
     value = found.power;
 }

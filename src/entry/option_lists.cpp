@@ -200,8 +200,8 @@ void FrmMain::ChooseLanguage(const std::string& name) {
     platform.SetMousePointer(MousePointer::Hourglass);
     SaveSetting("Language_File", name + "lng");
     ReadResourceFile();
-    ReadTable(true, "TableC.Data", TableC);
-    ReadTable(true, "TableD.Data", TableD);
+    ReadTable(TableId::C);
+    ReadTable(TableId::D);
     // A second read shows every caption again; the dimension fields keep following the box type.
     ApplyRadioVisibility();
     RelocaliseJob();
@@ -240,7 +240,7 @@ void FrmMain::WallCellListChosen(int n) {
     if (n == list::Construction) {
         // The construction brings its K-factor, and the first surface's choice is taken over
         // by every surface of the same type.
-        SetCellValue(grid::Surfaces, row + 1, col, TableD.Cell(2, position + 1));
+        SetCellValue(grid::Surfaces, row + 1, col, Tables.Constructions().Cell(2, position + 1));
         if (col == 2) {
             for (int c = 3; c < grid.Cols(); ++c) {
                 if (grid.TextMatrix(1, c) != grid.TextMatrix(1, 2)) continue;
@@ -272,7 +272,7 @@ void FrmMain::ProductCellListChosen(int n) {
         grid.SetTextMatrix(grid.Row, c, chosen);
         AutoSizeColumn(grid::Products, c);
         platform.DoEvents();
-        if (c == 2 && chosen != TableC.Cell(1, 1))
+        if (c == 2 && chosen != Tables.Products().Cell(1, 1))
             SetCellValue(grid::Products, grid::product::Number, c, std::to_string(c - 1));
         for (int r = 7; r <= 12 && r < grid.Rows(); ++r)
             grid.SetTextMatrix(r, c, "");
@@ -301,9 +301,10 @@ void FrmMain::FillProductList(const std::string& group, int minimumWidth) {
     ListBox& products = OPTIONLIST[list::Product];
     products.Clear();
     bool matched = false;
-    for (int r = 1; r <= TableC.Rows(); ++r) {
-        if (TableC.Cell(1, r) == group) {
-            products.AddItem(TableC.Cell(2, r));
+    const DataTable& table = Tables.Products();
+    for (int r = 1; r <= table.Rows(); ++r) {
+        if (table.Cell(1, r) == group) {
+            products.AddItem(table.Cell(2, r));
             matched = true;
         } else if (matched) {
             break;
@@ -325,13 +326,14 @@ void FrmMain::ProductChosen(int c, const std::string& name) {
     AutoSizeColumn(grid::Products, c);
     platform.DoEvents();
     bool matched = false;
-    for (int r = 1; r <= TableC.Rows(); ++r) {
-        if (TableC.Cell(1, r) == grid.TextMatrix(1, c) && TableC.Cell(2, r) == name) {
-            SetCellValue(grid::Products, grid::product::WaterContent, c, TableC.Cell(3, r));
-            SetCellValue(grid::Products, grid::product::FreezingPoint, c, TableC.Cell(4, r));
-            SetCellValue(grid::Products, grid::product::HeatAboveFreezing, c, TableC.Cell(5, r));
-            SetCellValue(grid::Products, grid::product::HeatBelowFreezing, c, TableC.Cell(6, r));
-            SetCellValue(grid::Products, grid::product::HeatOfRespiration, c, TableC.Cell(7, r));
+    const DataTable& table = Tables.Products();
+    for (int r = 1; r <= table.Rows(); ++r) {
+        if (table.Cell(1, r) == grid.TextMatrix(1, c) && table.Cell(2, r) == name) {
+            SetCellValue(grid::Products, grid::product::WaterContent, c, table.Cell(3, r));
+            SetCellValue(grid::Products, grid::product::FreezingPoint, c, table.Cell(4, r));
+            SetCellValue(grid::Products, grid::product::HeatAboveFreezing, c, table.Cell(5, r));
+            SetCellValue(grid::Products, grid::product::HeatBelowFreezing, c, table.Cell(6, r));
+            SetCellValue(grid::Products, grid::product::HeatOfRespiration, c, table.Cell(7, r));
             SetCellValue(grid::Products, grid::product::Multiplier, c, "1");
             matched = true;
         } else if (matched) {

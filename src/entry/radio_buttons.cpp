@@ -134,7 +134,8 @@ void FrmMain::LayoutBoxGrid(int n) {
         SetCellValue(grid::Surfaces, grid::surface::Insulation, c, type == 1 ? "6" : "4");
         SetCellValue(grid::Surfaces, grid::surface::Construction, c,
                      item(OPTIONLIST[list::Construction], k));
-        SetCellValue(grid::Surfaces, grid::surface::KFactor, c, TableD.Cell(2, k + 1));
+        SetCellValue(grid::Surfaces, grid::surface::KFactor, c,
+                     Tables.Constructions().Cell(2, k + 1));
     }
     if (IsNumeric(GetFieldValue(field::OutsideTemperature))) {
         for (int c = 2; c < grid.Cols(); ++c)

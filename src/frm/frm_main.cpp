@@ -17,11 +17,8 @@ FrmMain::FrmMain(Platform& p) : platform(p) {
 }
 
 void FrmMain::ReadDataFiles() {
-    ReadTable(false, "TableA.data", TableA);
-    ReadTable(false, "TableB.data", TableB);
-    ReadTable(false, "TableE.data", TableE);
-    ReadTable(false, "TableF.data", TableF);
-    ReadTable(false, "TableK.data", TableK);
+    for (TableId id : DataTables::kShared)
+        ReadTable(id);
     ReadCondensingRatings();
     ReadCondensingModels();
     ReadCondensingProducts();
@@ -29,8 +26,8 @@ void FrmMain::ReadDataFiles() {
     ReadCoolerProducts();
     ReadColourFile();
     ReadResourceFile();
-    ReadTable(true, "TableC.data", TableC);
-    ReadTable(true, "TableD.data", TableD);
+    ReadTable(TableId::C);
+    ReadTable(TableId::D);
 }
 
 namespace {

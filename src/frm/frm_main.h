@@ -140,10 +140,12 @@ public:
     void BUTT_MouseMove(int index);
 
     // --- Data tables ----------------------------------------------------------------------
-    void ReadTable(bool languagePrefix, const std::string& fileName, DataTable& table);
+    // Reads a table from the data folder (C and D in the language of the settings); C and D
+    // also fill the product-group and construction lists.
+    void ReadTable(TableId id);
     // A list as wide as its widest item (measured with SIZER) and as high as its items.
     void SizeListToItems(ListBox& list);
-    DataTable TableA, TableB, TableC, TableD, TableE, TableF, TableK;
+    DataTables Tables;
 
     // --- Catalogue -----------------------------------------------------------------------
     void ReadCondensingRatings();
@@ -151,13 +153,7 @@ public:
     void ReadCondensingProducts();
     void ReadCoolerRatings();
     void ReadCoolerProducts();
-    std::vector<CRating> CRatings;
-    std::vector<CModel> CModels;
-    std::vector<ERating> ERatings;
-    std::vector<ProductRow> CProdList;
-    std::vector<ProductRow> EProdList;
-    int CModelCount = 0;
-    int ERatingCount = 0;
+    Catalogue Catalog;
 
     // --- Resource and colour files --------------------------------------------------------
     void ReadResourceFile();

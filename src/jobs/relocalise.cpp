@@ -51,14 +51,14 @@ Vocabulary ReadVocabulary(const std::string& folder, char decimal) {
 
         const std::string prefix = Left(file, CharCount(file) - 3);
         DataTable d, c;
-        if (auto table = OpenTextFile(folder + prefix + "TableD.data")) {
+        if (auto table = OpenTextFile(folder + prefix + DataTables::FileName(TableId::D))) {
             ReadDataTable(*table, decimal, d);
             std::vector<std::string> names;
             for (int r = 1; r <= d.Rows(); ++r)
                 names.push_back(d.Cell(1, r));
             v.constructions.push_back(names);
         }
-        if (auto table = OpenTextFile(folder + prefix + "TableC.data")) {
+        if (auto table = OpenTextFile(folder + prefix + DataTables::FileName(TableId::C))) {
             ReadDataTable(*table, decimal, c);
             std::vector<std::pair<std::string, std::string>> rows;
             for (int r = 1; r <= c.Rows(); ++r)
@@ -90,8 +90,9 @@ void FrmMain::RelocaliseJob() {
                 surfaces.SetTextMatrix(1, c, types.List(static_cast<int>(*k)));
         if (surfaces.Rows() > 6)
             if (auto k = PositionInAnyLanguage(v.constructions, surfaces.TextMatrix(6, c));
-                k && static_cast<int>(*k) < TableD.Rows())
-                surfaces.SetTextMatrix(6, c, TableD.Cell(1, static_cast<int>(*k) + 1));
+                k && static_cast<int>(*k) < Tables.Constructions().Rows())
+                surfaces.SetTextMatrix(6, c,
+                                       Tables.Constructions().Cell(1, static_cast<int>(*k) + 1));
     }
 
     // Product groups and names, by their row in the product tables.
@@ -104,10 +105,10 @@ void FrmMain::RelocaliseJob() {
             std::optional<std::size_t> match;
             for (std::size_t r = 0; r < rows.size() && !match; ++r)
                 if (rows[r].first == group && (name.empty() || rows[r].second == name)) match = r;
-            if (!match || static_cast<int>(*match) >= TableC.Rows()) continue;
+            if (!match || static_cast<int>(*match) >= Tables.Products().Rows()) continue;
             const int row = static_cast<int>(*match) + 1;
-            products.SetTextMatrix(1, c, TableC.Cell(1, row));
-            if (!name.empty()) products.SetTextMatrix(2, c, TableC.Cell(2, row));
+            products.SetTextMatrix(1, c, Tables.Products().Cell(1, row));
+            if (!name.empty()) products.SetTextMatrix(2, c, Tables.Products().Cell(2, row));
             break;
         }
     }

@@ -117,4 +117,36 @@ std::vector<ProductRow> ReadProductList(LineReader& file,
     return rows;
 }
 
+namespace {
+
+template <class T> std::vector<std::string> KeysOf(const std::vector<T>& records, int count) {
+    std::vector<std::string> keys;
+    for (int r = 1; r <= count; ++r)
+        keys.push_back(records[static_cast<std::size_t>(r)].key);
+    return keys;
+}
+
+template <class T> const T* Record(const std::vector<T>& records, int n) {
+    if (n < 1 || n >= static_cast<int>(records.size())) return nullptr;
+    return &records[static_cast<std::size_t>(n)];
+}
+
+} // namespace
+
+void Catalogue::ReadCondensingProducts(LineReader& file) {
+    cProducts_ = ReadProductList(file, KeysOf(cModels_, ModelCount()));
+}
+
+void Catalogue::ReadCoolerProducts(LineReader& file) {
+    eProducts_ = ReadProductList(file, KeysOf(eRatings_, CoolerRatingCount()));
+}
+
+const CModel* Catalogue::Model(int n) const {
+    return Record(cModels_, n);
+}
+
+const ERating* Catalogue::CoolerRating(int n) const {
+    return Record(eRatings_, n);
+}
+
 } // namespace tw

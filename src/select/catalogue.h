@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tw {
@@ -64,5 +65,38 @@ std::vector<ProductRow> ReadProductList(LineReader& file,
 
 // A text cut or blank-padded to 16 characters.
 std::string FixedKey(const std::string& key);
+
+// The catalogue as the program holds it: the condensing units (ratings, models and their
+// product list) and the coolers (ratings and their product list). The record lists keep
+// element 0 unused and an empty record after the last; the product lists keep row 0 unused.
+class Catalogue {
+public:
+    void SetCondensingRatings(std::vector<CRating> ratings) { cRatings_ = std::move(ratings); }
+    void SetCondensingModels(std::vector<CModel> models) { cModels_ = std::move(models); }
+    void SetCoolerRatings(std::vector<ERating> ratings) { eRatings_ = std::move(ratings); }
+    // The product lists, each row linked to the model (cooler rating) of its key: read after
+    // the records they link to.
+    void ReadCondensingProducts(LineReader& file);
+    void ReadCoolerProducts(LineReader& file);
+    void SetCondensingProducts(std::vector<ProductRow> rows) { cProducts_ = std::move(rows); }
+    void SetCoolerProducts(std::vector<ProductRow> rows) { eProducts_ = std::move(rows); }
+
+    // Models and cooler ratings 1..count, without the empty record after them.
+    int ModelCount() const { return static_cast<int>(cModels_.size()) - 2; }
+    int CoolerRatingCount() const { return static_cast<int>(eRatings_.size()) - 2; }
+    const std::vector<CRating>& CondensingRatings() const { return cRatings_; }
+    // Model (cooler rating) n, the empty record after the last included; none outside.
+    const CModel* Model(int n) const;
+    const ERating* CoolerRating(int n) const;
+    const std::vector<ProductRow>& CondensingProducts() const { return cProducts_; }
+    const std::vector<ProductRow>& CoolerProducts() const { return eProducts_; }
+
+private:
+    std::vector<CRating> cRatings_;
+    std::vector<CModel> cModels_;
+    std::vector<ERating> eRatings_;
+    std::vector<ProductRow> cProducts_;
+    std::vector<ProductRow> eProducts_;
+};
 
 } // namespace tw

@@ -5,44 +5,31 @@
 
 namespace tw {
 
-namespace {
-
-template <class T> std::vector<std::string> KeysOf(const std::vector<T>& records, int count) {
-    std::vector<std::string> keys;
-    for (int r = 1; r <= count; ++r)
-        keys.push_back(records[static_cast<std::size_t>(r)].key);
-    return keys;
-}
-
-} // namespace
-
 void FrmMain::ReadCondensingRatings() {
     LogWrite(">ReadCondensingRatings()");
-    CRatings = ParseCRatings(OpenDataFileBytes(CatalogFolder + "CRatings.rec"));
+    Catalog.SetCondensingRatings(ParseCRatings(OpenDataFileBytes(CatalogFolder + "CRatings.rec")));
 }
 
 void FrmMain::ReadCondensingModels() {
     LogWrite(">ReadCondensingModels()");
-    CModels = ParseCModels(OpenDataFileBytes(CatalogFolder + "CModels.rec"));
-    CModelCount = static_cast<int>(CModels.size()) - 2;
+    Catalog.SetCondensingModels(ParseCModels(OpenDataFileBytes(CatalogFolder + "CModels.rec")));
 }
 
 void FrmMain::ReadCondensingProducts() {
     LogWrite(">ReadCondensingProducts()");
     LineReader file = OpenDataFile(CatalogFolder + "CProdList.data");
-    CProdList = ReadProductList(file, KeysOf(CModels, CModelCount));
+    Catalog.ReadCondensingProducts(file);
 }
 
 void FrmMain::ReadCoolerRatings() {
     LogWrite(">ReadCoolerRatings()");
-    ERatings = ParseERatings(OpenDataFileBytes(CatalogFolder + "ERatings.rec"));
-    ERatingCount = static_cast<int>(ERatings.size()) - 2;
+    Catalog.SetCoolerRatings(ParseERatings(OpenDataFileBytes(CatalogFolder + "ERatings.rec")));
 }
 
 void FrmMain::ReadCoolerProducts() {
     LogWrite(">ReadCoolerProducts()");
     LineReader file = OpenDataFile(CatalogFolder + "EProdList.data");
-    EProdList = ReadProductList(file, KeysOf(ERatings, ERatingCount));
+    Catalog.ReadCoolerProducts(file);
 }
 
 } // namespace tw

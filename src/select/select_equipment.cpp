@@ -59,8 +59,9 @@ float CellNumber(const FrmMain& w, const Grid& grid, int row, int col) {
 } // namespace
 
 std::int32_t FrmMain::CondensingCapacity(int model, float sst, float ambient) {
-    if (model < 1 || model >= static_cast<int>(CModels.size())) return 0;
-    return tw::CondensingCapacity(CRatings, CModels[static_cast<std::size_t>(model)], sst, ambient,
+    const CModel* record = Catalog.Model(model);
+    if (!record) return 0;
+    return tw::CondensingCapacity(Catalog.CondensingRatings(), *record, sst, ambient,
                                   CondenserFrequencyFactor);
 }
 
@@ -86,12 +87,12 @@ OfferList FrmMain::CondensingOffers(float required) {
                       GetFieldValue(field::UnitLocationCode), GetFieldValue(field::UnitSupplyCode));
     OfferList offers;
     if (key.empty()) return offers;
-    for (std::size_t i = 1; i < CProdList.size(); ++i) {
-        const ProductRow& product = CProdList[i];
+    const std::vector<ProductRow>& products = Catalog.CondensingProducts();
+    for (std::size_t i = 1; i < products.size(); ++i) {
+        const ProductRow& product = products[i];
         if (product.fields[0] != key) continue;
-        if (product.link <= 0 || product.link >= static_cast<int>(CModels.size())) continue;
-        const CModel& model = CModels[static_cast<std::size_t>(product.link)];
-        if (!InsideModelRanges(model, ambient, sst, required)) continue;
+        const CModel* model = Catalog.Model(product.link);
+        if (!model || !InsideModelRanges(*model, ambient, sst, required)) continue;
         const std::int32_t capacity = CondensingCapacity(product.link, sst, ambient);
         offers.Add(MakeOffer(static_cast<int>(i), capacity, product),
                    static_cast<double>(capacity) > static_cast<double>(required));
@@ -110,13 +111,13 @@ OfferList FrmMain::CoolerOffers(float required) {
         GetFieldValue(field::CoolerTypeCode) + GetFieldValue(field::CoolerSupplyCode);
     OfferList offers;
     if (key.empty()) return offers;
-    for (std::size_t i = 1; i < EProdList.size(); ++i) {
-        const ProductRow& product = EProdList[i];
+    const std::vector<ProductRow>& products = Catalog.CoolerProducts();
+    for (std::size_t i = 1; i < products.size(); ++i) {
+        const ProductRow& product = products[i];
         if (product.fields[0] != key) continue;
-        if (product.link <= 0 || product.link >= static_cast<int>(ERatings.size())) continue;
-        const ERating& rating = ERatings[static_cast<std::size_t>(product.link)];
-        if (!(room > static_cast<float>(rating.roomLimit))) continue;
-        const float capacity = CoolerCapacity(sst, td, rating.capacity);
+        const ERating* rating = Catalog.CoolerRating(product.link);
+        if (!rating || !(room > static_cast<float>(rating->roomLimit))) continue;
+        const float capacity = CoolerCapacity(sst, td, rating->capacity);
         offers.Add(MakeOffer(static_cast<int>(i), capacity, product), capacity >= required);
     }
     return offers;
@@ -227,8 +228,9 @@ void FrmMain::SelectCooler() {
     // No coolers, no division: the run ends with no choice.
     if (coolers != 0.0f) {
         int matches = 0;
-        for (std::size_t i = 1; i < EProdList.size(); ++i)
-            if (!key.empty() && EProdList[i].fields[0] == key) ++matches;
+        const std::vector<ProductRow>& products = Catalog.CoolerProducts();
+        for (std::size_t i = 1; i < products.size(); ++i)
+            if (!key.empty() && products[i].fields[0] == key) ++matches;
         if (matches > 0)
             LogWrite("Key " + key + " has " + std::to_string(matches) + " matches");
         else

@@ -60,7 +60,8 @@ void FrmMain::UpdateBalancePoint() {
     const auto r = WholeNumber(*this, unitRow);
     const auto modelCell = r ? Cell(unitGrid, *r, 5) : std::nullopt;
     const auto model = modelCell ? WholeNumber(*this, *modelCell) : std::nullopt;
-    if (!model || *model < 1 || *model >= static_cast<int>(CModels.size())) {
+    const CModel* record = model ? Catalog.Model(*model) : nullptr;
+    if (!record) {
         noBalance();
         return;
     }
@@ -69,7 +70,7 @@ void FrmMain::UpdateBalancePoint() {
     const auto sst =
         static_cast<float>(static_cast<double>(FieldNumber(field::SelectionRoomTemperature)) -
                            FieldNumber(field::DesignTD));
-    const float sst2 = SecondSuction(sst, CModels[static_cast<std::size_t>(*model)].minSuction);
+    const float sst2 = SecondSuction(sst, record->minSuction);
     const float ambient = CondensingAmbient();
     const auto q2 = static_cast<float>(CondensingCapacity(*model, sst2, ambient));
 
@@ -78,17 +79,17 @@ void FrmMain::UpdateBalancePoint() {
     const auto s = WholeNumber(*this, coolerRow);
     const auto productCell = s ? Cell(coolerGrid, *s, 0) : std::nullopt;
     const auto product = productCell ? WholeNumber(*this, *productCell) : std::nullopt;
-    if (!product || *product < 1 || *product >= static_cast<int>(EProdList.size())) {
+    const std::vector<ProductRow>& products = Catalog.CoolerProducts();
+    if (!product || *product < 1 || *product >= static_cast<int>(products.size())) {
         noBalance();
         return;
     }
-    const int link = EProdList[static_cast<std::size_t>(*product)].link;
-    if (link < 1 || link >= static_cast<int>(ERatings.size())) {
+    const ERating* rating = Catalog.CoolerRating(products[static_cast<std::size_t>(*product)].link);
+    if (!rating) {
         noBalance();
         return;
     }
-    const float rated =
-        CoolerCapacity(sst, 10.0f, ERatings[static_cast<std::size_t>(link)].capacity);
+    const float rated = CoolerCapacity(sst, 10.0f, rating->capacity);
 
     BalanceInput in;
     in.room = FieldNumber(field::SelectionRoomTemperature);

@@ -161,7 +161,10 @@ TEST(LookUps, AMotorRowWithACountOutOfRangeIsRefused) {
     EXPECT_EQ(t.Cell(1, 2), "2000");
     EXPECT_EQ(TableKLookUp(t, 1200, 20, 32, '.').count, 1);
     // A table built without the reader's check counts no motors rather than wrapping.
-    EXPECT_EQ(TableKLookUp(MakeTable({{"0", "3000000000", "1", "3000000000", "1"}}), 10, 40, 32, '.').count, 0);
+    EXPECT_EQ(
+        TableKLookUp(MakeTable({{"0", "3000000000", "1", "3000000000", "1"}}), 10, 40, 32, '.')
+            .count,
+        0);
 }
 
 TEST(LookUps, CellsReadWithEitherSeparatorAndJunkAsZero) {
@@ -183,9 +186,10 @@ protected:
         w->MessageTable.assign(10, {"", ""});
         w->MessageTable[5] = {"Glass doors", "count not in the table"};
         w->MessageTable[6] = {"Motor power", "beyond the table"};
-        w->TableB = MakeTable({{"1", "800", "1300"}, {"2", "780", "1268"}});
-        w->TableE = MakeTable({{"1", "3222", "2545", "677"}, {"10", "29941", "25450", "4491"}});
-        w->TableK = MakeTable({{"0", "1", "0.125", "2", "0.25"}});
+        w->Tables[TableId::B] = MakeTable({{"1", "800", "1300"}, {"2", "780", "1268"}});
+        w->Tables[TableId::E] =
+            MakeTable({{"1", "3222", "2545", "677"}, {"10", "29941", "25450", "4491"}});
+        w->Tables[TableId::K] = MakeTable({{"0", "1", "0.125", "2", "0.25"}});
         w->Constants["MOTORTEMP"] = 32;
     }
     std::size_t Messages() { return install.Machine().Messages().size(); }

@@ -32,17 +32,18 @@ inline void Choose(FrmMain& w, int list, const std::string& item) {
     if (i >= 0) w.OPTIONLIST[list].SetListIndex(i);
 }
 
-// A product column filled from its TableC row, as choosing group and product does.
+// A product column filled from its product-table row, as choosing group and product does.
 inline void SetProduct(FrmMain& w, int col, const std::string& group, const std::string& name,
                        const std::string& weightPerDay) {
     Grid& g = w.MSFlexGrid[300];
     if (g.Cols() <= col) g.SetCols(col + 1);
     w.SetCellValue(300, 0, col, std::to_string(col - 1));
-    for (int r = 1; r <= w.TableC.Rows(); ++r) {
-        if (w.TableC.Cell(1, r) != group || w.TableC.Cell(2, r) != name) continue;
+    const DataTable& table = w.Tables.Products();
+    for (int r = 1; r <= table.Rows(); ++r) {
+        if (table.Cell(1, r) != group || table.Cell(2, r) != name) continue;
         const int rows[] = {1, 2, 10, 7, 8, 9, 11};
         for (int k = 0; k < 7; ++k)
-            w.SetCellValue(300, rows[k], col, w.TableC.Cell(k + 1, r));
+            w.SetCellValue(300, rows[k], col, table.Cell(k + 1, r));
     }
     EXPECT_EQ(g.TextMatrix(2, col), name) << "no product " << group << " / " << name;
     w.SetCellValue(300, 3, col, weightPerDay);

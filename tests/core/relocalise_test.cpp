@@ -36,7 +36,7 @@ TEST(Relocalise, TheEnglishTemplateCalculatesTheSameInGerman) {
     auto w = install.Start();
     EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(1, 2), w->OPTIONLIST[201].List(0));
     EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(1, 6), w->OPTIONLIST[201].List(1));
-    EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(6, 2), w->TableD.Cell(1, 1));
+    EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(6, 2), w->Tables.Constructions().Cell(1, 1));
     EXPECT_EQ(w->MSFlexGrid[300].TextMatrix(1, 2), w->OPTIONLIST[301].List(1));
     EXPECT_EQ(w->TEXTBOX[520].Text(), w->OPTIONLIST[520].List(0));
     w->Calculate();

@@ -130,7 +130,7 @@ TEST(LanguageAndColours, SwitchingIsImmediateAndSurvivesARestart) {
         languages.SetListIndex(german);
         EXPECT_NE(w->LABEL[103].Caption(), englishCaption);
         EXPECT_EQ(w->TEXTBOX[803].Text(), "deutsch.");
-        EXPECT_EQ(w->OPTIONLIST[206].List(0), w->TableD.Cell(1, 1));
+        EXPECT_EQ(w->OPTIONLIST[206].List(0), w->Tables.Constructions().Cell(1, 1));
 
         const Colour before = w->Colours.Override;
         w->ChooseColourScheme("night.");

@@ -26,11 +26,6 @@ protected:
         w->Constants["UNDERRANGE"] = 10.0f;
         w->StringTable.assign(30, "");
         w->StringTable[14] = "(none)";
-        w->CRatings = {{}};
-        w->CModels = {{}};
-        w->CProdList = {{}};
-        w->ERatings = {{}};
-        w->EProdList = {{}};
         // Room 30 °F, TD 10 °F: suction 20 °F; 90 °F at an outdoor unit; one of each.
         Set(501, "30");
         Set(502, "10");
@@ -53,7 +48,7 @@ protected:
     // with `at20` at 20/90 °F and `at10` at 10/90 °F; offered under `key`.
     void AddUnit(const std::string& key, const std::string& name, int at20, int at10) {
         CModel m;
-        m.firstRating = static_cast<std::int32_t>(w->CRatings.size());
+        m.firstRating = static_cast<std::int32_t>(cRatings.size());
         m.ratingCount = 9;
         m.pointsPerBlock = 3;
         m.key = FixedKey(name);
@@ -66,30 +61,33 @@ protected:
         const int at30 = at20 + (at20 - at10);
         const std::pair<std::int16_t, int> blocks[] = {{30, at30}, {20, at20}, {10, at10}};
         for (const auto& [sst, capacity] : blocks) {
-            w->CRatings.push_back({0, sst, 80, capacity + 1000});
-            w->CRatings.push_back({0, sst, 90, capacity});
-            w->CRatings.push_back({0, sst, 100, capacity - 1000});
+            cRatings.push_back({0, sst, 80, capacity + 1000});
+            cRatings.push_back({0, sst, 90, capacity});
+            cRatings.push_back({0, sst, 100, capacity - 1000});
         }
-        w->CModels.push_back(m);
-        w->CModelCount = static_cast<int>(w->CModels.size()) - 1;
+        cModels.push_back(m);
         ProductRow row;
         row.fields = {key, name, name, name + ".pdf"};
-        row.link = w->CModelCount;
-        w->CProdList.push_back(row);
+        row.link = static_cast<int>(cModels.size()) - 1;
+        cProducts.push_back(row);
     }
     void AddCooler(const std::string& key, const std::string& name, int rated, int roomLimit) {
-        w->ERatings.push_back({FixedKey(name), rated, roomLimit});
-        w->ERatingCount = static_cast<int>(w->ERatings.size()) - 1;
+        eRatings.push_back({FixedKey(name), rated, roomLimit});
         ProductRow row;
         row.fields = {key, name, name, name + ".pdf"};
-        row.link = w->ERatingCount;
-        w->EProdList.push_back(row);
+        row.link = static_cast<int>(eRatings.size()) - 1;
+        eProducts.push_back(row);
     }
-    // Closes the catalogue with the empty records after the last.
+    // Closes the catalogue with the empty records after the last and hands it to the window.
     void Close() {
-        w->CRatings.push_back({});
-        w->CModels.push_back({});
-        w->ERatings.push_back({});
+        cRatings.push_back({});
+        cModels.push_back({});
+        eRatings.push_back({});
+        w->Catalog.SetCondensingRatings(cRatings);
+        w->Catalog.SetCondensingModels(cModels);
+        w->Catalog.SetCoolerRatings(eRatings);
+        w->Catalog.SetCondensingProducts(cProducts);
+        w->Catalog.SetCoolerProducts(eProducts);
     }
 
     std::vector<std::string> Column(int grid, int col) {
@@ -106,6 +104,12 @@ protected:
 
     Installation installation;
     std::unique_ptr<FrmMain> w;
+    // The catalogue being built: record 0 and product row 0 unused.
+    std::vector<CRating> cRatings{1};
+    std::vector<CModel> cModels{1};
+    std::vector<ERating> eRatings{1};
+    std::vector<ProductRow> cProducts{1};
+    std::vector<ProductRow> eProducts{1};
 };
 
 using Cells = std::vector<std::string>;
@@ -288,7 +292,7 @@ TEST(ShippedCatalogue, ATypicalCoolerFindsUnitCoolerAndBalancePoint) {
     if (!std::filesystem::exists(installation.OpData() / "default.fil"))
         installation.WriteFile("opdata/default.fil", "\"# \",\"Tarnwell\",1,0,0\r\n");
     auto w = installation.Start();
-    ASSERT_GT(w->CModelCount, 60);
+    ASSERT_GT(w->Catalog.ModelCount(), 60);
     auto set = [&](int n, const std::string& v) { w->TEXTBOX[n].Tag = v; };
     set(501, "35");
     set(502, "10");

@@ -100,9 +100,9 @@ TEST(StartUp, ADecimalCommaMachineReadsTheSameNumbers) {
 
     // Every number of the engineering tables reads the same.
     int numbers = 0;
-    for (auto table : {&FrmMain::TableA, &FrmMain::TableB, &FrmMain::TableE, &FrmMain::TableK}) {
-        const DataTable& p = point.*table;
-        const DataTable& c = comma.*table;
+    for (TableId table : {TableId::A, TableId::B, TableId::E, TableId::K}) {
+        const DataTable& p = point.Tables[table];
+        const DataTable& c = comma.Tables[table];
         ASSERT_EQ(p.Rows(), c.Rows());
         for (int row = 1; row <= p.Rows(); ++row)
             for (int col = 1; col <= p.Columns(); ++col) {
