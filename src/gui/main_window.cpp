@@ -210,76 +210,8 @@ void MainWindow::CreateWidgets() {
 QWidget* MainWindow::CreateWidget(Control& c) {
     const ControlRef ref = c.ref;
     auto dispatch = [this](std::function<void()> f) { Dispatch(f); };
-    if (auto* box = dynamic_cast<TextBox*>(&c)) {
-        auto* edit = new QLineEdit(this);
-        edit->setFrame(false);
-        // Edits the widget makes itself (paste, cut, Delete, undo); typed characters go
-        // through the key handlers instead. A number field refuses a text that is no number
-        // as a whole.
-        connect(edit, &QLineEdit::textEdited, this, [this, ref, edit](const QString& text) {
-            std::string edited = S(text);
-            if (frm_.TakesNumbersOnly(ref)) {
-                edited = NormalizeDecimal(edited, frm_.Decimal());
-                if (!IsNumberInMaking(edited, frm_.Decimal())) {
-                    auto& model = static_cast<TextBox&>(frm_.Get(ref));
-                    const bool wasSyncing = syncing_;
-                    syncing_ = true;
-                    edit->setText(Q(model.Text()));
-                    edit->setSelection(
-                        ToQtPosition(model.Text(), model.SelStart),
-                        ToQtPosition(model.Text(), model.SelStart + model.SelLength) -
-                            ToQtPosition(model.Text(), model.SelStart));
-                    syncing_ = wasSyncing;
-                    QApplication::beep();
-                    return;
-                }
-            }
-            Dispatch([this, ref, edit, text, edited] {
-                auto& model = static_cast<TextBox&>(frm_.Get(ref));
-                model.SelStart = ToModelPosition(text, edit->cursorPosition());
-                model.SelLength = 0;
-                model.SetText(edited);
-            });
-        });
-        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, ref, edit](int, int) {
-            if (syncing_) return;
-            auto& model = static_cast<TextBox&>(frm_.Get(ref));
-            const QString text = edit->text();
-            if (edit->hasSelectedText()) {
-                model.SelStart = ToModelPosition(text, edit->selectionStart());
-                model.SelLength = ToModelPosition(text, edit->selectionEnd()) - model.SelStart;
-            } else {
-                model.SelStart = ToModelPosition(text, edit->cursorPosition());
-                model.SelLength = 0;
-            }
-        });
-        (void)box;
-        return edit;
-    }
-    if (dynamic_cast<ListBox*>(&c)) {
-        auto* list = new QListWidget(this);
-        connect(list, &QListWidget::itemClicked, this, [this, ref, list](QListWidgetItem* item) {
-            int row = list->row(item);
-            Dispatch([this, ref, row] {
-                auto& model = static_cast<ListBox&>(frm_.Get(ref));
-                // A click on the item already chosen still counts as a choice.
-                if (model.ListIndex() == row)
-                    frm_.Raise(EventType::Click, ref);
-                else
-                    model.SetListIndex(row);
-            });
-        });
-        // The keyboard moves the selection; the handlers decide whether that commits.
-        connect(list, &QListWidget::currentRowChanged, this, [this, ref](int row) {
-            if (syncing_ || listMousePress_ || row < 0) return;
-            Dispatch([this, ref, row] { static_cast<ListBox&>(frm_.Get(ref)).SetListIndex(row); });
-        });
-        connect(list, &QListWidget::itemDoubleClicked, this,
-                [dispatch, this, ref](QListWidgetItem*) {
-                    dispatch([this, ref] { frm_.Raise(EventType::DblClick, ref); });
-                });
-        return list;
-    }
+    if (dynamic_cast<TextBox*>(&c)) return CreateLineEdit(ref);
+    if (dynamic_cast<ListBox*>(&c)) return CreateListWidget(ref);
     if (dynamic_cast<OptionButton*>(&c)) {
         auto* radio = new QRadioButton(this);
         radio->setAutoExclusive(false);
@@ -297,27 +229,7 @@ QWidget* MainWindow::CreateWidget(Control& c) {
         });
         return check;
     }
-    if (dynamic_cast<Grid*>(&c)) {
-        auto* table = new QTableWidget(this);
-        table->horizontalHeader()->hide();
-        table->verticalHeader()->hide();
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setSelectionMode(QAbstractItemView::SingleSelection);
-        auto scrolled = [this, ref](int) {
-            if (!syncing_) Dispatch([this, ref] { frm_.Raise(EventType::Scroll, ref); });
-        };
-        connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
-        connect(table->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
-        connect(table, &QTableWidget::cellClicked, this, [this, ref](int row, int col) {
-            Dispatch([this, ref, row, col] {
-                auto& grid = static_cast<Grid&>(frm_.Get(ref));
-                grid.Row = grid.RowSel = row;
-                grid.Col = grid.ColSel = col;
-                frm_.Raise(EventType::Click, ref);
-            });
-        });
-        return table;
-    }
+    if (dynamic_cast<Grid*>(&c)) return CreateTableWidget(ref);
     if (dynamic_cast<CommandButton*>(&c)) {
         auto* button = new QToolButton(this);
         button->setFocusPolicy(Qt::NoFocus);
@@ -351,6 +263,97 @@ QWidget* MainWindow::CreateWidget(Control& c) {
         ref.array == ArrayId::SPECLINK)
         label->setCursor(Qt::PointingHandCursor);
     return label;
+}
+
+// Edits the widget makes itself (paste, cut, Delete, undo); typed characters go through the
+// key handlers instead. A number field refuses a text that is no number as a whole.
+QLineEdit* MainWindow::CreateLineEdit(ControlRef ref) {
+    auto* edit = new QLineEdit(this);
+    edit->setFrame(false);
+    connect(edit, &QLineEdit::textEdited, this, [this, ref, edit](const QString& text) {
+        std::string edited = S(text);
+        if (frm_.TakesNumbersOnly(ref)) {
+            edited = NormalizeDecimal(edited, frm_.Decimal());
+            if (!IsNumberInMaking(edited, frm_.Decimal())) {
+                auto& model = static_cast<TextBox&>(frm_.Get(ref));
+                const bool wasSyncing = syncing_;
+                syncing_ = true;
+                edit->setText(Q(model.Text()));
+                edit->setSelection(ToQtPosition(model.Text(), model.SelStart),
+                                   ToQtPosition(model.Text(), model.SelStart + model.SelLength) -
+                                       ToQtPosition(model.Text(), model.SelStart));
+                syncing_ = wasSyncing;
+                QApplication::beep();
+                return;
+            }
+        }
+        Dispatch([this, ref, edit, text, edited] {
+            auto& model = static_cast<TextBox&>(frm_.Get(ref));
+            model.SelStart = ToModelPosition(text, edit->cursorPosition());
+            model.SelLength = 0;
+            model.SetText(edited);
+        });
+    });
+    connect(edit, &QLineEdit::cursorPositionChanged, this, [this, ref, edit](int, int) {
+        if (syncing_) return;
+        auto& model = static_cast<TextBox&>(frm_.Get(ref));
+        const QString text = edit->text();
+        if (edit->hasSelectedText()) {
+            model.SelStart = ToModelPosition(text, edit->selectionStart());
+            model.SelLength = ToModelPosition(text, edit->selectionEnd()) - model.SelStart;
+        } else {
+            model.SelStart = ToModelPosition(text, edit->cursorPosition());
+            model.SelLength = 0;
+        }
+    });
+    return edit;
+}
+
+QListWidget* MainWindow::CreateListWidget(ControlRef ref) {
+    auto dispatch = [this](std::function<void()> f) { Dispatch(f); };
+    auto* list = new QListWidget(this);
+    connect(list, &QListWidget::itemClicked, this, [this, ref, list](QListWidgetItem* item) {
+        int row = list->row(item);
+        Dispatch([this, ref, row] {
+            auto& model = static_cast<ListBox&>(frm_.Get(ref));
+            // A click on the item already chosen still counts as a choice.
+            if (model.ListIndex() == row)
+                frm_.Raise(EventType::Click, ref);
+            else
+                model.SetListIndex(row);
+        });
+    });
+    // The keyboard moves the selection; the handlers decide whether that commits.
+    connect(list, &QListWidget::currentRowChanged, this, [this, ref](int row) {
+        if (syncing_ || listMousePress_ || row < 0) return;
+        Dispatch([this, ref, row] { static_cast<ListBox&>(frm_.Get(ref)).SetListIndex(row); });
+    });
+    connect(list, &QListWidget::itemDoubleClicked, this, [dispatch, this, ref](QListWidgetItem*) {
+        dispatch([this, ref] { frm_.Raise(EventType::DblClick, ref); });
+    });
+    return list;
+}
+
+QTableWidget* MainWindow::CreateTableWidget(ControlRef ref) {
+    auto* table = new QTableWidget(this);
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto scrolled = [this, ref](int) {
+        if (!syncing_) Dispatch([this, ref] { frm_.Raise(EventType::Scroll, ref); });
+    };
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+    connect(table->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
+    connect(table, &QTableWidget::cellClicked, this, [this, ref](int row, int col) {
+        Dispatch([this, ref, row, col] {
+            auto& grid = static_cast<Grid&>(frm_.Get(ref));
+            grid.Row = grid.RowSel = row;
+            grid.Col = grid.ColSel = col;
+            frm_.Raise(EventType::Click, ref);
+        });
+    });
+    return table;
 }
 
 QWidget* MainWindow::ParentOf(const Control& c) {

@@ -14,6 +14,10 @@
 #include <map>
 #include <memory>
 
+class QLineEdit;
+class QListWidget;
+class QTableWidget;
+
 namespace tw {
 
 // The keys of the menu commands: "Ctrl+S" for the save button and so on, in the words of the
@@ -71,8 +75,13 @@ private:
 
     void CreateWidgets();
     QWidget* CreateWidget(Control& control);
+    QLineEdit* CreateLineEdit(ControlRef ref);
+    QListWidget* CreateListWidget(ControlRef ref);
+    QTableWidget* CreateTableWidget(ControlRef ref);
     QWidget* ParentOf(const Control& control);
     void Apply(Binding& binding);
+    void ApplyPlace(QWidget* widget, const Control& control);
+    void ApplyContent(QWidget* widget, Control& control);
     void ApplyGrid(QWidget* widget, Grid& grid);
     void SyncFocus();
     void PlaceOnCells();

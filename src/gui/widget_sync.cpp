@@ -65,34 +65,9 @@ void WidenToItems(QListWidget* list) {
     list->setGeometry(place);
 }
 
-} // namespace
-
-void MainWindow::Sync() {
-    if (syncing_) return;
-    syncing_ = true;
-    if (frm_.LanguageLocale != appliedLocale_) LoadToolkitTranslations(frm_.LanguageLocale);
-    std::vector<std::pair<int, QWidget*>> raised;
-    for (auto& [ref, b] : bindings_) {
-        Control& c = frm_.Get(ref);
-        Apply(b);
-        if (c.ZOrder != b.appliedZ) {
-            b.appliedZ = c.ZOrder;
-            raised.push_back({c.ZOrder, b.widget});
-        }
-    }
-    std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a.first < b.first; });
-    for (auto& [z, w] : raised)
-        w->raise();
-    PlaceOnCells();
-    const std::string title = frm_.Window.Caption;
-    if (windowTitle() != Q(title)) setWindowTitle(Q(title));
-    SyncFocus();
-    update();
-    syncing_ = false;
-}
-
-void MainWindow::Apply(Binding& b) {
-    Control& c = frm_.Get(b.ref);
+// Everything of a control that its widget shows, as one text: the widget is touched only when
+// this changes. `editing` is set for the control that has the focus.
+std::string StateKey(Control& c, bool editing) {
     std::ostringstream key;
     key << c.Left << ',' << c.Top << ',' << c.Width << ',' << c.Height << ',' << c.Visible
         << c.Enabled << ',' << c.ForeColor << ',' << c.BackColor << ',' << c.Transparent << ','
@@ -104,8 +79,7 @@ void MainWindow::Apply(Binding& b) {
         key << t->Text() << t->Locked;
         // The field being edited shows the selection the model sets (a cell reached with
         // Enter is selected whole, so typing replaces it).
-        if (frm_.HasFocus() && frm_.ActiveControl() == c.ref)
-            key << ',' << t->SelStart << ',' << t->SelLength;
+        if (editing) key << ',' << t->SelStart << ',' << t->SelLength;
     } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
         for (const auto& item : lb->Items())
             key << item << '\x1e';
@@ -141,11 +115,47 @@ void MainWindow::Apply(Binding& b) {
         for (int col = 0; col < g->Cols(); ++col)
             key << g->ColWidth(col) << ';';
     }
-    std::string state = key.str();
+    return key.str();
+}
+
+} // namespace
+
+void MainWindow::Sync() {
+    if (syncing_) return;
+    syncing_ = true;
+    if (frm_.LanguageLocale != appliedLocale_) LoadToolkitTranslations(frm_.LanguageLocale);
+    std::vector<std::pair<int, QWidget*>> raised;
+    for (auto& [ref, b] : bindings_) {
+        Control& c = frm_.Get(ref);
+        Apply(b);
+        if (c.ZOrder != b.appliedZ) {
+            b.appliedZ = c.ZOrder;
+            raised.push_back({c.ZOrder, b.widget});
+        }
+    }
+    std::sort(raised.begin(), raised.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (auto& [z, w] : raised)
+        w->raise();
+    PlaceOnCells();
+    const std::string title = frm_.Window.Caption;
+    if (windowTitle() != Q(title)) setWindowTitle(Q(title));
+    SyncFocus();
+    update();
+    syncing_ = false;
+}
+
+void MainWindow::Apply(Binding& b) {
+    Control& c = frm_.Get(b.ref);
+    std::string state = StateKey(c, frm_.HasFocus() && frm_.ActiveControl() == c.ref);
     if (state == b.applied) return;
     b.applied = std::move(state);
+    ApplyPlace(b.widget, c);
+    ApplyContent(b.widget, c);
+    b.widget->setVisible(c.Visible);
+}
 
-    QWidget* w = b.widget;
+// Parent, geometry, enabled state, tool tip and font, alike for every kind of control.
+void MainWindow::ApplyPlace(QWidget* w, const Control& c) {
     QWidget* parent = ParentOf(c);
     if (w->parentWidget() != parent) w->setParent(parent);
     w->setGeometry(Px(c.Left), Px(c.Top), Px(c.Width), Px(c.Height));
@@ -159,6 +169,10 @@ void MainWindow::Apply(Binding& b) {
     QFont font = ZoomedFont(c.FontSize, c.FontBold);
     if (c.ref.array == ArrayId::HYPERLINK) font.setUnderline(true);
     w->setFont(font);
+}
+
+// What the control of its kind shows: texts, items, values, pictures, colours.
+void MainWindow::ApplyContent(QWidget* w, Control& c) {
     const Qt::Alignment align = c.Alignment == 1   ? Qt::AlignRight | Qt::AlignVCenter
                                 : c.Alignment == 2 ? Qt::AlignHCenter | Qt::AlignVCenter
                                                    : Qt::AlignLeft | Qt::AlignVCenter;
@@ -234,7 +248,6 @@ void MainWindow::Apply(Binding& b) {
     } else if (auto* g = dynamic_cast<Grid*>(&c)) {
         ApplyGrid(w, *g);
     }
-    w->setVisible(c.Visible);
 }
 
 void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {

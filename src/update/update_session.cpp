@@ -70,6 +70,36 @@ std::string HighestStamp(const std::vector<VersionRecord>& records) {
     return highest;
 }
 
+// The fetched version list and digests with their signatures, in the update folder.
+void RemoveFetchedLists(const fs::path& updates) {
+    for (const char* name : {kNewestList, kSumsFile})
+        for (const char* suffix : {"", kSignatureSuffix})
+            Remove(WithSuffix(updates / name, suffix));
+}
+
+// The trusted comment of a file signed by the publisher's key; anything else stops the update.
+std::string RequireGoodSignature(const char* name, const std::string& bytes,
+                                 const std::string& signature, const PublicKey& key) {
+    const SignatureResult result = VerifySignature(bytes, signature, key);
+    if (result.check != SignatureCheck::Good)
+        throw UpdateError{0, std::string(name) + ": " + SignatureCheckText(result.check) +
+                                 " (key " + KeyIdText(key.keyId) + ")"};
+    return result.trustedComment;
+}
+
+// Drops the records whose target the installation does not have, saying why in `skipped`.
+void KeepAllowedTargets(std::vector<VersionRecord>& records, const UpdatePaths& paths,
+                        std::vector<std::string>& skipped) {
+    records.erase(std::remove_if(records.begin(), records.end(),
+                                 [&](const VersionRecord& r) {
+                                     std::string why;
+                                     if (TargetAllowed(r, paths, why)) return false;
+                                     skipped.push_back(r.file + " " + r.target + " : " + why);
+                                     return true;
+                                 }),
+                  records.end());
+}
+
 } // namespace
 
 UpdateSession::UpdateSession(FrmMain& w) : w_(w) {}
@@ -159,148 +189,22 @@ UpdateSession::Outcome UpdateSession::Check() {
     }
     w_.platform.SetMousePointer(MousePointer::Hourglass);
     table_.clear();
-    // The client's state changes come here while the check runs, and only then; the worker
-    // reports them, the window's thread logs them.
-    http.SetStateListener([this](HttpState s) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        states_.push_back(static_cast<int>(s));
-    });
-    http.SetProgressListener(
-        [this](std::uint64_t received, std::uint64_t) { received_ = received; });
-    struct Detach {
-        HttpClient& client;
-        ~Detach() {
-            client.SetStateListener(nullptr);
-            client.SetProgressListener(nullptr);
-        }
-    } detach{http};
+    const ListenerScope listening(*this);
 
     Outcome outcome = Outcome::Failed;
     const fs::path updates = w_.UpdatesFolder;
     try {
-        const std::string address = RemoteAddress(w_.UpdateUrl, {kNewestList});
-        w_.LogWrite(address);
-
-        std::vector<std::string> skipped;
-        std::vector<VersionRecord> installed;
-        if (fs::exists(updates / kInstalledList)) {
-            auto bytes = ReadFileBytes(updates / kInstalledList);
-            if (!bytes)
-                throw UpdateError{errno, "Cannot read " + (updates / kInstalledList).string()};
-            installed = ReadVersionList(SplitAnsiLines(*bytes), &skipped);
-        }
-        for (const char* name : {kNewestList, kSumsFile})
-            for (const char* suffix : {"", kSignatureSuffix})
-                Remove(WithSuffix(updates / name, suffix));
-
-        const auto keyText = ReadFileBytes(ResolveCase(w_.OpDataFolder + kUpdateKeyFile));
-        const auto key = keyText ? ParsePublicKey(*keyText) : std::nullopt;
-        if (!key) throw UpdateError{0, "No update key in " + w_.OpDataFolder + kUpdateKeyFile};
-
-        w_.HINTBOX.SetCaption(w_.StringText(0));
-        w_.HINTBOX.Visible = true;
-        w_.platform.DoEvents();
-
-        const std::string list = FetchWhole(address, kMaxListBytes);
-
-        // The connection picture, when the installation ships one.
-        if (w_.ConnectedImage.Picture.empty() &&
-            RegularFileExists(w_.OpDataFolder + "connected.png"))
-            w_.ConnectedImage.Picture = w_.OpDataFolder + "connected.png";
-        w_.ConnectedImage.Visible = true;
-        w_.platform.DoEvents();
-
-        const std::string listSignature =
-            FetchWhole(address + kSignatureSuffix, kMaxSignatureBytes);
-        const std::string sumsAddress = RemoteAddress(w_.UpdateUrl, {kSumsFile});
-        const std::string sums = FetchWhole(sumsAddress, kMaxListBytes);
-        const std::string sumsSignature =
-            FetchWhole(sumsAddress + kSignatureSuffix, kMaxSignatureBytes);
-
-        // Both files signed by the publisher's key, or nothing happens.
-        const SignatureResult listCheck = VerifySignature(list, listSignature, *key);
-        if (listCheck.check != SignatureCheck::Good)
-            throw UpdateError{0, std::string(kNewestList) + ": " +
-                                     SignatureCheckText(listCheck.check) + " (key " +
-                                     KeyIdText(key->keyId) + ")"};
-        const SignatureResult sumsCheck = VerifySignature(sums, sumsSignature, *key);
-        if (sumsCheck.check != SignatureCheck::Good)
-            throw UpdateError{0, std::string(kSumsFile) + ": " +
-                                     SignatureCheckText(sumsCheck.check) + " (key " +
-                                     KeyIdText(key->keyId) + ")"};
-        w_.LogWrite(std::string(kNewestList) + " signed: " + listCheck.trustedComment);
-
-        // No downgrades: a list signed before the installed one, or whose newest file is older
-        // than the installed newest file, is an old list sent again.
-        const auto installedSignature =
-            ReadFileBytes(WithSuffix(updates / kInstalledList, kSignatureSuffix));
-        const auto before = installedSignature
-                                ? SignedTimestamp(SignedComment(*installedSignature, *key))
-                                : std::nullopt;
-        const auto now = SignedTimestamp(listCheck.trustedComment);
-        std::vector<VersionRecord> newest = ReadVersionList(SplitAnsiLines(list), &skipped);
-        if ((before && now && *now < *before) || HighestStamp(newest) < HighestStamp(installed))
-            throw UpdateError{0, "The server's version list is older than the installed one"};
-
-        fs::create_directories(updates);
-        Write(updates / kNewestList, list);
-        Write(WithSuffix(updates / kNewestList, kSignatureSuffix), listSignature);
-        Write(updates / kSumsFile, sums);
-        Write(WithSuffix(updates / kSumsFile, kSignatureSuffix), sumsSignature);
-        w_.HINTBOX.SetCaption("");
-        sums_ = ParseSha256Sums(sums);
-
-        // Only targets the installation has; a bad line never stops the rest.
-        const UpdatePaths paths{w_.InstallFolder, w_.UpdatesFolder};
-        auto allowed = [&](std::vector<VersionRecord>& records) {
-            records.erase(std::remove_if(records.begin(), records.end(),
-                                         [&](const VersionRecord& r) {
-                                             std::string why;
-                                             if (TargetAllowed(r, paths, why)) return false;
-                                             skipped.push_back(r.file + " " + r.target + " : " +
-                                                               why);
-                                             return true;
-                                         }),
-                          records.end());
-        };
-        allowed(installed);
-        allowed(newest);
-        for (const auto& line : skipped)
-            w_.LogWrite("Skipped: " + line);
-
-        VersionComparison comparison = CompareVersionLists(installed, newest);
-        for (const auto& line : comparison.log)
-            w_.LogWrite(line);
-        table_ = std::move(comparison.rows);
-
-        const int count = comparison.updateCount;
-        if (count > 0) {
-            outcome = Outcome::Declined;
-            if (w_.MessageBox(w_.MessageTable.at(0)[0], w_.MessageTable.at(0)[1], mb::YesNo) !=
-                mb::No)
-                outcome = Fetch(count);
-        } else {
-            w_.HINTBOX.SetCaption(w_.StringText(2));
-            outcome = Outcome::NothingToDo;
-        }
+        outcome = CompareAndOffer();
     } catch (const Cancelled&) {
         w_.LogWrite("*** CheckUpdate *** cancelled");
         problem_ = "cancelled";
         w_.HINTBOX.SetCaption("");
         outcome = Outcome::Cancelled;
     } catch (const std::exception& e) {
-        const Failure error = Describe(e);
-        problem_ = error.description;
-        w_.LogWrite("*** CheckUpdate *** " + std::to_string(error.number) + ", " +
-                    error.description);
-        w_.MessageError(10);
-        w_.HINTBOX.SetCaption("");
+        ReportFailure("*** CheckUpdate *** ", e);
     }
     // The lists stay only when the user said No (until the next check).
-    if (outcome != Outcome::Declined)
-        for (const char* name : {kNewestList, kSumsFile})
-            for (const char* suffix : {"", kSignatureSuffix})
-                Remove(WithSuffix(updates / name, suffix));
+    if (outcome != Outcome::Declined) RemoveFetchedLists(updates);
     w_.ProgressBar.Visible = false;
     w_.UpdateCancel.Visible = false;
     w_.ConnectedImage.Visible = false;
@@ -308,72 +212,150 @@ UpdateSession::Outcome UpdateSession::Check() {
     return outcome;
 }
 
+// The client's state changes come here while the check runs, and only then; the worker
+// reports them, the window's thread logs them.
+UpdateSession::ListenerScope::ListenerScope(UpdateSession& session)
+    : http_(session.w_.platform.Http()) {
+    http_.SetStateListener([&session](HttpState s) {
+        std::lock_guard<std::mutex> lock(session.mutex_);
+        session.states_.push_back(static_cast<int>(s));
+    });
+    http_.SetProgressListener(
+        [&session](std::uint64_t received, std::uint64_t) { session.received_ = received; });
+}
+
+UpdateSession::ListenerScope::~ListenerScope() {
+    http_.SetStateListener(nullptr);
+    http_.SetProgressListener(nullptr);
+}
+
+UpdateSession::Outcome UpdateSession::CompareAndOffer() {
+    const std::string address = RemoteAddress(w_.UpdateUrl, {kNewestList});
+    w_.LogWrite(address);
+    const fs::path updates = w_.UpdatesFolder;
+
+    std::vector<std::string> skipped;
+    std::vector<VersionRecord> installed = ReadInstalledList(updates, skipped);
+    RemoveFetchedLists(updates);
+
+    const auto keyText = ReadFileBytes(ResolveCase(w_.OpDataFolder + kUpdateKeyFile));
+    const auto key = keyText ? ParsePublicKey(*keyText) : std::nullopt;
+    if (!key) throw UpdateError{0, "No update key in " + w_.OpDataFolder + kUpdateKeyFile};
+
+    w_.HINTBOX.SetCaption(w_.StringText(0));
+    w_.HINTBOX.Visible = true;
+    w_.platform.DoEvents();
+
+    const SignedLists lists = FetchSignedLists(address, *key);
+    std::vector<VersionRecord> newest = ReadVersionList(SplitAnsiLines(lists.list), &skipped);
+    RefuseOlderList(lists, *key, installed, newest);
+    StoreLists(lists);
+
+    // Only targets the installation has; a bad line never stops the rest.
+    const UpdatePaths paths{w_.InstallFolder, w_.UpdatesFolder};
+    KeepAllowedTargets(installed, paths, skipped);
+    KeepAllowedTargets(newest, paths, skipped);
+    for (const auto& line : skipped)
+        w_.LogWrite("Skipped: " + line);
+
+    VersionComparison comparison = CompareVersionLists(installed, newest);
+    for (const auto& line : comparison.log)
+        w_.LogWrite(line);
+    table_ = std::move(comparison.rows);
+
+    const int count = comparison.updateCount;
+    if (count <= 0) {
+        w_.HINTBOX.SetCaption(w_.StringText(2));
+        return Outcome::NothingToDo;
+    }
+    if (w_.MessageBox(w_.MessageTable.at(0)[0], w_.MessageTable.at(0)[1], mb::YesNo) == mb::No)
+        return Outcome::Declined;
+    return Fetch(count);
+}
+
+std::vector<VersionRecord> UpdateSession::ReadInstalledList(const fs::path& updates,
+                                                            std::vector<std::string>& skipped) {
+    if (!fs::exists(updates / kInstalledList)) return {};
+    auto bytes = ReadFileBytes(updates / kInstalledList);
+    if (!bytes) throw UpdateError{errno, "Cannot read " + (updates / kInstalledList).string()};
+    return ReadVersionList(SplitAnsiLines(*bytes), &skipped);
+}
+
+UpdateSession::SignedLists UpdateSession::FetchSignedLists(const std::string& address,
+                                                           const PublicKey& key) {
+    SignedLists lists;
+    lists.list = FetchWhole(address, kMaxListBytes);
+
+    // The connection picture, when the installation ships one.
+    if (w_.ConnectedImage.Picture.empty() && RegularFileExists(w_.OpDataFolder + "connected.png"))
+        w_.ConnectedImage.Picture = w_.OpDataFolder + "connected.png";
+    w_.ConnectedImage.Visible = true;
+    w_.platform.DoEvents();
+
+    lists.listSignature = FetchWhole(address + kSignatureSuffix, kMaxSignatureBytes);
+    const std::string sumsAddress = RemoteAddress(w_.UpdateUrl, {kSumsFile});
+    lists.sums = FetchWhole(sumsAddress, kMaxListBytes);
+    lists.sumsSignature = FetchWhole(sumsAddress + kSignatureSuffix, kMaxSignatureBytes);
+
+    // Both files signed by the publisher's key, or nothing happens.
+    lists.trustedComment = RequireGoodSignature(kNewestList, lists.list, lists.listSignature, key);
+    RequireGoodSignature(kSumsFile, lists.sums, lists.sumsSignature, key);
+    w_.LogWrite(std::string(kNewestList) + " signed: " + lists.trustedComment);
+    return lists;
+}
+
+// No downgrades: a list signed before the installed one, or whose newest file is older than
+// the installed newest file, is an old list sent again.
+void UpdateSession::RefuseOlderList(const SignedLists& lists, const PublicKey& key,
+                                    const std::vector<VersionRecord>& installed,
+                                    const std::vector<VersionRecord>& newest) {
+    const fs::path updates = w_.UpdatesFolder;
+    const auto installedSignature =
+        ReadFileBytes(WithSuffix(updates / kInstalledList, kSignatureSuffix));
+    const auto before = installedSignature
+                            ? SignedTimestamp(SignedComment(*installedSignature, key))
+                            : std::nullopt;
+    const auto now = SignedTimestamp(lists.trustedComment);
+    if ((before && now && *now < *before) || HighestStamp(newest) < HighestStamp(installed))
+        throw UpdateError{0, "The server's version list is older than the installed one"};
+}
+
+void UpdateSession::StoreLists(const SignedLists& lists) {
+    const fs::path updates = w_.UpdatesFolder;
+    fs::create_directories(updates);
+    Write(updates / kNewestList, lists.list);
+    Write(WithSuffix(updates / kNewestList, kSignatureSuffix), lists.listSignature);
+    Write(updates / kSumsFile, lists.sums);
+    Write(WithSuffix(updates / kSumsFile, kSignatureSuffix), lists.sumsSignature);
+    w_.HINTBOX.SetCaption("");
+    sums_ = ParseSha256Sums(lists.sums);
+}
+
+void UpdateSession::ReportFailure(const std::string& logPrefix, const std::exception& e) {
+    const Failure error = Describe(e);
+    problem_ = error.description;
+    w_.LogWrite(logPrefix + std::to_string(error.number) + ", " + error.description);
+    w_.MessageError(10);
+    w_.HINTBOX.SetCaption("");
+}
+
 UpdateSession::Outcome UpdateSession::Fetch(int count) {
     w_.LogWrite(">Update_fetch(" + std::to_string(count) + ")");
     const UpdatePaths paths{w_.InstallFolder, w_.UpdatesFolder};
     const UpdatePlan plan = PlanUpdate(table_, w_.UpdateUrl, paths);
     std::vector<fs::path> staged;
-    auto removeStaged = [&] {
-        for (const auto& file : staged) {
-            Remove(file);
-            // Folders the staging made, when they are empty now.
-            std::error_code ec;
-            for (fs::path dir = file.parent_path();
-                 dir != fs::path(w_.UpdatesFolder) && fs::path(w_.UpdatesFolder) < dir;
-                 dir = dir.parent_path())
-                if (!fs::remove(dir, ec)) break;
-        }
-    };
     try {
-        // The whole size first, so the progress bar counts bytes over all files.
-        std::uint64_t total = 0;
-        for (const UpdateDownload& d : plan.downloads)
-            total += FetchSize(d.url);
-        shift_ = 0;
-        while ((total >> shift_) > 0x7fffffffu)
-            ++shift_;
-        done_ = 0;
-        w_.ProgressBar.Max = static_cast<int>(std::max<std::uint64_t>(1, total >> shift_));
-        w_.ProgressBar.Min = 0;
-        w_.ProgressBar.Value = 0;
-        w_.ProgressBar.Visible = true;
-        w_.UpdateCancel.Caption = w_.StringText(8);
-        w_.UpdateCancel.Visible = true;
-
-        int downloaded = 0;
-        for (const UpdateDownload& d : plan.downloads) {
-            w_.LogWrite(d.url);
-            w_.HINTBOX.SetCaption(w_.StringText(1) + "\r\n" + d.folder + "\r\n" + d.file);
-            w_.platform.DoEvents();
-            const std::string bytes = FetchWhole(d.url, 0);
-            // Only a file with the signed digest is kept.
-            const std::string name = ServerName({d.file, d.folder, "", ""});
-            const auto sum = sums_.find(name);
-            if (sum == sums_.end()) throw UpdateError{0, name + " is not in " + kSumsFile};
-            if (Sha256Hex(bytes) != sum->second)
-                throw UpdateError{0, name + ": " + std::to_string(bytes.size()) +
-                                         " bytes whose SHA-256 differs from " + kSumsFile};
-            fs::create_directories(d.staged.parent_path());
-            staged.push_back(d.staged);
-            Write(d.staged, bytes);
-            done_ += bytes.size();
-            received_ = 0;
-            ++downloaded;
-        }
+        StartProgress(plan);
+        const int downloaded = Download(plan, staged);
         if (downloaded != count)
             throw UpdateError{0, std::to_string(downloaded) + " of " + std::to_string(count) +
                                      " files downloaded"};
     } catch (const Cancelled&) {
-        removeStaged();
+        RemoveStaged(staged);
         throw;
     } catch (const std::exception& e) {
-        removeStaged();
-        const Failure error = Describe(e);
-        problem_ = error.description;
-        w_.LogWrite("*** CheckTarnwell\\Versions (Download) *** " + std::to_string(error.number) +
-                    ", " + error.description);
-        w_.MessageError(10);
-        w_.HINTBOX.SetCaption("");
+        RemoveStaged(staged);
+        ReportFailure("*** CheckTarnwell\\Versions (Download) *** ", e);
         return Outcome::Failed;
     }
     w_.UpdateCancel.Visible = false;
@@ -387,7 +369,7 @@ UpdateSession::Outcome UpdateSession::Fetch(int count) {
     const InstallFailure failure = InstallAllOrNothing(
         plan.steps, updates / "Replaced", fs::path(w_.InstallFolder) / kProgramFileName);
     if (failure.failed) {
-        removeStaged();
+        RemoveStaged(staged);
         problem_ = failure.description;
         w_.LogWrite(std::string("*** CheckTarnwell\\Versions (") +
                     (failure.deleting ? "Delete" : "Rename") + ") *** " +
@@ -396,15 +378,74 @@ UpdateSession::Outcome UpdateSession::Fetch(int count) {
         w_.HINTBOX.SetCaption("");
         return Outcome::Failed;
     }
-    removeStaged(); // the empty staging folders
+    RemoveStaged(staged); // the empty staging folders
+    FinishInstall(plan);
+    return Outcome::Updated;
+}
 
+// The whole size first, so the progress bar counts bytes over all files.
+void UpdateSession::StartProgress(const UpdatePlan& plan) {
+    std::uint64_t total = 0;
+    for (const UpdateDownload& d : plan.downloads)
+        total += FetchSize(d.url);
+    shift_ = 0;
+    while ((total >> shift_) > 0x7fffffffu)
+        ++shift_;
+    done_ = 0;
+    w_.ProgressBar.Max = static_cast<int>(std::max<std::uint64_t>(1, total >> shift_));
+    w_.ProgressBar.Min = 0;
+    w_.ProgressBar.Value = 0;
+    w_.ProgressBar.Visible = true;
+    w_.UpdateCancel.Caption = w_.StringText(8);
+    w_.UpdateCancel.Visible = true;
+}
+
+int UpdateSession::Download(const UpdatePlan& plan, std::vector<fs::path>& staged) {
+    int downloaded = 0;
+    for (const UpdateDownload& d : plan.downloads) {
+        w_.LogWrite(d.url);
+        w_.HINTBOX.SetCaption(w_.StringText(1) + "\r\n" + d.folder + "\r\n" + d.file);
+        w_.platform.DoEvents();
+        const std::string bytes = FetchWhole(d.url, 0);
+        // Only a file with the signed digest is kept.
+        const std::string name = ServerName({d.file, d.folder, "", ""});
+        const auto sum = sums_.find(name);
+        if (sum == sums_.end()) throw UpdateError{0, name + " is not in " + kSumsFile};
+        if (Sha256Hex(bytes) != sum->second)
+            throw UpdateError{0, name + ": " + std::to_string(bytes.size()) +
+                                     " bytes whose SHA-256 differs from " + kSumsFile};
+        fs::create_directories(d.staged.parent_path());
+        staged.push_back(d.staged);
+        Write(d.staged, bytes);
+        done_ += bytes.size();
+        received_ = 0;
+        ++downloaded;
+    }
+    return downloaded;
+}
+
+void UpdateSession::RemoveStaged(const std::vector<fs::path>& staged) {
+    const fs::path updates = w_.UpdatesFolder;
+    for (const auto& file : staged) {
+        Remove(file);
+        // Folders the staging made, when they are empty now.
+        std::error_code ec;
+        for (fs::path dir = file.parent_path(); dir != updates && updates < dir;
+             dir = dir.parent_path())
+            if (!fs::remove(dir, ec)) break;
+    }
+}
+
+// The server's list becomes the installed one; a waiting program keeps the digests the
+// launcher checks it against.
+void UpdateSession::FinishInstall(const UpdatePlan& plan) {
+    const fs::path updates = w_.UpdatesFolder;
     w_.HINTBOX.SetCaption(w_.StringText(plan.programWaiting ? 3 : 13));
     std::error_code ec;
     fs::rename(updates / kNewestList, updates / kInstalledList, ec);
     fs::rename(WithSuffix(updates / kNewestList, kSignatureSuffix),
                WithSuffix(updates / kInstalledList, kSignatureSuffix), ec);
     if (plan.programWaiting) {
-        // The launcher checks the waiting program against these before it installs it.
         fs::rename(updates / kSumsFile, updates / kProgramSums, ec);
         fs::rename(WithSuffix(updates / kSumsFile, kSignatureSuffix),
                    WithSuffix(updates / kProgramSums, kSignatureSuffix), ec);
@@ -414,7 +455,6 @@ UpdateSession::Outcome UpdateSession::Fetch(int count) {
         w_.LogWrite("Release notes " + plan.releaseNotes->string());
         w_.platform.OpenDocument(plan.releaseNotes->string());
     }
-    return Outcome::Updated;
 }
 
 } // namespace tw

@@ -10,11 +10,15 @@
 // none does.
 #pragma once
 
+#include "platform/http_client.h"
+#include "update/signature.h"
 #include "update/version_list.h"
 
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <exception>
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -55,9 +59,46 @@ public:
     int ConnectionState() const { return state_; }
 
 private:
+    // The version list and the digests as the server sent them, with their signatures.
+    struct SignedLists {
+        std::string list, listSignature, sums, sumsSignature;
+        std::string trustedComment; // of the list's signature
+    };
+    // The client reports its state and progress to this session while it lives.
+    class ListenerScope {
+    public:
+        explicit ListenerScope(UpdateSession& session);
+        ~ListenerScope();
+        ListenerScope(const ListenerScope&) = delete;
+        ListenerScope& operator=(const ListenerScope&) = delete;
+
+    private:
+        HttpClient& http_;
+    };
+
+    // The steps of a check: the installed list, the server's signed lists (never older than
+    // the installed one), the comparison and the user's answer.
+    Outcome CompareAndOffer();
+    std::vector<VersionRecord> ReadInstalledList(const std::filesystem::path& updates,
+                                                 std::vector<std::string>& skipped);
+    SignedLists FetchSignedLists(const std::string& address, const PublicKey& key);
+    void RefuseOlderList(const SignedLists& lists, const PublicKey& key,
+                         const std::vector<VersionRecord>& installed,
+                         const std::vector<VersionRecord>& newest);
+    void StoreLists(const SignedLists& lists);
+    // Logs why the update stopped and shows the update error message.
+    void ReportFailure(const std::string& logPrefix, const std::exception& e);
+
+    // The steps of a fetch: progress over the whole size, the downloads checked against the
+    // signed digests, the staged files removed again, the new lists in place.
+    Outcome Fetch(int count);
+    void StartProgress(const UpdatePlan& plan);
+    int Download(const UpdatePlan& plan, std::vector<std::filesystem::path>& staged);
+    void RemoveStaged(const std::vector<std::filesystem::path>& staged);
+    void FinishInstall(const UpdatePlan& plan);
+
     std::string FetchWhole(const std::string& address, std::uint64_t limit);
     std::uint64_t FetchSize(const std::string& address);
-    Outcome Fetch(int count);
     // Runs work on a worker thread; meanwhile the window's thread shows progress and lets
     // window events run.
     void OffThread(const std::function<void()>& work);
