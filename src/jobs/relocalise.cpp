@@ -10,6 +10,8 @@
 #include "shell/numbers.h"
 #include "shell/parse.h"
 
+#include <filesystem>
+
 namespace tw {
 
 std::optional<std::size_t> PositionInAnyLanguage(const std::vector<std::vector<std::string>>& lists,
@@ -39,9 +41,10 @@ std::vector<std::string> ListItemsOfResource(const std::vector<std::string>& lin
 
 namespace {
 
-Vocabulary ReadVocabulary(const std::string& folder, char decimal) {
+Vocabulary ReadVocabulary(const std::string& folder, const std::vector<std::string>& languages,
+                          char decimal) {
     Vocabulary v;
-    for (const auto& file : FindFiles(folder, "*.lng")) {
+    for (const auto& file : languages) {
         auto lines = OpenTextFile(folder + file);
         if (!lines) continue;
         std::vector<std::string> all;
@@ -69,11 +72,43 @@ Vocabulary ReadVocabulary(const std::string& folder, char decimal) {
     return v;
 }
 
+// What the vocabulary was read from: every resource file and its two tables, each with its
+// time and size, so that an update of the data is seen at the next load.
+std::string SourcesStamp(const std::string& folder, const std::vector<std::string>& languages,
+                         char decimal) {
+    std::string stamp = folder + '\n' + decimal;
+    for (const auto& file : languages) {
+        const std::string prefix = Left(file, CharCount(file) - 3);
+        for (const std::string& name : {file, prefix + "TableD.data", prefix + "TableC.data"}) {
+            std::error_code ec;
+            const std::filesystem::path path = std::filesystem::path(folder) / name;
+            const auto time = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+            const auto size = ec ? 0 : std::filesystem::file_size(path, ec);
+            stamp += '\n' + name + ' ' + std::to_string(time) + ' ' + std::to_string(size);
+        }
+    }
+    return stamp;
+}
+
+// Reading every language's files takes far longer than the job itself, and a session opens
+// many jobs over the same files: the vocabulary is read again only when those files change.
+const Vocabulary& InstalledVocabulary(const std::string& folder, char decimal) {
+    static std::string readFrom;
+    static Vocabulary vocabulary;
+    const std::vector<std::string> languages = FindFiles(folder, "*.lng");
+    std::string stamp = SourcesStamp(folder, languages, decimal);
+    if (stamp != readFrom) {
+        vocabulary = ReadVocabulary(folder, languages, decimal);
+        readFrom = std::move(stamp);
+    }
+    return vocabulary;
+}
+
 } // namespace
 
 void FrmMain::RelocaliseJob() {
     LogWrite(">RelocaliseJob()");
-    const Vocabulary v = ReadVocabulary(OpDataFolder, Decimal());
+    const Vocabulary& v = InstalledVocabulary(OpDataFolder, Decimal());
     FlagScope loading(IsLoading);
 
     // Surface types and constructions of the surface grid.
