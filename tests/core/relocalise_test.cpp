@@ -4,7 +4,9 @@
 #include "jobs/relocalise.h"
 #include "support/installation.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace tw {
 namespace {
@@ -48,6 +50,24 @@ TEST(Relocalise, TheEnglishTemplateCalculatesTheSameInGerman) {
     EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(1, 2), "Wall");
     w->Calculate();
     EXPECT_EQ(w->GetFieldValue(16), english);
+}
+
+TEST(Relocalise, AChangedResourceFileIsReadAgain) {
+    Installation install;
+    auto w = install.Start();
+    w->MSFlexGrid[200].SetTextMatrix(1, 2, "Mauer");
+    w->RelocaliseJob();
+    EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(1, 2), "Mauer");
+
+    // An update renames the German wall.
+    const auto german = install.OpData() / "deutsch.lng";
+    std::ifstream in(german, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string wall = "201\tITEM\tWand";
+    bytes.replace(bytes.find(wall), wall.size(), "201\tITEM\tMauer");
+    install.WriteFile("opdata/deutsch.lng", bytes);
+    w->RelocaliseJob();
+    EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(1, 2), "Wall");
 }
 
 } // namespace
