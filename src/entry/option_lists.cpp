@@ -41,13 +41,19 @@ const ListRule kListRules[] = {{list::Refrigerant, field::RefrigerantCode, field
 void FrmMain::OPTIONLIST_KeyDown(int n, int keyCode) {
     LogWrite("keycode = " + std::to_string(keyCode));
     if (keyCode == 13) {
-        // Enter takes the highlighted item, moved there by the arrows or not.
+        // Enter takes the highlighted item, moved there by the keys or not; with none
+        // highlighted it closes the list as Escape does.
+        if (OPTIONLIST[n].ListIndex() < 0) {
+            CloseList(n);
+            return;
+        }
         FlagScope enter(EnterPressed);
         ArrowNavigation = false;
         OPTIONLIST_Click(n);
     } else if (keyCode == 27) {
         CloseList(n);
-    } else if (keyCode == 38 || keyCode == 40) {
+    } else if (keyCode >= 33 && keyCode <= 40 && keyCode != 37 && keyCode != 39) {
+        // Up, Down, Page Up, Page Down, Home and End move the highlight only.
         ArrowNavigation = true;
     }
 }
@@ -76,6 +82,11 @@ void FrmMain::CloseList(int n) {
         TEXTBOX[n].Visible = true;
         SetFocus(TEXTBOX[n].ref);
     }
+}
+
+void FrmMain::HighlightListItem(int n, int index) {
+    FlagScope quiet(ArrowNavigation);
+    OPTIONLIST[n].SetListIndex(index);
 }
 
 void FrmMain::OPTIONLIST_LostFocus(int n) {

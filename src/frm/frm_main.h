@@ -242,6 +242,8 @@ public:
     void OPTIONLIST_LostFocus(int n);
     // Closes an open list and leaves its field or cell as it was (Escape, a click elsewhere).
     void CloseList(int n);
+    // The item highlighted on screen becomes the list's position without being chosen.
+    void HighlightListItem(int n, int index);
     void ListButton_Click(int n);
     void ChooseLanguage(const std::string& name);
     // Surface types, constructions, products and list fields of the job shown in the current

@@ -92,6 +92,18 @@ int KeyAscii(const QKeyEvent* key) {
     return static_cast<int>(text.toUcs4().value(0));
 }
 
+// Hands the events of every widget of the application to a function before they arrive.
+class EventHook : public QObject {
+public:
+    explicit EventHook(std::function<bool(QObject*, QEvent*)> f) : f_(std::move(f)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override { return f_(watched, event); }
+
+private:
+    std::function<bool(QObject*, QEvent*)> f_;
+};
+
 bool HasNoWidget(ArrayId a) {
     return a == ArrayId::OPTIONVALUE || a == ArrayId::MSFlexRowType || a == ArrayId::MSFlexHints ||
            a == ArrayId::UnitGrid || a == ArrayId::SIZER || a == ArrayId::WrapBox ||
@@ -103,10 +115,22 @@ bool HasNoWidget(ArrayId a) {
 MainWindow::MainWindow(FrmMain& frm, QtPlatform& platform) : frm_(frm), platform_(platform) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes keys when no control has them, but Tab never stops on it.
+    setFocusPolicy(Qt::ClickFocus);
     platform_.SetBeforeEvents([this] { Sync(); });
     CreateWidgets();
     CreateShortcuts();
+    // Presses are looked at before focus handling and before the widget under the mouse sees
+    // them, so a press that closes an open list can stop there.
+    pressHook_ = std::make_unique<EventHook>([this](QObject* watched, QEvent* event) {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseButtonDblClick)
+            return false;
+        auto* target = qobject_cast<QWidget*>(watched);
+        return target && target->window() == this && SwallowPressOutsideList(target, event);
+    });
+    QApplication::instance()->installEventFilter(pressHook_.get());
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (frm_.Timer1.Enabled)
             Dispatch([this] { frm_.Raise(EventType::Timer, frm_.Timer1.ref); });
@@ -323,10 +347,16 @@ QListWidget* MainWindow::CreateListWidget(ControlRef ref) {
                 model.SetListIndex(row);
         });
     });
-    // The keyboard moves the selection; the handlers decide whether that commits.
+    // The keyboard moves the selection. In a drop-down that only highlights an item, which
+    // Enter takes; elsewhere the handlers decide whether that commits.
     connect(list, &QListWidget::currentRowChanged, this, [this, ref](int row) {
         if (syncing_ || listMousePress_ || row < 0) return;
-        Dispatch([this, ref, row] { static_cast<ListBox&>(frm_.Get(ref)).SetListIndex(row); });
+        Dispatch([this, ref, row] {
+            if (ref.array == ArrayId::OPTIONLIST)
+                frm_.HighlightListItem(ref.index, row);
+            else
+                static_cast<ListBox&>(frm_.Get(ref)).SetListIndex(row);
+        });
     });
     connect(list, &QListWidget::itemDoubleClicked, this, [dispatch, this, ref](QListWidgetItem*) {
         dispatch([this, ref] { frm_.Raise(EventType::DblClick, ref); });
@@ -513,14 +543,34 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::CloseListOutside(ControlRef pressed) {
-    // An open list behaves as a pop-up: a press anywhere else closes it unchanged, so it never
-    // takes a click meant for a control it covers.
-    if (!frm_.HasFocus()) return;
+QWidget* MainWindow::OpenList() const {
+    if (!frm_.HasFocus()) return nullptr;
     const ControlRef active = frm_.ActiveControl();
-    if (active.array != ArrayId::OPTIONLIST || active == pressed) return;
-    if (!frm_.OPTIONLIST.Exists(active.index) || !frm_.OPTIONLIST[active.index].Visible) return;
-    Dispatch([this, active] { frm_.CloseList(active.index); });
+    if (active.array != ArrayId::OPTIONLIST || !frm_.OPTIONLIST.Exists(active.index) ||
+        !frm_.OPTIONLIST[active.index].Visible)
+        return nullptr;
+    return WidgetOf(active);
+}
+
+bool MainWindow::SwallowPressOutsideList(QWidget* target, QEvent* event) {
+    // An open list behaves as a pop-up: a press anywhere else closes it unchanged and is used
+    // up, so neither an item of the list nor the control under the press is chosen by it.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const bool swallow = swallowRelease_;
+        swallowRelease_ = false;
+        return swallow;
+    }
+    QWidget* list = OpenList();
+    const bool outside = list && target != list && !list->isAncestorOf(target);
+    if (!outside && !pressClosedList_) return false;
+    // The press may have moved the focus already, which closed the list on its way.
+    pressClosedList_ = false;
+    if (outside) {
+        const int n = frm_.ActiveControl().index;
+        Dispatch([this, n] { frm_.CloseList(n); });
+    }
+    swallowRelease_ = true;
+    return true;
 }
 
 void MainWindow::RaiseUser(const Event& event) {
@@ -544,13 +594,18 @@ void MainWindow::mousePressEvent(QMouseEvent* mouse) {
     // A press a page, label or button left unused arrives here too; only a press on the
     // window's own background is a click on the window.
     if (childAt(mouse->position().toPoint())) return;
-    CloseListOutside({ArrayId::Window, 0});
     RaiseUser(Event{EventType::Click, {ArrayId::Window, 0}});
 }
 
 bool MainWindow::FilterKey(Binding& b, QKeyEvent* key) {
     const int code = KeyCode(key->key());
     const int shift = ShiftState(key->modifiers());
+    // Enter takes the item highlighted on screen, also the one a list opened on.
+    if (code == 13 && b.ref.array == ArrayId::OPTIONLIST) {
+        const int row = static_cast<QListWidget*>(b.widget)->currentRow();
+        if (row != frm_.OPTIONLIST[b.ref.index].ListIndex())
+            Dispatch([this, &b, row] { frm_.HighlightListItem(b.ref.index, row); });
+    }
     // The window sees every key first, as with key preview on.
     Event windowDown{EventType::KeyDown, {ArrayId::Window, 0}};
     windowDown.keyCode = code;
@@ -600,7 +655,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonPress:
-        CloseListOutside(ref);
         if (qobject_cast<QListWidget*>(b.widget)) {
             listMousePress_ = true;
             RaiseUser(Event{EventType::MouseDown, ref});
@@ -615,8 +669,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (qobject_cast<QLabel*>(b.widget)) RaiseUser(Event{EventType::DblClick, ref});
         break;
     case QEvent::FocusIn:
-        if (!syncing_ && !(frm_.HasFocus() && frm_.ActiveControl() == ref))
-            Dispatch([this, ref] { frm_.SetFocus(ref); });
+        if (syncing_ || (frm_.HasFocus() && frm_.ActiveControl() == ref)) break;
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason && OpenList() &&
+            OpenList() != b.widget) {
+            // A press elsewhere closes the open list and is used up by that.
+            const int n = frm_.ActiveControl().index;
+            pressClosedList_ = true;
+            Dispatch([this, n] { frm_.CloseList(n); });
+            break;
+        }
+        Dispatch([this, ref] { frm_.SetFocus(ref); });
         break;
     case QEvent::KeyPress:
         return FilterKey(b, static_cast<QKeyEvent*>(event));

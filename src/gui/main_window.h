@@ -71,6 +71,8 @@ private:
         QWidget* widget = nullptr;
         std::string applied;
         int appliedZ = 0;
+        // The grid cell a cell list was last opened on; its value is highlighted at opening.
+        std::pair<int, int> openedOn{-1, -1};
     };
 
     void CreateWidgets();
@@ -81,12 +83,17 @@ private:
     QWidget* ParentOf(const Control& control);
     void Apply(Binding& binding);
     void ApplyPlace(QWidget* widget, const Control& control);
-    void ApplyContent(QWidget* widget, Control& control);
+    void ApplyContent(Binding& binding, Control& control);
     void ApplyGrid(QWidget* widget, Grid& grid);
+    // The row a list shows highlighted; shownRow is the one it showed before.
+    int HighlightedRow(Binding& binding, const ListBox& list, int shownRow);
     void SyncFocus();
     void PlaceOnCells();
     void RaiseUser(const Event& event);
-    void CloseListOutside(ControlRef pressed);
+    // The drop-down list that is open and holds the focus, if any.
+    QWidget* OpenList() const;
+    // A press outside an open list closes it unchanged and goes no further.
+    bool SwallowPressOutsideList(QWidget* target, QEvent* event);
     bool FilterKey(Binding& binding, QKeyEvent* key);
     void EndProgram(int code);
     void CreateShortcuts();
@@ -99,10 +106,13 @@ private:
     std::map<QObject*, ControlRef> refs_;
     QTimer timer_;
     std::unique_ptr<QTranslator> toolkitTexts_;
+    std::unique_ptr<QObject> pressHook_;
     std::string appliedLocale_ = "?";
     bool syncing_ = false;
     bool closing_ = false;
     bool listMousePress_ = false;
+    bool pressClosedList_ = false;
+    bool swallowRelease_ = false;
     bool reportingError_ = false;
     int exitCode_ = 0;
 };

@@ -150,7 +150,7 @@ void MainWindow::Apply(Binding& b) {
     if (state == b.applied) return;
     b.applied = std::move(state);
     ApplyPlace(b.widget, c);
-    ApplyContent(b.widget, c);
+    ApplyContent(b, c);
     b.widget->setVisible(c.Visible);
 }
 
@@ -172,7 +172,8 @@ void MainWindow::ApplyPlace(QWidget* w, const Control& c) {
 }
 
 // What the control of its kind shows: texts, items, values, pictures, colours.
-void MainWindow::ApplyContent(QWidget* w, Control& c) {
+void MainWindow::ApplyContent(Binding& b, Control& c) {
+    QWidget* w = b.widget;
     const Qt::Alignment align = c.Alignment == 1   ? Qt::AlignRight | Qt::AlignVCenter
                                 : c.Alignment == 2 ? Qt::AlignHCenter | Qt::AlignVCenter
                                                    : Qt::AlignLeft | Qt::AlignVCenter;
@@ -199,10 +200,11 @@ void MainWindow::ApplyContent(QWidget* w, Control& c) {
     } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
         auto* list = static_cast<QListWidget*>(w);
         QSignalBlocker block(list);
+        const int shownRow = list->currentRow();
         list->clear();
         for (const auto& item : lb->Items())
             list->addItem(Q(item));
-        list->setCurrentRow(lb->ListIndex());
+        list->setCurrentRow(HighlightedRow(b, *lb, shownRow));
         SetColours(list, c, QPalette::Text, QPalette::Base);
         WidenToItems(list);
     } else if (auto* r = dynamic_cast<OptionButton*>(&c)) {
@@ -248,6 +250,30 @@ void MainWindow::ApplyContent(QWidget* w, Control& c) {
     } else if (auto* g = dynamic_cast<Grid*>(&c)) {
         ApplyGrid(w, *g);
     }
+}
+
+int MainWindow::HighlightedRow(Binding& b, const ListBox& list, int shownRow) {
+    // A list over a grid cell opens on the cell's value (the first item for an empty cell),
+    // highlighted on screen only: the list's position in the model changes when an item is
+    // taken. While it stays open, the highlight stays where the keys moved it.
+    const int n = b.ref.index;
+    const int g = n >= 300 && n < 400 ? 300 : n >= 200 && n < 300 ? 200 : 0;
+    if (b.ref.array != ArrayId::OPTIONLIST || g == 0 || !frm_.MSFlexGrid.Exists(g))
+        return list.ListIndex();
+    if (!list.Visible) {
+        b.openedOn = {-1, -1};
+        return list.ListIndex();
+    }
+    const Grid& grid = frm_.MSFlexGrid[g];
+    if (grid.Row >= grid.Rows() || grid.Col >= grid.Cols()) return list.ListIndex();
+    const std::pair<int, int> cell{grid.Row, grid.Col};
+    if (cell == b.openedOn) return shownRow;
+    b.openedOn = cell;
+    const std::string& value = grid.TextMatrix(grid.Row, grid.Col);
+    const auto& items = list.Items();
+    const auto found = std::find(items.begin(), items.end(), value);
+    if (found != items.end()) return static_cast<int>(found - items.begin());
+    return items.empty() ? -1 : 0;
 }
 
 void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {

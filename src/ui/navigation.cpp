@@ -42,7 +42,12 @@ void FrmMain::MoveToCell(int grid, bool) {
     if (grid > 500 || GridNavigating[grid]) return;
     Grid& g = MSFlexGrid[grid];
     auto& last = LastCell[grid];
-    if (last.first == g.Row && last.second == g.Col) return;
+    // A click on the cell being edited changes nothing; once its editor or list has closed
+    // (the focus went elsewhere), a click on the same cell opens it again.
+    bool open = MSFlexText.Exists(grid) && MSFlexText[grid].Visible;
+    for (int n : {grid + 1, grid + 2, grid + 6})
+        open = open || (OPTIONLIST.Exists(n) && OPTIONLIST[n].Visible);
+    if (open && last.first == g.Row && last.second == g.Col) return;
     last = {g.Row, g.Col};
     LogWrite(">MoveToCell(" + std::to_string(grid) + ")");
     LogWrite("Row = " + std::to_string(g.Row) + ", Col =  " + std::to_string(g.Col));

@@ -266,6 +266,70 @@ TEST_F(RealWindow, EditorAndListsOfAScrolledGridSitOnTheirCell) {
     }
 }
 
+// A list over a grid cell opens at the first press on the cell, on the cell's value; the keys
+// move through it, Escape and a press elsewhere close it unchanged, Enter takes what is shown.
+TEST_F(RealWindow, AGridListOpensOnTheCellsValueAndClosesByKeysOrAPressElsewhere) {
+    PressButton(2);
+    auto* list = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[206].ref));
+    const std::string floor = frm.GetCellValue(200, 6, 6);
+    ASSERT_EQ(floor, "Concrete floor on extruded polystyrene");
+    auto open = [&](int col) {
+        PressCell(200, 6, col);
+        EXPECT_TRUE(list->isVisible()) << col;
+        EXPECT_EQ(QApplication::focusWidget(), list) << col;
+    };
+    // The walls take the second construction, which becomes the list's position.
+    open(2);
+    Key(list, Qt::Key_Down);
+    Key(list, Qt::Key_Return);
+    ASSERT_EQ(frm.OPTIONLIST[206].ListIndex(), 1);
+
+    open(6);
+    ASSERT_TRUE(list->currentItem());
+    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_TRUE(list->currentItem()->isSelected());
+    EXPECT_EQ(frm.OPTIONLIST[206].ListIndex(), 1);
+    Key(list, Qt::Key_Down);
+    Key(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(frm.GetCellValue(200, 6, 6), floor);
+
+    // Tab leaves the list for the next control, never for the bare window; a press on the
+    // same cell opens the list again, as it opens the editor closed by a press on a field.
+    open(6);
+    Key(list, Qt::Key_Tab);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_NE(QApplication::focusWidget(), &window);
+    open(6);
+    Key(list, Qt::Key_Escape);
+    QLineEdit* editor = PressCell(200, 2, 2);
+    ASSERT_TRUE(editor->isVisible());
+    Press(Edit(frm.TEXTBOX[212].ref));
+    EXPECT_FALSE(editor->isVisible());
+    PressCell(200, 2, 2);
+    EXPECT_TRUE(editor->isVisible());
+
+    // A press on a menu button or another cell only closes the list.
+    for (QWidget* elsewhere : {window.WidgetOf(frm.BUTT[0].ref), Table(200)->viewport()}) {
+        open(6);
+        Key(list, Qt::Key_Down);
+        const QRect cell = Table(200)->visualRect(Table(200)->model()->index(2, 3));
+        Press(elsewhere, elsewhere == Table(200)->viewport() ? cell.center() : QPoint());
+        EXPECT_FALSE(list->isVisible());
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_TRUE(frm.FRAME[3].Visible);
+        EXPECT_EQ(frm.GetCellValue(200, 6, 6), floor);
+    }
+
+    // Enter takes the item the list opened on, not the list's last position.
+    open(6);
+    EXPECT_EQ(list->currentRow(), 3);
+    Key(list, Qt::Key_Return);
+    EXPECT_EQ(frm.GetCellValue(200, 6, 6), floor);
+    EXPECT_EQ(frm.OPTIONLIST[206].ListIndex(), 3);
+    EXPECT_EQ(frm.MSFlexGrid[200].Row, 7);
+}
+
 // A product chosen for a new column gets the temperatures the others got.
 TEST_F(RealWindow, ANewProductColumnGetsTheDefaultTemperatures) {
     PressButton(3);
