@@ -96,6 +96,8 @@ void FrmMain::LayoutFreeSurfaceList() {
     SetCellValue(grid::Surfaces, grid::surface::Number, 2, "1");
     grid.Visible = true;
     AutoSizeTable(grid::Surfaces);
+    // The surfaces are gone: the loads follow at once, and the banner says why.
+    Calculate();
 }
 
 void FrmMain::LayoutBoxGrid(int n) {

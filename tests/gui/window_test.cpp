@@ -330,6 +330,64 @@ TEST_F(RealWindow, AGridListOpensOnTheCellsValueAndClosesByKeysOrAPressElsewhere
     EXPECT_EQ(frm.MSFlexGrid[200].Row, 7);
 }
 
+// The banner warns while the room has no surfaces and while a surface or product column
+// misses a number; a surface type chosen in a new column brings its outside temperature.
+TEST_F(RealWindow, TheBannerWarnsOfAMissingSurfaceOrNumber) {
+    auto* banner = qobject_cast<QLabel*>(window.WidgetOf(frm.EBANNER.ref));
+    auto warns = [&](const char* text) { return banner->text().contains(QString::fromUtf8(text)); };
+    const char* noSurfaces = "The room has no surfaces: there is no transmission load.";
+    // Option buttons take a press on their round mark.
+    auto choose = [&](int option) {
+        QWidget* radio = window.WidgetOf(frm.RADIO[option].ref);
+        Press(radio, QPoint(6, radio->height() / 2));
+        ASSERT_TRUE(frm.RADIO[option].Value()) << option;
+    };
+    PressButton(0);
+    choose(100);
+    PressButton(2);
+    QLineEdit* outside = Edit(frm.TEXTBOX[212].ref);
+    Press(outside);
+    TypeOver(outside, "90");
+    EXPECT_FALSE(warns(noSurfaces));
+    // The free list keeps the first surface: the loads follow at once.
+    choose(203);
+    EXPECT_EQ(frm.GetFieldValue(214), frm.GetCellValue(200, 9, 2));
+    EXPECT_NEAR(Field(16), Field(214) + Field(680) + Field(314) + Field(422), 1.0);
+    EXPECT_FALSE(warns(noSurfaces));
+    // Through the size-only layout it starts empty: no transmission load, and a word why.
+    choose(204);
+    choose(203);
+    EXPECT_TRUE(warns(noSurfaces));
+    EXPECT_EQ(frm.GetFieldValue(214), "0");
+    EXPECT_NEAR(Field(16), Field(680) + Field(314) + Field(422), 1.0);
+
+    auto* types = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[201].ref));
+    PressCell(200, 1, 2);
+    ASSERT_TRUE(types->isVisible());
+    Key(types, Qt::Key_Return);
+    EXPECT_EQ(frm.GetCellValue(200, 1, 2), "Wall");
+    EXPECT_EQ(frm.GetCellValue(200, 8, 2), "90");
+    EXPECT_FALSE(warns(noSurfaces));
+    EXPECT_TRUE(warns("A number is missing in surface 1"));
+
+    // A typed outside temperature stays when the type changes.
+    TypeOver(PressCell(200, 8, 2), "70");
+    PressCell(200, 1, 2);
+    Key(types, Qt::Key_Down);
+    Key(types, Qt::Key_Return);
+    EXPECT_EQ(frm.GetCellValue(200, 1, 2), "Floor");
+    EXPECT_EQ(frm.GetCellValue(200, 8, 2), "70");
+
+    PressButton(3);
+    const int product = frm.MSFlexGrid[300].Cols() - 1;
+    PressCell(300, 1, product);
+    Key(window.WidgetOf(frm.OPTIONLIST[301].ref), Qt::Key_Return);
+    auto* products = window.WidgetOf(frm.OPTIONLIST[302].ref);
+    if (products->isVisible()) Key(products, Qt::Key_Return);
+    ASSERT_FALSE(frm.GetCellValue(300, 2, product).empty());
+    EXPECT_TRUE(warns(("A number is missing in product " + std::to_string(product - 1)).c_str()));
+}
+
 // A product chosen for a new column gets the temperatures the others got.
 TEST_F(RealWindow, ANewProductColumnGetsTheDefaultTemperatures) {
     PressButton(3);
