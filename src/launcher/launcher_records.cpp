@@ -5,15 +5,22 @@
 #include "shell/numbers.h"
 #include "shell/parse.h"
 
+#include <climits>
+#include <optional>
+
 namespace tw {
 
 namespace {
 
 // The record's index as a whole number (halves to even); a text that is no number counts as
-// 0, so it ends the launcher's part of the file like any program-wide record.
-int RecordIndex(const std::string& text) {
+// 0, so it ends the launcher's part of the file like any program-wide record. An index no
+// record can have gives nothing: that record is skipped.
+std::optional<int> RecordIndex(const std::string& text) {
     auto value = ParseNumber(text, '.');
-    return value ? static_cast<int>(RoundHalfEven(*value)) : 0;
+    if (!value) return 0;
+    const double index = RoundHalfEven(*value);
+    if (!(index >= INT_MIN && index <= INT_MAX)) return std::nullopt;
+    return static_cast<int>(index);
 }
 
 } // namespace
@@ -22,7 +29,9 @@ void ApplyLauncherRecords(LineReader& file, LauncherTexts& texts) {
     while (!file.Eof()) {
         auto fields = ParseInput(file);
         if (UpperBound(fields) != 5) continue;
-        const int index = RecordIndex(fields[2]);
+        const std::optional<int> record = RecordIndex(fields[2]);
+        if (!record) continue;
+        const int index = *record;
         if (index >= 0) return;
         const std::string type = UpperCase(fields[1]);
         const std::string property = UpperCase(fields[3]);

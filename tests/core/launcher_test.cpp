@@ -106,7 +106,9 @@ TEST(LauncherRecords, OnlyFourFieldLinesCountAndTheFirstNonNegativeIndexEndsTheR
                        "MSGBOX\t-1\tMESSAGE\tfive\tfields", // five fields
                        "FEXT\t0\tthree fields",             // no end of the reading
                        "MSGBOX\t-2\tCaption\tTitle two",
-                       "MSGBOX\t-4\tMESSAGE\tbeyond the four texts", // ignored
+                       "MSGBOX\t-4\tMESSAGE\tbeyond the four texts",   // ignored
+                       "MSGBOX\t-99999999999\tMESSAGE\tno such index", // skipped
+                       "FEXT\t99999999999\tEXTENSION\tno such index",  // skipped
                        "label\t-7\tCAPTION\tBusy", "LABEL\t-1\tTEXT\tnot a caption",
                        "DLABEL\t-3\tanything\tTerms",
                        "DLABEL\t-2.4\tx\tOK", // rounds to -2
