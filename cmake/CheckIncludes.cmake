@@ -3,7 +3,8 @@ cmake_minimum_required(VERSION 3.22)
 # Fails when any file named in LIST (one a line), or any project header they include (followed
 # through every level), includes a header below one of the FORBIDDEN folders. Run as a script at
 # build time:
-#   cmake -DROOT=<src> -DLIST=<file> -DFORBIDDEN=frm,ui -DSTAMP=<file> -P CheckIncludes.cmake
+#   cmake -DROOT=<src> -DLIST=<file> -DFORBIDDEN=frm,ui -DWHAT=<name> -DSTAMP=<file>
+#         -P CheckIncludes.cmake
 file(STRINGS ${LIST} pending)
 string(REPLACE "," ";" FORBIDDEN "${FORBIDDEN}")
 set(seen "")
@@ -30,6 +31,6 @@ while(pending)
 endwhile()
 if(faults)
   list(JOIN faults "\n  " text)
-  message(FATAL_ERROR "The kernels must not depend on ${FORBIDDEN}:\n  ${text}")
+  message(FATAL_ERROR "${WHAT} must not depend on ${FORBIDDEN}:\n  ${text}")
 endif()
 file(TOUCH ${STAMP})

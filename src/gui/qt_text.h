@@ -2,12 +2,11 @@
 // Small bridges between the model's values and Qt's: texts, colours, fonts and twips.
 #pragma once
 
-#include "ui/controls.h"
-
 #include <QColor>
 #include <QFont>
 #include <QString>
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace tw {
@@ -19,7 +18,8 @@ inline std::string S(const QString& s) {
     return s.toStdString();
 }
 
-inline QColor ToQColor(Colour c) {
+// An RGB value red + 256 * green + 65536 * blue, as the window model and the report keep them.
+inline QColor ToQColor(std::int32_t c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
