@@ -61,8 +61,9 @@ void FrmMain::CalculateMiscLoad() {
         Grid& surfaces = MSFlexGrid[grid::Surfaces];
         ListBox& types = OPTIONLIST[list::SurfaceType];
         if (types.ListCount() > 2) {
-            for (int c = 2; c < surfaces.Cols(); ++c) {
-                if (surfaces.TextMatrix(1, c) == types.List(2)) {
+            for (int c = grid::FirstItemCol; c < surfaces.Cols(); ++c) {
+                if (surfaces.TextMatrix(grid::surface::Type, c) ==
+                    types.List(list::surface_type::Ceiling)) {
                     area =
                         CellNumber(GetCellValue(grid::Surfaces, grid::surface::Area, c), Decimal());
                     break;

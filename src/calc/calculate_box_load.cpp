@@ -16,9 +16,7 @@ namespace tw {
 
 namespace {
 
-// Surface-grid rows.
-constexpr int kType = 1, kLength = 2, kHeight = 3, kArea = 4, kThickness = 5, kKFactor = 7,
-              kOuterTemp = 8, kLoad = 9;
+namespace row = grid::surface;
 
 } // namespace
 
@@ -29,11 +27,11 @@ void FrmMain::CalculateBoxLoad() {
 
     // Areas from the shown texts, so they come out in the units shown.
     auto updateArea = [&](int c) {
-        const std::string& length = grid.TextMatrix(kLength, c);
-        const std::string& height = grid.TextMatrix(kHeight, c);
+        const std::string& length = grid.TextMatrix(row::Length, c);
+        const std::string& height = grid.TextMatrix(row::Height, c);
         if (IsNumeric(length) && IsNumeric(height))
             grid.SetTextMatrix(
-                kArea, c,
+                row::Area, c,
                 NumberText(CellNumber(length, Decimal()) * CellNumber(height, Decimal())));
     };
     for (int c = 2; c <= lastCol; ++c)
@@ -45,15 +43,15 @@ void FrmMain::CalculateBoxLoad() {
                 : RADIO[option::EightWalls].Value() ? 8
                                                     : 0;
     if (walls > 0 && !IsUserEntered(field::RoomVolume) && lastCol >= walls + 2) {
-        bool numeric = IsNumeric(grid.TextMatrix(kArea, walls + 2));
+        bool numeric = IsNumeric(grid.TextMatrix(row::Area, walls + 2));
         std::vector<double> heights;
         for (int c = 2; c <= walls + 1 && numeric; ++c) {
-            numeric = IsNumeric(grid.TextMatrix(kHeight, c));
-            heights.push_back(CellNumber(grid.TextMatrix(kHeight, c), Decimal()));
+            numeric = IsNumeric(grid.TextMatrix(row::Height, c));
+            heights.push_back(CellNumber(grid.TextMatrix(row::Height, c), Decimal()));
         }
         if (numeric) {
             float volume =
-                RoomVolume(CellNumber(grid.TextMatrix(kArea, walls + 2), Decimal()), heights);
+                RoomVolume(CellNumber(grid.TextMatrix(row::Area, walls + 2), Decimal()), heights);
             TEXTBOX[field::RoomVolume].SetText(FormatSingle(volume, Decimal()));
         }
     }
@@ -65,7 +63,7 @@ void FrmMain::CalculateBoxLoad() {
         updateArea(c);
         SurfaceInput s;
         std::string cells[4];
-        const int rows[4] = {kArea, kThickness, kKFactor, kOuterTemp};
+        const int rows[4] = {row::Area, row::Insulation, row::KFactor, row::OutsideTemperature};
         s.usable = true;
         for (int i = 0; i < 4; ++i) {
             cells[i] = GetCellValue(grid::Surfaces, rows[i], c);
@@ -75,7 +73,7 @@ void FrmMain::CalculateBoxLoad() {
         s.thickness = CellNumber(cells[1], Decimal());
         s.kFactor = CellNumber(cells[2], Decimal());
         s.outerTemp = CellNumber(cells[3], Decimal());
-        const std::string& type = grid.TextMatrix(kType, c);
+        const std::string& type = grid.TextMatrix(row::Type, c);
         s.ownTemperature = false;
         for (int i = 0; i < 4 && i < types.ListCount(); ++i)
             if (type == types.List(i)) s.ownTemperature = true;
@@ -86,7 +84,8 @@ void FrmMain::CalculateBoxLoad() {
     for (int c = 2; c <= lastCol; ++c) {
         const std::size_t i = static_cast<std::size_t>(c - 2);
         const double hourly = i < result.hourly.size() ? result.hourly[i] : 0.0;
-        SetCellValue(grid::Surfaces, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
+        SetCellValue(grid::Surfaces, row::Load, c,
+                     std::isfinite(hourly) ? NumberText(hourly) : "0");
     }
     if (!IsUserEntered(field::BoxLoad) && result.totalHourly)
         WriteResult(field::BoxLoad, *result.totalHourly);
@@ -98,7 +97,7 @@ void FrmMain::CheckAddWallSection() {
     Grid& grid = MSFlexGrid[grid::Surfaces];
     if (grid.Col != grid.Cols() - 1) return;
     grid.SetCols(grid.Cols() + 1);
-    grid.SetTextMatrix(0, grid.Cols() - 1, std::to_string(grid.Cols() - 2));
+    grid.SetTextMatrix(grid::surface::Number, grid.Cols() - 1, std::to_string(grid.Cols() - 2));
 }
 
 void FrmMain::WriteResult(int n, double value, int digits) {

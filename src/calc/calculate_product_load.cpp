@@ -13,10 +13,7 @@ namespace tw {
 
 namespace {
 
-// Product-grid rows.
-constexpr int kTitle = 0, kWeight = 3, kEntering = 4, kFinal = 5, kPullDown = 6, kFreezing = 7,
-              kHeatAbove = 8, kHeatBelow = 9, kWater = 10, kRespiration = 11, kMultiplier = 12,
-              kLoad = 13;
+namespace row = grid::product;
 
 } // namespace
 
@@ -27,22 +24,29 @@ void FrmMain::CalculateProductLoad() {
 
     // A new job gets a default product sized by the room.
     if (grid.Cols() > 2) {
-        const std::string& title = grid.TextMatrix(kTitle, 2);
+        const std::string& title = grid.TextMatrix(row::Number, grid::FirstItemCol);
         if ((title.empty() || title == defaultTitle) &&
             IsNumeric(GetFieldValue(field::RoomVolume)) &&
             IsNumeric(GetFieldValue(field::StorageTemperature))) {
-            grid.SetTextMatrix(kTitle, 2, defaultTitle);
-            const int rows[] = {1, 2, kWater, kFreezing, kHeatAbove, kHeatBelow, kRespiration};
+            grid.SetTextMatrix(row::Number, grid::FirstItemCol, defaultTitle);
+            const int rows[] = {row::Group,
+                                row::Name,
+                                row::WaterContent,
+                                row::FreezingPoint,
+                                row::HeatAboveFreezing,
+                                row::HeatBelowFreezing,
+                                row::HeatOfRespiration};
             for (int i = 0; i < 7; ++i)
-                SetCellValue(grid::Products, rows[i], 2, Tables.Products().Cell(i + 1, 1));
+                SetCellValue(grid::Products, rows[i], grid::FirstItemCol,
+                             Tables.Products().Cell(i + 1, 1));
             const float perVolume =
                 FieldNumber(field::StorageTemperature) >= Constant("DEFAULTWEIGHTT")
                     ? Constant("DEFAULTWEIGHTK1")
                     : Constant("DEFAULTWEIGHTK2");
-            SetCellValue(grid::Products, kWeight, 2,
+            SetCellValue(grid::Products, row::Weight, grid::FirstItemCol,
                          NumberText(FieldNumber(field::RoomVolume) * perVolume, 7));
-            SetCellValue(grid::Products, kPullDown, 2, "24");
-            SetCellValue(grid::Products, kMultiplier, 2, "1");
+            SetCellValue(grid::Products, row::PullDownTime, grid::FirstItemCol, "24");
+            SetCellValue(grid::Products, row::Multiplier, grid::FirstItemCol, "1");
             UpdateProductTemperatures();
         }
     }
@@ -55,30 +59,31 @@ void FrmMain::CalculateProductLoad() {
         auto cell = [&](int row) { return GetCellValue(grid::Products, row, c); };
         auto number = [&](int row) { return CellNumber(cell(row), Decimal()); };
         bool usable = true;
-        for (int row = kWeight; row <= kMultiplier; ++row)
-            if (row != kFreezing && !IsNumeric(cell(row))) usable = false;
-        if (!usable || number(kMultiplier) == 0) {
-            SetCellValue(grid::Products, kLoad, c, "0");
+        for (int row = row::Weight; row <= row::Multiplier; ++row)
+            if (row != row::FreezingPoint && !IsNumeric(cell(row))) usable = false;
+        if (!usable || number(row::Multiplier) == 0) {
+            SetCellValue(grid::Products, row::Load, c, "0");
             continue;
         }
         ProductInput p;
-        p.weight = number(kWeight);
-        p.entering = number(kEntering);
-        p.final = number(kFinal);
-        p.pullDown = number(kPullDown);
-        if (IsNumeric(cell(kFreezing))) p.freezingPoint = number(kFreezing);
-        p.heatAbove = number(kHeatAbove);
-        p.heatBelow = number(kHeatBelow);
-        p.waterContent = number(kWater);
-        p.respiration = number(kRespiration);
-        p.multiplier = number(kMultiplier);
+        p.weight = number(row::Weight);
+        p.entering = number(row::EnteringTemperature);
+        p.final = number(row::FinalTemperature);
+        p.pullDown = number(row::PullDownTime);
+        if (IsNumeric(cell(row::FreezingPoint))) p.freezingPoint = number(row::FreezingPoint);
+        p.heatAbove = number(row::HeatAboveFreezing);
+        p.heatBelow = number(row::HeatBelowFreezing);
+        p.waterContent = number(row::WaterContent);
+        p.respiration = number(row::HeatOfRespiration);
+        p.multiplier = number(row::Multiplier);
         const ProductLoadTerms q = ProductLoad(p, latentHeat);
         LogWrite("Column " + std::to_string(c));
         LogWrite("Qcool     = " + NumberText(q.cool, 7));
         LogWrite("Qfreeze   = " + NumberText(q.freeze, 7));
         LogWrite("Qsubcool  = " + NumberText(q.subcool, 7));
         const double hourly = runTime != 0 ? q.total / runTime : 0.0;
-        SetCellValue(grid::Products, kLoad, c, std::isfinite(hourly) ? NumberText(hourly) : "0");
+        SetCellValue(grid::Products, row::Load, c,
+                     std::isfinite(hourly) ? NumberText(hourly) : "0");
         totalWeight += p.weight;
         totalLoad += q.total;
     }
@@ -93,7 +98,7 @@ void FrmMain::CheckAddProductSection() {
     if (grid.Col != grid.Cols() - 1) return;
     grid.SetCols(grid.Cols() + 1);
     const int added = grid.Cols() - 1;
-    grid.SetTextMatrix(0, added, std::to_string(grid.Cols() - 2));
+    grid.SetTextMatrix(grid::product::Number, added, std::to_string(grid.Cols() - 2));
     // The new column as wide as the one before it.
     if (added > 2) grid.SetColWidth(added, grid.ColWidth(added - 1));
 }

@@ -130,12 +130,12 @@ void FrmMain::ShowBanner() {
     // The banner repeats its first line at the end, so the scrolled text wraps round.
     const int lines = Banner.LineCount();
     EBANNER.SetCaption(Banner.Caption());
-    EBANNER.Height = (lines + 1) * BannerLineHeight;
+    EBANNER.Height = (lines + 1) * Banner.LineHeight;
     EBANNER.Top = 0;
-    BannerScroll = 0;
+    Banner.Scroll = 0;
     Timer1.Enabled = lines > 0;
     if (lines > 0)
-        BannerActive = true;
+        Banner.Active = true;
     else
         EFRAME.Visible = false;
 }

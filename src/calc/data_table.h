@@ -32,6 +32,18 @@ private:
 // language; C (products) and D (constructions) are in the language of the resource file.
 enum class TableId { A, B, C, D, E, F, K };
 
+// Columns of the product table (C) and of the construction table (D).
+enum ProductColumn : int {
+    kProductGroup = 1,
+    kProductName = 2,
+    kWaterContent = 3,
+    kFreezingPoint = 4,
+    kHeatAboveFreezing = 5,
+    kHeatBelowFreezing = 6,
+    kHeatOfRespiration = 7,
+};
+enum ConstructionColumn : int { kConstructionName = 1, kConstructionKFactor = 2 };
+
 class DataTables {
 public:
     // The tables every language shares, in the order they are read at start-up.
@@ -44,10 +56,9 @@ public:
     DataTable& operator[](TableId id) { return tables_[static_cast<std::size_t>(id)]; }
     const DataTable& operator[](TableId id) const { return tables_[static_cast<std::size_t>(id)]; }
 
-    // Columns 1..7: group, name, water content, freezing point, heats above and below freezing,
-    // heat of respiration.
+    // Columns: see ProductColumn.
     const DataTable& Products() const { return (*this)[TableId::C]; }
-    // Columns 1..2: construction name and its K-factor.
+    // Columns: see ConstructionColumn.
     const DataTable& Constructions() const { return (*this)[TableId::D]; }
 
 private:

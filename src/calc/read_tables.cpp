@@ -2,6 +2,7 @@
 // Loading the engineering tables; tables C and D also fill the product-group and
 // construction lists.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
 #include "names/lists.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
@@ -60,7 +61,7 @@ void FrmMain::SizeListToItems(ListBox& list) {
         width = std::max(width, SIZER.Width);
     }
     list.Width = width;
-    list.Height = std::min((list.ListCount() + 1) * SIZER.Height, FRAME[0].Height);
+    list.Height = std::min((list.ListCount() + 1) * SIZER.Height, FRAME[button::PageArea].Height);
 }
 
 } // namespace tw

@@ -100,18 +100,22 @@ void FrmMain::MSFlexText_Change(int grid) {
     const int row = g.Row;
     const int col = g.Col;
     if (grid == grid::Products) {
-        if (g.TextMatrix(0, 2) == StringTable[11]) g.SetTextMatrix(0, 2, "1");
-        if (col == 2 && (row == 1 || row == 2)) {
-            g.SetTextMatrix(0, col, std::to_string(col - 1));
+        if (g.TextMatrix(grid::product::Number, grid::FirstItemCol) == StringTable[11])
+            g.SetTextMatrix(grid::product::Number, grid::FirstItemCol, "1");
+        if (col == grid::FirstItemCol &&
+            (row == grid::product::Group || row == grid::product::Name)) {
+            g.SetTextMatrix(grid::product::Number, col, std::to_string(col - 1));
             if (col == g.Cols() - 1) g.SetCols(g.Cols() + 1);
         }
     }
     const std::string text = MSFlexText[grid].Text();
     g.SetTextMatrix(row, col, text);
     // Typed product temperatures are the user's: a new storage temperature leaves them alone.
-    if (grid == 300 && (row == 4 || row == 5)) MarkCell(grid, row, col, !text.empty());
+    if (grid == grid::Products &&
+        (row == grid::product::EnteringTemperature || row == grid::product::FinalTemperature))
+        MarkCell(grid, row, col, !text.empty());
     if (grid == grid::Surfaces) {
-        if (row == 8) MarkCell(grid, row, col, !text.empty());
+        if (row == grid::surface::OutsideTemperature) MarkCell(grid, row, col, !text.empty());
         if (RADIO[option::FourWalls].Value())
             PropagateFourWalls(row, col);
         else if (RADIO[option::SixWalls].Value())
@@ -137,8 +141,10 @@ std::optional<double> CellNumber(FrmMain& w, int row, int col) {
 
 void FrmMain::CopyToSameType(int row) {
     Grid& g = MSFlexGrid[grid::Surfaces];
-    for (int c = 3; c < g.Cols(); ++c)
-        if (g.TextMatrix(1, c) == g.TextMatrix(1, 2)) g.SetTextMatrix(row, c, g.TextMatrix(row, 2));
+    const int first = grid::FirstItemCol;
+    for (int c = first + 1; c < g.Cols(); ++c)
+        if (g.TextMatrix(grid::surface::Type, c) == g.TextMatrix(grid::surface::Type, first))
+            g.SetTextMatrix(row, c, g.TextMatrix(row, first));
 }
 
 void FrmMain::PropagateFourWalls(int row, int col) {

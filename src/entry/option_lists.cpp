@@ -61,7 +61,7 @@ void FrmMain::OPTIONLIST_KeyDown(int n, int keyCode) {
 void FrmMain::OPTIONLIST_GotFocus(int n) {
     LogWrite(">OPTIONLIST_GotFocus(" + std::to_string(n) + ")");
     platform.DoEvents();
-    if (n < 200 || n > 299) {
+    if (n < list::SurfaceGridFirst || n > list::SurfaceGridLast) {
         HINTBOX.SetCaption(OPTIONLIST[n].Tag);
         HINTBOX.Visible = true;
     }
@@ -73,7 +73,7 @@ void FrmMain::CloseList(int n) {
     if (!list.Visible) return;
     list.Visible = false;
     ArrowNavigation = false;
-    if (n >= grid::Surfaces && n < grid::Products + 100) {
+    if (n >= list::SurfaceGridFirst && n <= list::ProductGridLast) {
         // Back to the cell, unchanged; a click on it opens the list again.
         const int g = n < grid::Products ? grid::Surfaces : grid::Products;
         LastCell[g] = {-1, -1};
@@ -92,7 +92,7 @@ void FrmMain::HighlightListItem(int n, int index) {
 void FrmMain::OPTIONLIST_LostFocus(int n) {
     OPTIONLIST[n].Visible = false;
     HINTBOX.SetCaption("");
-    if (n >= 400 && TEXTBOX.Exists(n)) TEXTBOX[n].Visible = true;
+    if (n >= list::FieldListFirst && TEXTBOX.Exists(n)) TEXTBOX[n].Visible = true;
     for (auto& [i, line] : MLINE)
         line.BorderColor = Colours.Line;
 }
@@ -115,7 +115,7 @@ void FrmMain::ListButton_Click(int n) {
 void FrmMain::OPTIONLIST_Click(int n) {
     // A selection moved by the arrow keys waits for Enter (or a mouse click) to commit.
     if (ArrowNavigation) return;
-    if (n < 800) {
+    if (n < list::SettingsListFirst) {
         JobModified = true;
         BUTT[button::SaveJob].Visible = true;
     }
@@ -125,11 +125,11 @@ void FrmMain::OPTIONLIST_Click(int n) {
         TabForward[g].Visible = false;
     }
     LogWrite(">OptionList_Click(" + std::to_string(n) + ")");
-    if (n >= 200 && n <= 299) {
+    if (n >= list::SurfaceGridFirst && n <= list::SurfaceGridLast) {
         WallCellListChosen(n);
         return;
     }
-    if (n >= 300 && n <= 399) {
+    if (n >= list::ProductGridFirst && n <= list::ProductGridLast) {
         ProductCellListChosen(n);
         return;
     }
@@ -151,6 +151,13 @@ void FrmMain::OPTIONLIST_Click(int n) {
         if (position < values.ListCount()) TEXTBOX[rule->valueField].SetText(values.List(position));
     }
 
+    ListItemChosen(n, position, item);
+    if (EnterPressed && rule->next) SetFocus(TEXTBOX[rule->next].ref);
+}
+
+// What an item chosen in a list sets off: a new selection, the balance point, a calculation,
+// another language or colour scheme.
+void FrmMain::ListItemChosen(int n, int position, const std::string& item) {
     switch (n) {
     case list::Refrigerant:
     case list::UnitType:
@@ -163,22 +170,9 @@ void FrmMain::OPTIONLIST_Click(int n) {
         UpdateBalancePoint();
         break;
     case list::CondensingUnit:
-    case list::Cooler: {
-        const int results = n == list::CondensingUnit ? grid::CondensingUnits : grid::Coolers;
-        TEXTBOX[n + 10].SetText(std::to_string(position));
-        float capacity = 0;
-        if (position < MSFlexGrid[results].Rows()) {
-            try {
-                capacity =
-                    ToSingle(MSFlexGrid[results].TextMatrix(position, grid::result::Capacity));
-            } catch (const ConversionError&) {
-            }
-        }
-        SetFieldValue(n + 1, NumberText(capacity, 7));
-        if (n == list::CondensingUnit) SelectCooler();
-        UpdateBalancePoint();
+    case list::Cooler:
+        EquipmentChosen(n, position);
         break;
-    }
     case list::CoolerType:
     case list::CoolerSupply:
         SelectCooler();
@@ -199,7 +193,23 @@ void FrmMain::OPTIONLIST_Click(int n) {
     default:
         break;
     }
-    if (EnterPressed && rule->next) SetFocus(TEXTBOX[rule->next].ref);
+}
+
+// A condensing unit or cooler chosen from the results: its row number and its capacity go
+// into the fields after the list.
+void FrmMain::EquipmentChosen(int n, int position) {
+    const int results = n == list::CondensingUnit ? grid::CondensingUnits : grid::Coolers;
+    TEXTBOX[n + 10].SetText(std::to_string(position));
+    float capacity = 0;
+    if (position < MSFlexGrid[results].Rows()) {
+        try {
+            capacity = ToSingle(MSFlexGrid[results].TextMatrix(position, grid::result::Capacity));
+        } catch (const ConversionError&) {
+        }
+    }
+    SetFieldValue(n + 1, NumberText(capacity, 7));
+    if (n == list::CondensingUnit) SelectCooler();
+    UpdateBalancePoint();
 }
 
 void FrmMain::ChooseLanguage(const std::string& name) {
@@ -251,12 +261,16 @@ void FrmMain::WallCellListChosen(int n) {
     if (n == list::Construction) {
         // The construction brings its K-factor, and the first surface's choice is taken over
         // by every surface of the same type.
-        SetCellValue(grid::Surfaces, row + 1, col, Tables.Constructions().Cell(2, position + 1));
-        if (col == 2) {
-            for (int c = 3; c < grid.Cols(); ++c) {
-                if (grid.TextMatrix(1, c) != grid.TextMatrix(1, 2)) continue;
-                grid.SetTextMatrix(6, c, grid.TextMatrix(6, 2));
-                grid.SetTextMatrix(7, c, grid.TextMatrix(7, 2));
+        SetCellValue(grid::Surfaces, row + 1, col,
+                     Tables.Constructions().Cell(kConstructionKFactor, position + 1));
+        const int first = grid::FirstItemCol;
+        if (col == first) {
+            for (int c = first + 1; c < grid.Cols(); ++c) {
+                if (grid.TextMatrix(grid::surface::Type, c) !=
+                    grid.TextMatrix(grid::surface::Type, first))
+                    continue;
+                for (int r : {grid::surface::Construction, grid::surface::KFactor})
+                    grid.SetTextMatrix(r, c, grid.TextMatrix(r, first));
             }
             AutoSizeTable(grid::Surfaces);
         }
@@ -283,7 +297,7 @@ void FrmMain::ProductCellListChosen(int n) {
         grid.SetTextMatrix(grid.Row, c, chosen);
         AutoSizeColumn(grid::Products, c);
         platform.DoEvents();
-        if (c == 2 && chosen != Tables.Products().Cell(1, 1))
+        if (c == grid::FirstItemCol && chosen != Tables.Products().Cell(kProductGroup, 1))
             SetCellValue(grid::Products, grid::product::Number, c, std::to_string(c - 1));
         for (int r = 7; r <= 12 && r < grid.Rows(); ++r)
             grid.SetTextMatrix(r, c, "");
@@ -314,8 +328,8 @@ void FrmMain::FillProductList(const std::string& group, int minimumWidth) {
     bool matched = false;
     const DataTable& table = Tables.Products();
     for (int r = 1; r <= table.Rows(); ++r) {
-        if (table.Cell(1, r) == group) {
-            products.AddItem(table.Cell(2, r));
+        if (table.Cell(kProductGroup, r) == group) {
+            products.AddItem(table.Cell(kProductName, r));
             matched = true;
         } else if (matched) {
             break;
@@ -328,23 +342,30 @@ void FrmMain::FillProductList(const std::string& group, int minimumWidth) {
     }
     products.Width = width;
     products.Height = (products.ListCount() + 1) * SIZER.Height;
-    if (products.Height >= FRAME[0].Height) products.Height = FRAME[0].Height;
+    if (products.Height >= FRAME[button::PageArea].Height)
+        products.Height = FRAME[button::PageArea].Height;
 }
 
 void FrmMain::ProductChosen(int c, const std::string& name) {
     Grid& grid = MSFlexGrid[grid::Products];
-    grid.SetTextMatrix(2, c, name);
+    grid.SetTextMatrix(grid::product::Name, c, name);
     AutoSizeColumn(grid::Products, c);
     platform.DoEvents();
     bool matched = false;
     const DataTable& table = Tables.Products();
     for (int r = 1; r <= table.Rows(); ++r) {
-        if (table.Cell(1, r) == grid.TextMatrix(1, c) && table.Cell(2, r) == name) {
-            SetCellValue(grid::Products, grid::product::WaterContent, c, table.Cell(3, r));
-            SetCellValue(grid::Products, grid::product::FreezingPoint, c, table.Cell(4, r));
-            SetCellValue(grid::Products, grid::product::HeatAboveFreezing, c, table.Cell(5, r));
-            SetCellValue(grid::Products, grid::product::HeatBelowFreezing, c, table.Cell(6, r));
-            SetCellValue(grid::Products, grid::product::HeatOfRespiration, c, table.Cell(7, r));
+        if (table.Cell(kProductGroup, r) == grid.TextMatrix(grid::product::Group, c) &&
+            table.Cell(kProductName, r) == name) {
+            SetCellValue(grid::Products, grid::product::WaterContent, c,
+                         table.Cell(kWaterContent, r));
+            SetCellValue(grid::Products, grid::product::FreezingPoint, c,
+                         table.Cell(kFreezingPoint, r));
+            SetCellValue(grid::Products, grid::product::HeatAboveFreezing, c,
+                         table.Cell(kHeatAboveFreezing, r));
+            SetCellValue(grid::Products, grid::product::HeatBelowFreezing, c,
+                         table.Cell(kHeatBelowFreezing, r));
+            SetCellValue(grid::Products, grid::product::HeatOfRespiration, c,
+                         table.Cell(kHeatOfRespiration, r));
             SetCellValue(grid::Products, grid::product::Multiplier, c, "1");
             matched = true;
         } else if (matched) {

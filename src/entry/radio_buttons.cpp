@@ -44,8 +44,9 @@ void FrmMain::RADIO_Click(int n) {
     LogWrite(">RADIO_Click(" + std::to_string(n) + ")");
     for (int i = 0; i < 3; ++i)
         Geometry[i].Visible = RADIO[option::FourWalls + i].Value();
-    if ((n >= 200 && n <= 204) || (n >= 600 && n <= 602)) {
-        if (n <= 203) {
+    if ((n >= option::FourWalls && n <= option::SizeOnly) ||
+        (n >= option::AirChange && n <= option::Ventilation)) {
+        if (n <= option::SurfaceList) {
             CFRAME[frame::NoSurfaceList].Visible = false;
             CFRAME[frame::RoomPlan].Visible = true;
             BUTT[button::SurfaceListOff].Visible = true;
@@ -71,14 +72,14 @@ void FrmMain::RADIO_Click(int n) {
         UpdateBalancePoint();
     } else if (n == option::SurfaceList) {
         LayoutFreeSurfaceList();
-    } else if (n >= 200 && n <= 202) {
+    } else if (n >= option::FourWalls && n <= option::EightWalls) {
         LayoutBoxGrid(n);
     } else if (n == option::SizeOnly) {
         SurfaceGridOff();
-    } else if (n >= 600 && n <= 605) {
+    } else if (n >= option::AirChange && n <= option::LongStorage) {
         // A new method or usage applies at once, so the shown load always belongs to it.
         Calculate();
-    } else if (n >= 840 && n <= 847) {
+    } else if (n >= option::ImperialLength && n <= option::Watts) {
         ApplyUnitSystem(n);
     }
 }
@@ -137,12 +138,13 @@ void FrmMain::LayoutBoxGrid(int n) {
         SetCellValue(grid::Surfaces, grid::surface::Construction, c,
                      item(OPTIONLIST[list::Construction], k));
         SetCellValue(grid::Surfaces, grid::surface::KFactor, c,
-                     Tables.Constructions().Cell(2, k + 1));
+                     Tables.Constructions().Cell(kConstructionKFactor, k + 1));
     }
     if (IsNumeric(GetFieldValue(field::OutsideTemperature))) {
         for (int c = 2; c < grid.Cols(); ++c)
             SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
-                         grid.TextMatrix(1, c) == item(OPTIONLIST[list::SurfaceType], 1)
+                         grid.TextMatrix(grid::surface::Type, c) ==
+                                 item(OPTIONLIST[list::SurfaceType], list::surface_type::Floor)
                              ? "55"
                              : GetFieldValue(field::OutsideTemperature));
     }

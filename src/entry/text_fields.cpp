@@ -88,7 +88,7 @@ void FrmMain::TEXTBOX_Click(int n) {
 void FrmMain::OpenDropDown(int n) {
     ListBox& list = OPTIONLIST[n];
     TextBox& box = TEXTBOX[n];
-    const int pageHeight = FRAME[0].Height;
+    const int pageHeight = FRAME[button::PageArea].Height;
     list.Height = std::min(list.ListCount() * 225 + 30, pageHeight);
     int left = box.Left;
     int top = box.Top;
@@ -226,16 +226,9 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         copy(field::OutsideDesignTemperature);
         copy(field::OutsideTemperature);
         if (!IsUserEntered(field::InfiltrationTemperature)) {
-            const float t = FieldNumber(n);
-            const float high = Constant("MAXINFILTTEMP");
-            const float low = Constant("MININFILTTEMP");
+            const std::string infiltration = InfiltrationTemperatureFor(FieldNumber(n), value);
             propagate();
-            if (t > high)
-                SetFieldValue(field::InfiltrationTemperature, NumberText(high, 7));
-            else if (t < low)
-                SetFieldValue(field::InfiltrationTemperature, NumberText(low, 7));
-            else
-                SetFieldValue(field::InfiltrationTemperature, value);
+            SetFieldValue(field::InfiltrationTemperature, infiltration);
         }
         UpdateSurfaceTemperatures();
         return true;
@@ -247,14 +240,7 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
         copy(field::SelectionRoomTemperature);
         copy(field::RoomTemperature);
         if (!IsUserEntered(field::RunTime)) {
-            const float t = FieldNumber(field::RoomTemperature);
-            std::string runTime;
-            if (t >= Constant("RUNTIMETEMP1"))
-                runTime = NumberText(Constant("RUNTIME1"), 7);
-            else if (t >= Constant("RUNTIMETEMP2"))
-                runTime = NumberText(Constant("RUNTIME2"), 7);
-            else
-                runTime = NumberText(Constant("RUNTIME3"), 7);
+            const std::string runTime = RunTimeFor(FieldNumber(field::RoomTemperature));
             propagate();
             SetFieldValue(field::RunTime, runTime);
         }
@@ -263,22 +249,9 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     }
     case field::RoomLength:
     case field::RoomWidth:
-    case field::RoomHeight: {
-        if (!RADIO[option::FourWalls].Value()) RADIO[option::FourWalls].SetValue(true);
-        const std::string length = GetFieldValue(field::RoomLength);
-        const std::string width = GetFieldValue(field::RoomWidth);
-        const std::string height = GetFieldValue(field::RoomHeight);
-        for (int c : {2, 3, 6, 7})
-            SetCellValue(grid::Surfaces, grid::surface::Length, c, length);
-        for (int c : {4, 5})
-            SetCellValue(grid::Surfaces, grid::surface::Length, c, width);
-        for (int c : {6, 7})
-            SetCellValue(grid::Surfaces, grid::surface::Height, c, width);
-        for (int c : {2, 3, 4, 5})
-            SetCellValue(grid::Surfaces, grid::surface::Height, c, height);
-        AutoSizeTable(grid::Surfaces);
+    case field::RoomHeight:
+        ApplyRoomDimensions();
         return true;
-    }
     case field::UnitCount:
         copy(field::CoolerCount);
         return true;
@@ -302,6 +275,38 @@ bool FrmMain::ApplyDependencies(int n, bool typing) {
     }
 }
 
+std::string FrmMain::InfiltrationTemperatureFor(float outside, const std::string& typed) {
+    const float high = Constant("MAXINFILTTEMP");
+    const float low = Constant("MININFILTTEMP");
+    if (outside > high) return NumberText(high, 7);
+    if (outside < low) return NumberText(low, 7);
+    return typed;
+}
+
+std::string FrmMain::RunTimeFor(float room) {
+    if (room >= Constant("RUNTIMETEMP1")) return NumberText(Constant("RUNTIME1"), 7);
+    if (room >= Constant("RUNTIMETEMP2")) return NumberText(Constant("RUNTIME2"), 7);
+    return NumberText(Constant("RUNTIME3"), 7);
+}
+
+// A four-walled room: the walls (columns 2 to 5), ceiling and floor (6 and 7) take their sides
+// from the room's length, width and height.
+void FrmMain::ApplyRoomDimensions() {
+    if (!RADIO[option::FourWalls].Value()) RADIO[option::FourWalls].SetValue(true);
+    const std::string length = GetFieldValue(field::RoomLength);
+    const std::string width = GetFieldValue(field::RoomWidth);
+    const std::string height = GetFieldValue(field::RoomHeight);
+    for (int c : {2, 3, 6, 7})
+        SetCellValue(grid::Surfaces, grid::surface::Length, c, length);
+    for (int c : {4, 5})
+        SetCellValue(grid::Surfaces, grid::surface::Length, c, width);
+    for (int c : {6, 7})
+        SetCellValue(grid::Surfaces, grid::surface::Height, c, width);
+    for (int c : {2, 3, 4, 5})
+        SetCellValue(grid::Surfaces, grid::surface::Height, c, height);
+    AutoSizeTable(grid::Surfaces);
+}
+
 void FrmMain::UpdateSurfaceTemperatures(int column) {
     if (!IsNumeric(GetFieldValue(field::OutsideTemperature))) return;
     const float t = FieldNumber(field::OutsideTemperature);
@@ -309,15 +314,16 @@ void FrmMain::UpdateSurfaceTemperatures(int column) {
     ListBox& types = OPTIONLIST[list::SurfaceType];
     auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
     for (int c = 2; c < grid.Cols(); ++c) {
-        if (grid.Cell(8, c).entered || (column >= 0 && c != column)) continue;
-        const std::string& s = grid.TextMatrix(1, c);
+        if (grid.Cell(grid::surface::OutsideTemperature, c).entered || (column >= 0 && c != column))
+            continue;
+        const std::string& s = grid.TextMatrix(grid::surface::Type, c);
         const bool inside = RADIO[option::InsideBuilding].Value();
-        if (s == item(0))
+        if (s == item(list::surface_type::Wall))
             SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
                          NumberText(inside ? t : t + 4, 7));
-        else if (s == item(1))
+        else if (s == item(list::surface_type::Floor))
             SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c, "55");
-        else if (s == item(2))
+        else if (s == item(list::surface_type::Ceiling))
             SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
                          NumberText(inside ? t : t + 9, 7));
     }
@@ -327,14 +333,14 @@ void FrmMain::UpdateProductTemperatures(int column) {
     if (!IsNumeric(GetFieldValue(field::StorageTemperature))) return;
     const float t = FieldNumber(field::StorageTemperature);
     Grid& grid = MSFlexGrid[grid::Products];
-    const int first = column >= 0 ? column : 2;
+    const int first = column >= 0 ? column : grid::FirstItemCol;
     const int end = column >= 0 ? std::min(column + 1, grid.Cols()) : grid.Cols();
     for (int c = first; c < end; ++c)
-        if (!grid.Cell(4, c).entered)
+        if (!grid.Cell(grid::product::EnteringTemperature, c).entered)
             SetCellValue(grid::Products, grid::product::EnteringTemperature, c,
                          NumberText(t + 10, 7));
     for (int c = first; c < end; ++c)
-        if (!grid.Cell(5, c).entered)
+        if (!grid.Cell(grid::product::FinalTemperature, c).entered)
             SetCellValue(grid::Products, grid::product::FinalTemperature, c, NumberText(t, 7));
 }
 

@@ -77,15 +77,11 @@ public:
     bool IsCalculating = false;
     bool ResizeLock = false;
     bool JobModified = false;
-    bool BannerActive = false;
-    int BannerLineHeight = 0;
 
     std::string GetSetting(const std::string& key, const std::string& fallback);
     // A setting that cannot be stored is logged and the user is told once (message 22), as
     // soon as the resource file has given the message its words.
     void SaveSetting(const std::string& key, const std::string& value);
-    bool SettingsSaveFailed = false;
-    bool SettingsFailureShown = false;
     void ReportSettingsFailure();
 
     // --- Files and messages --------------------------------------------------------------
@@ -293,8 +289,6 @@ public:
     std::map<int, std::pair<int, int>> LastCell;
     std::map<int, int> EditorRow;
     std::map<int, int> EditorCol;
-    int BannerDelay = 0;
-    int BannerFlash = 0;
 
     // --- Load calculation -----------------------------------------------------------------
     void Calculate();
@@ -340,8 +334,6 @@ public:
     WarningBanner Banner;
     // Puts the banner's lines into EBANNER and shows, scrolls and flashes it while it has any.
     void ShowBanner();
-    // Scroll position of the warning banner; the input check starts it again at 0.
-    int BannerScroll = 0;
 
     // --- Equipment selection --------------------------------------------------------------
     // Documents and addresses handed to the desktop.
@@ -447,6 +439,17 @@ public:
     void OnEvent(const Event& e);
 
 private:
+    // The infiltration temperature that follows an outside temperature: the typed text, held
+    // between the resource constants MININFILTTEMP and MAXINFILTTEMP.
+    std::string InfiltrationTemperatureFor(float outside, const std::string& typed);
+    // The compressor run time of a room temperature, by the steps RUNTIMETEMP1 and 2.
+    std::string RunTimeFor(float room);
+    void ApplyRoomDimensions();
+    void ListItemChosen(int n, int position, const std::string& item);
+    void EquipmentChosen(int n, int position);
+    void CloseEditing();
+    void CheckForUpdates();
+
     std::optional<PrintForm> ReadReportForm(const std::string& formPath);
     std::optional<PrintForm> ParseReportForm(const std::string& bytes, const std::string& formPath);
     bool PlanReportPages();
@@ -460,6 +463,9 @@ private:
     void LoadDefaultJobOrEnd();
     void PrepareBanner();
 
+    // A setting could not be stored, and the user has been told so.
+    bool SettingsSaveFailed = false;
+    bool SettingsFailureShown = false;
     char decimal_ = '.';
     std::set<std::string> missingConstants_;
 };

@@ -165,9 +165,9 @@ void FrmMain::LoadDefaultJobOrEnd() {
 void FrmMain::PrepareBanner() {
     EBANNER.SetCaption("Ag");
     int width = 0;
-    Measure("Ag", EBANNER.FontSize, EBANNER.FontBold, width, BannerLineHeight);
+    Measure("Ag", EBANNER.FontSize, EBANNER.FontBold, width, Banner.LineHeight);
     EBANNER.SetCaption("-\n-\n-");
-    EBANNER.Height = 3 * BannerLineHeight;
+    EBANNER.Height = 3 * Banner.LineHeight;
 }
 
 bool FrmMain::Form_QueryUnload(bool byUser) {

@@ -79,7 +79,7 @@ void FrmMain::SaveJobToOwnFile() {
 }
 
 void FrmMain::SaveJob() {
-    FRAME[2].Visible = false;
+    FRAME[button::PageOf(button::JobFiles)].Visible = false;
     if (SaveToOwnFile && !CurrentJobFile.empty() &&
         EndsWith(LowerCase(CurrentJobFile), "." + JobFileExtension)) {
         platform.SetMousePointer(MousePointer::Hourglass);

@@ -227,9 +227,11 @@ std::string ReadJobInto(FrmMain& w, const std::string& bytes, bool templateFile)
         w.RelocaliseJob();
 
         // A first product column without a number is the default product.
-        const std::string& first = w.MSFlexGrid[grid::Products].TextMatrix(0, 2);
+        const std::string& first =
+            w.MSFlexGrid[grid::Products].TextMatrix(grid::product::Number, grid::FirstItemCol);
         if (first.empty() || !w.IsNumeric(first))
-            w.SetCellValue(grid::Products, grid::product::Number, 2, w.StringText(11));
+            w.SetCellValue(grid::Products, grid::product::Number, grid::FirstItemCol,
+                           w.StringText(11));
     } catch (const LoadError& e) {
         return std::to_string(e.number) + ", " + e.description;
     } catch (const SubscriptOutOfRange& e) {
@@ -260,10 +262,10 @@ bool FrmMain::JobFileLoadBytes(const std::string& bytes, const std::string& path
     }
     if (!failure.empty()) return LoadFailed(*this, failure);
     JobModified = false;
-    BannerActive = false;
+    Banner.Active = false;
     // The warnings of the previous job no longer apply.
     Banner.Clear();
-    BannerScroll = 0;
+    Banner.Scroll = 0;
     EFRAME.Visible = false;
     Timer1.Enabled = false;
     AutoSizeTable(grid::Surfaces);

@@ -5,6 +5,7 @@
 #include "frm/frm_main.h"
 #include "jobs/job_notation.h"
 #include "names/fields.h"
+#include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/text_file.h"
 
@@ -55,7 +56,9 @@ private:
     // Fields 720 and 721 and the settings page (800s) belong to the user, not to the job.
     void Fields() {
         for (auto& [n, unit] : w_.UNITS) {
-            if (n == field::Licensee || n == field::LicenceCode || (n >= 800 && n <= 899)) continue;
+            if (n == field::Licensee || n == field::LicenceCode ||
+                (n >= field::SettingsFirst && n <= field::SettingsLast))
+                continue;
             const Label& label = w_.LABEL[n];
             Line({NotationText("C"), NotationWhole(n), NotationText(HideQuotes(label.Tag)),
                   NotationText(HideQuotes(label.Caption())), NotationText("")});
@@ -173,7 +176,7 @@ bool FrmMain::JobFileSave(const std::string& path) {
     std::error_code ec;
     const std::filesystem::path full = std::filesystem::absolute(path, ec);
     Window.Caption = BaseCaption + "    \"" + (ec ? path : full.string()) + "\"";
-    CFRAME[2].Visible = true;
+    CFRAME[frame::CurrentJob].Visible = true;
     return true;
 }
 

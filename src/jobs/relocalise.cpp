@@ -58,14 +58,14 @@ Vocabulary ReadVocabulary(const std::string& folder, const std::vector<std::stri
             ReadDataTable(*table, decimal, d);
             std::vector<std::string> names;
             for (int r = 1; r <= d.Rows(); ++r)
-                names.push_back(d.Cell(1, r));
+                names.push_back(d.Cell(kConstructionName, r));
             v.constructions.push_back(names);
         }
         if (auto table = OpenTextFile(folder + prefix + DataTables::FileName(TableId::C))) {
             ReadDataTable(*table, decimal, c);
             std::vector<std::pair<std::string, std::string>> rows;
             for (int r = 1; r <= c.Rows(); ++r)
-                rows.emplace_back(c.Cell(1, r), c.Cell(2, r));
+                rows.emplace_back(c.Cell(kProductGroup, r), c.Cell(kProductName, r));
             v.products.push_back(rows);
         }
     }
@@ -114,27 +114,30 @@ void FrmMain::RelocaliseJob() {
     // Surface types and constructions of the surface grid.
     Grid& surfaces = MSFlexGrid[grid::Surfaces];
     ListBox& types = OPTIONLIST[list::SurfaceType];
-    for (int c = 2; c < surfaces.Cols(); ++c) {
-        const std::string& type = surfaces.TextMatrix(1, c);
+    for (int c = grid::FirstItemCol; c < surfaces.Cols(); ++c) {
+        const std::string& type = surfaces.TextMatrix(grid::surface::Type, c);
         bool known = false;
         for (const auto& item : types.Items())
             known = known || item == type;
         if (!known)
             if (auto k = PositionInAnyLanguage(v.surfaceTypes, type);
                 k && *k < static_cast<std::size_t>(types.ListCount()))
-                surfaces.SetTextMatrix(1, c, types.List(static_cast<int>(*k)));
-        if (surfaces.Rows() > 6)
-            if (auto k = PositionInAnyLanguage(v.constructions, surfaces.TextMatrix(6, c));
+                surfaces.SetTextMatrix(grid::surface::Type, c, types.List(static_cast<int>(*k)));
+        if (surfaces.Rows() > grid::surface::Construction)
+            if (auto k = PositionInAnyLanguage(v.constructions,
+                                               surfaces.TextMatrix(grid::surface::Construction, c));
                 k && static_cast<int>(*k) < Tables.Constructions().Rows())
-                surfaces.SetTextMatrix(6, c,
-                                       Tables.Constructions().Cell(1, static_cast<int>(*k) + 1));
+                surfaces.SetTextMatrix(
+                    grid::surface::Construction, c,
+                    Tables.Constructions().Cell(kConstructionName, static_cast<int>(*k) + 1));
     }
 
     // Product groups and names, by their row in the product tables.
     Grid& products = MSFlexGrid[grid::Products];
-    for (int c = 2; c < products.Cols() && products.Rows() > 2; ++c) {
-        const std::string group = products.TextMatrix(1, c);
-        const std::string name = products.TextMatrix(2, c);
+    for (int c = grid::FirstItemCol; c < products.Cols() && products.Rows() > grid::product::Name;
+         ++c) {
+        const std::string group = products.TextMatrix(grid::product::Group, c);
+        const std::string name = products.TextMatrix(grid::product::Name, c);
         if (group.empty()) continue;
         for (const auto& rows : v.products) {
             std::optional<std::size_t> match;
@@ -142,8 +145,11 @@ void FrmMain::RelocaliseJob() {
                 if (rows[r].first == group && (name.empty() || rows[r].second == name)) match = r;
             if (!match || static_cast<int>(*match) >= Tables.Products().Rows()) continue;
             const int row = static_cast<int>(*match) + 1;
-            products.SetTextMatrix(1, c, Tables.Products().Cell(1, row));
-            if (!name.empty()) products.SetTextMatrix(2, c, Tables.Products().Cell(2, row));
+            products.SetTextMatrix(grid::product::Group, c,
+                                   Tables.Products().Cell(kProductGroup, row));
+            if (!name.empty())
+                products.SetTextMatrix(grid::product::Name, c,
+                                       Tables.Products().Cell(kProductName, row));
             break;
         }
     }

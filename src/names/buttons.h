@@ -32,6 +32,13 @@ enum Menu : int {
     ExportPdf = 22,
 };
 
+// The page a page button opens is FRAME(PageOf(b)); FRAME(PageArea) is the area the pages
+// stand on.
+constexpr int PageArea = 0;
+constexpr int PageOf(int b) {
+    return b + 1;
+}
+
 // The last button of the menu column.
 constexpr int LastInColumn = Mail;
 

@@ -121,7 +121,9 @@ constexpr int LicenceCode = 721;
 constexpr int UserFieldsFirst = 700;
 constexpr int UserFieldsLast = 799;
 
-// Settings.
+// Settings: fields 800 to 899, never part of a job.
+constexpr int SettingsFirst = 800;
+constexpr int SettingsLast = 899;
 constexpr int ProgramVersion = 801;
 constexpr int Language = 803;
 constexpr int ColourScheme = 804;

@@ -5,6 +5,15 @@
 
 namespace tw::list {
 
+// Lists 200 to 299 float over the surface grid, 300 to 399 over the product grid.
+constexpr int SurfaceGridFirst = 200;
+constexpr int SurfaceGridLast = 299;
+constexpr int ProductGridFirst = 300;
+constexpr int ProductGridLast = 399;
+// The first list of a text field, and the first of the settings page (not part of a job).
+constexpr int FieldListFirst = 400;
+constexpr int SettingsListFirst = 800;
+
 constexpr int SurfaceType = 201;
 constexpr int Construction = 206;
 constexpr int ProductGroup = 301;

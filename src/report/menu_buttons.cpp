@@ -16,7 +16,7 @@ void FrmMain::HideButtonShadows() {
 void FrmMain::HideAllPages() {
     for (auto& [p, page] : FRAME)
         page.Visible = false;
-    BannerActive = false;
+    Banner.Active = false;
 }
 
 void FrmMain::BUTT_Click(int index) {
@@ -25,19 +25,7 @@ void FrmMain::BUTT_Click(int index) {
         TabForward[g].Visible = false;
         TabBack[g].Visible = false;
     }
-    // An open list or in-cell editor closes before the action.
-    if (HasFocus()) {
-        ControlRef active = ActiveControl();
-        if (active.array == ArrayId::OPTIONLIST) {
-            OPTIONLIST[active.index].Visible = false;
-            if (TEXTBOX.Exists(active.index)) TEXTBOX[active.index].Visible = true;
-        } else if (active.array == ArrayId::TEXTBOX) {
-            TEXTBOX_LostFocus(active.index);
-        } else if (active.array == ArrayId::MSFlexText) {
-            MSFlexText[active.index].Visible = false;
-        }
-    }
-
+    CloseEditing();
     switch (index) {
     case button::JobData:
     case button::RoomSurfaces:
@@ -83,16 +71,7 @@ void FrmMain::BUTT_Click(int index) {
         NewJob();
         break;
     case button::CheckForUpdates:
-        HideAllPages();
-        if (InstallationReadOnly) {
-            // A system-wide installation is brought up to date by the package manager; the
-            // program never changes its files.
-            LogWrite("Updates come from the package manager");
-            HINTBOX.SetCaption(StringText(10));
-            HINTBOX.Visible = true;
-        } else {
-            Update_Check();
-        }
+        CheckForUpdates();
         break;
     case button::DeleteProduct:
         DeleteProduct();
@@ -101,6 +80,33 @@ void FrmMain::BUTT_Click(int index) {
         break;
     }
     if (EFRAME.Visible) BringToFront(EFRAME.ref);
+}
+
+// An open list or in-cell editor closes before the action of a menu button.
+void FrmMain::CloseEditing() {
+    if (!HasFocus()) return;
+    ControlRef active = ActiveControl();
+    if (active.array == ArrayId::OPTIONLIST) {
+        OPTIONLIST[active.index].Visible = false;
+        if (TEXTBOX.Exists(active.index)) TEXTBOX[active.index].Visible = true;
+    } else if (active.array == ArrayId::TEXTBOX) {
+        TEXTBOX_LostFocus(active.index);
+    } else if (active.array == ArrayId::MSFlexText) {
+        MSFlexText[active.index].Visible = false;
+    }
+}
+
+void FrmMain::CheckForUpdates() {
+    HideAllPages();
+    if (InstallationReadOnly) {
+        // A system-wide installation is brought up to date by the package manager; the
+        // program never changes its files.
+        LogWrite("Updates come from the package manager");
+        HINTBOX.SetCaption(StringText(10));
+        HINTBOX.Visible = true;
+    } else {
+        Update_Check();
+    }
 }
 
 void FrmMain::ClearProducts() {

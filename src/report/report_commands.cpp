@@ -3,6 +3,7 @@
 // machine has one), into page pictures or a PDF file, and the saved job with its report by
 // e-mail.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
 #include "names/fields.h"
 #include "report/report_texts.h"
 #include "shell/ansi.h"
@@ -18,7 +19,8 @@ namespace {
 // the job name typed on the first page, or the program's name.
 std::string DocumentName(FrmMain& w) {
     if (!w.CurrentJobFile.empty()) return std::filesystem::path(w.CurrentJobFile).stem().string();
-    std::string name = w.TEXTBOX.Exists(0) ? Trim(w.TEXTBOX[0].Text()) : std::string();
+    std::string name =
+        w.TEXTBOX.Exists(field::JobName) ? Trim(w.TEXTBOX[field::JobName].Text()) : std::string();
     // Characters a file name cannot hold become dashes.
     for (char& c : name)
         if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
@@ -144,7 +146,8 @@ void FrmMain::SaveReportBitmaps(const std::string& chosen) {
 
 void FrmMain::MailJob() {
     LogWrite(">MailJob");
-    if (FRAME[2].Visible) FRAME[2].Visible = false;
+    if (FRAME[button::PageOf(button::JobFiles)].Visible)
+        FRAME[button::PageOf(button::JobFiles)].Visible = false;
     if (JobModified) {
         const auto& message = MessageTable.at(20);
         MessageBox(message[0], message[1], mb::OkOnly + mb::Information);

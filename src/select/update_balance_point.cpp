@@ -27,6 +27,17 @@ std::optional<std::string> Cell(const Grid& grid, int row, int col) {
     return grid.TextMatrix(row, col);
 }
 
+// The rating of the cooler in a row of the cooler results: the row's product, the rating it
+// links to; nothing when the row leads nowhere.
+const ERating* ChosenCooler(const FrmMain& w, const std::string& coolerRow) {
+    const auto s = WholeNumber(w, coolerRow);
+    const auto productCell = s ? Cell(w.MSFlexGrid[grid::Coolers], *s, 0) : std::nullopt;
+    const auto product = productCell ? WholeNumber(w, *productCell) : std::nullopt;
+    const std::vector<ProductRow>& products = w.Catalog.CoolerProducts();
+    if (!product || *product < 1 || *product >= static_cast<int>(products.size())) return nullptr;
+    return w.Catalog.CoolerRating(products[static_cast<std::size_t>(*product)].link);
+}
+
 } // namespace
 
 void FrmMain::UpdateBalancePoint() {
@@ -74,17 +85,7 @@ void FrmMain::UpdateBalancePoint() {
     const float ambient = CondensingAmbient();
     const auto q2 = static_cast<float>(CondensingCapacity(*model, sst2, ambient));
 
-    // The cooler: its product row, the linked rating.
-    const Grid& coolerGrid = MSFlexGrid[grid::Coolers];
-    const auto s = WholeNumber(*this, coolerRow);
-    const auto productCell = s ? Cell(coolerGrid, *s, 0) : std::nullopt;
-    const auto product = productCell ? WholeNumber(*this, *productCell) : std::nullopt;
-    const std::vector<ProductRow>& products = Catalog.CoolerProducts();
-    if (!product || *product < 1 || *product >= static_cast<int>(products.size())) {
-        noBalance();
-        return;
-    }
-    const ERating* rating = Catalog.CoolerRating(products[static_cast<std::size_t>(*product)].link);
+    const ERating* rating = ChosenCooler(*this, coolerRow);
     if (!rating) {
         noBalance();
         return;

@@ -2,6 +2,7 @@
 // The colour scheme file: one colour of one group of controls per line, and the colours the
 // field code and the layout consult.
 #include "frm/frm_main.h"
+#include "names/buttons.h"
 #include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
@@ -59,7 +60,8 @@ void FrmMain::ReadColourFile() {
     for (auto& [g, grid] : MSFlexGrid)
         for (int r = 0; r < grid.Rows(); ++r)
             for (int c = 0; c < grid.Cols(); ++c)
-                if (grid.Cell(r, c).back == toFillBefore) grid.Cell(r, c).back = Colours.TextBackSel;
+                if (grid.Cell(r, c).back == toFillBefore)
+                    grid.Cell(r, c).back = Colours.TextBackSel;
     // The scheme painted every label in its normal colour: the user's marks show again.
     ShowUserMarks();
 }
@@ -169,7 +171,7 @@ void PaintControls(FrmMain& w, const std::string& group, const std::string& prop
     auto border = [c](Shape& s) { s.BorderColor = c; };
     const std::string line = group + " " + property;
     if (line == "LOGO BACKCOLOR") {
-        w.FRAME[0].BackColor = c;
+        w.FRAME[button::PageArea].BackColor = c;
     } else if (line == "HINTBOX FORECOLOR") {
         w.HINTBOX.ForeColor = c;
         w.HintBoxCaption.ForeColor = c;

@@ -52,7 +52,7 @@ namespace {
 
 // The page area right of the menu column, and every page and page border on it.
 PictureBox& PlacePages(FrmMain& w, int innerWidth, int innerHeight) {
-    PictureBox& area = w.FRAME[0];
+    PictureBox& area = w.FRAME[button::PageArea];
     area.Height = innerHeight - 120;
     area.Width =
         innerWidth - (w.SHADOW[button::JobData].Left + w.SHADOW[button::JobData].Width) - 120;
@@ -149,7 +149,7 @@ void PlaceBanner(FrmMain& w, const PictureBox& area) {
     w.EFRAME.Height = 300;
     w.ESUBFRAME.Left = 60;
     w.ESUBFRAME.Width = std::max(0, w.EFRAME.Width - 120);
-    w.ESUBFRAME.Height = w.BannerLineHeight;
+    w.ESUBFRAME.Height = w.Banner.LineHeight;
     w.ESUBFRAME.Top = (w.EFRAME.Height - w.ESUBFRAME.Height) / 2;
     w.EBANNER.Left = 0;
     w.EBANNER.Width = w.ESUBFRAME.Width;

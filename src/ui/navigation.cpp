@@ -25,10 +25,10 @@ void FrmMain::SelectFocus(int page) {
     for (const auto& [p, field] : firstField)
         if (p == page) target = field;
     if (target >= 0) {
-        BannerActive = true;
+        Banner.Active = true;
         SetFocus({ArrayId::TEXTBOX, target});
     } else {
-        BannerActive = false;
+        Banner.Active = false;
         EFRAME.Visible = false;
     }
     if (EFRAME.Visible) BringToFront(EFRAME.ref);
@@ -151,7 +151,7 @@ void FrmMain::Form_Click() {
     for (auto& [p, page] : FRAME)
         page.Visible = false;
     platform.DoEvents();
-    BannerActive = false;
+    Banner.Active = false;
 }
 
 void FrmMain::FRAME_KeyPress(int page, int keyAscii) {
@@ -163,12 +163,12 @@ void FrmMain::FRAME_KeyPress(int page, int keyAscii) {
 }
 
 void FrmMain::Timer1_Timer() {
-    if (!BannerActive) {
+    if (!Banner.Active) {
         EFRAME.Visible = false;
         return;
     }
-    if (BannerDelay > 0) {
-        --BannerDelay;
+    if (Banner.Delay > 0) {
+        --Banner.Delay;
         return;
     }
     EFRAME.Visible = true;
@@ -176,8 +176,8 @@ void FrmMain::Timer1_Timer() {
     // The banner changes colour at most once a second: a warning, not an alarm.
     const int ticksPerSecond =
         Timer1.Interval > 0 ? (1000 + Timer1.Interval - 1) / Timer1.Interval : 1;
-    if (++BannerFlash >= std::max(2, ticksPerSecond)) {
-        BannerFlash = 0;
+    if (++Banner.Flash >= std::max(2, ticksPerSecond)) {
+        Banner.Flash = 0;
         // Errors flash red, equipment notes amber.
         const Colour on = Banner.ShowsErrors() ? Rgb(255, 0, 0) : Rgb(255, 160, 0);
         const Colour c = ESUBFRAME.BackColor == on ? Rgb(0, 0, 0) : on;
@@ -186,11 +186,11 @@ void FrmMain::Timer1_Timer() {
     }
     // More than one warning: the lines scroll up one pixel a tick, pausing on each line. The
     // banner repeats its first line after the last, so returning to the top shows no jump.
-    if (Banner.LineCount() > 1 && BannerLineHeight > 0) {
-        BannerScroll += platform.Screen().twipsPerPixelY;
-        if (BannerScroll >= Banner.LineCount() * BannerLineHeight) BannerScroll = 0;
-        if (BannerScroll % BannerLineHeight == 0) BannerDelay = 10;
-        EBANNER.Top = -BannerScroll;
+    if (Banner.LineCount() > 1 && Banner.LineHeight > 0) {
+        Banner.Scroll += platform.Screen().twipsPerPixelY;
+        if (Banner.Scroll >= Banner.LineCount() * Banner.LineHeight) Banner.Scroll = 0;
+        if (Banner.Scroll % Banner.LineHeight == 0) Banner.Delay = 10;
+        EBANNER.Top = -Banner.Scroll;
     }
 }
 

@@ -33,6 +33,15 @@ public:
     // the scrolled text wraps round without a jump.
     std::string Caption() const;
 
+    // How the window shows the banner: on the current page or not, the height of one line,
+    // the timer ticks before it scrolls on, the flash count, and the scroll position, which the
+    // input check starts again at 0.
+    bool Active = false;
+    int LineHeight = 0;
+    int Delay = 0;
+    int Flash = 0;
+    int Scroll = 0;
+
 private:
     std::vector<std::string> errors_;
     std::vector<std::string> notes_;

@@ -131,10 +131,10 @@ TEST_F(CalcForm, InputErrorsScrollThroughTheBannerInOrder) {
                               Error(20) + "\r\n" + Error(21) + "\r\n";
     EXPECT_EQ(w->Banner.ErrorText(), lines);
     EXPECT_EQ(w->EBANNER.Caption(), lines + Error(24));
-    EXPECT_EQ(w->EBANNER.Height, 6 * w->BannerLineHeight);
+    EXPECT_EQ(w->EBANNER.Height, 6 * w->Banner.LineHeight);
     EXPECT_EQ(w->EBANNER.Top, 0);
     EXPECT_TRUE(w->Timer1.Enabled);
-    EXPECT_TRUE(w->BannerActive);
+    EXPECT_TRUE(w->Banner.Active);
     const Colour wrong = Rgb(255, 128, 128);
     for (int n : {506, 12, 501, 103, 312, 542, 16, 503, 214, 680, 314, 422})
         EXPECT_EQ(w->TEXTBOX[n].BackColor, wrong) << "field " << n;

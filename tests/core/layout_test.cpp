@@ -179,7 +179,7 @@ TEST_F(Layout, ResultGridsSpanThePageBelowTheBanner) {
 }
 
 TEST_F(Layout, TheBannerShowsOneLineBesideTheBackArrow) {
-    W().BannerLineHeight = 195;
+    W().Banner.LineHeight = 195;
     Size(12000, 9000);
     W().Form_Resize();
     auto& w = W();
@@ -262,7 +262,7 @@ TEST_F(LayoutHover, MovingOntoAPageOrSubFrameRestoresTheColours) {
 }
 
 TEST_F(Layout, TheWarningBannerChangesColourAtMostOnceASecond) {
-    W().BannerActive = true;
+    W().Banner.Active = true;
     W().Timer1.Interval = 100;
     int changes = 0;
     Colour last = W().ESUBFRAME.BackColor;

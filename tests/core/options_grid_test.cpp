@@ -270,9 +270,9 @@ TEST_F(OptionsAndGrids, MenuArrowsAndEnterInTheStartView) {
     w->Form_KeyPress(enter);
     EXPECT_TRUE(w->FRAME[1].Visible);
     w->SelectFocus(2);
-    EXPECT_FALSE(w->BannerActive);
+    EXPECT_FALSE(w->Banner.Active);
     w->BUTT_Click(2);
-    EXPECT_TRUE(w->BannerActive);
+    EXPECT_TRUE(w->Banner.Active);
 }
 
 } // namespace

@@ -162,8 +162,8 @@ TEST(StartUp, StateAfterTheLoadEvent) {
         EXPECT_EQ(arrow.Picture, window->OpDataFolder + "arrow_back.png");
 
     // The banner: one line measured with "Ag", room for three.
-    EXPECT_GT(window->BannerLineHeight, 0);
-    EXPECT_EQ(window->EBANNER.Height, 3 * window->BannerLineHeight);
+    EXPECT_GT(window->Banner.LineHeight, 0);
+    EXPECT_EQ(window->EBANNER.Height, 3 * window->Banner.LineHeight);
     EXPECT_FALSE(window->IsLoading);
     EXPECT_FALSE(window->ResizeLock);
 }
