@@ -34,7 +34,7 @@ void FrmMain::CalculateBoxLoad() {
                 row::Area, c,
                 NumberText(CellNumber(length, Decimal()) * CellNumber(height, Decimal())));
     };
-    for (int c = 2; c <= lastCol; ++c)
+    for (int c = tw::grid::FirstItemCol; c <= lastCol; ++c)
         updateArea(c);
 
     // Volume of a rectangular room: floor area × mean wall height.
@@ -45,7 +45,7 @@ void FrmMain::CalculateBoxLoad() {
     if (walls > 0 && !IsUserEntered(field::RoomVolume) && lastCol >= walls + 2) {
         bool numeric = IsNumeric(grid.TextMatrix(row::Area, walls + 2));
         std::vector<double> heights;
-        for (int c = 2; c <= walls + 1 && numeric; ++c) {
+        for (int c = tw::grid::FirstItemCol; c <= walls + 1 && numeric; ++c) {
             numeric = IsNumeric(grid.TextMatrix(row::Height, c));
             heights.push_back(CellNumber(grid.TextMatrix(row::Height, c), Decimal()));
         }
@@ -59,7 +59,7 @@ void FrmMain::CalculateBoxLoad() {
     // Surface loads, in the internal units.
     ListBox& types = OPTIONLIST[list::SurfaceType];
     std::vector<SurfaceInput> surfaces;
-    for (int c = 2; c <= lastCol; ++c) {
+    for (int c = tw::grid::FirstItemCol; c <= lastCol; ++c) {
         updateArea(c);
         SurfaceInput s;
         std::string cells[4];
@@ -81,7 +81,7 @@ void FrmMain::CalculateBoxLoad() {
     }
     const double runTime = FieldDouble(field::RunTime);
     BoxLoadResult result = BoxLoad(surfaces, FieldDouble(field::RoomTemperature), runTime);
-    for (int c = 2; c <= lastCol; ++c) {
+    for (int c = tw::grid::FirstItemCol; c <= lastCol; ++c) {
         const std::size_t i = static_cast<std::size_t>(c - 2);
         const double hourly = i < result.hourly.size() ? result.hourly[i] : 0.0;
         SetCellValue(grid::Surfaces, row::Load, c,

@@ -14,6 +14,12 @@ namespace tw {
 
 namespace {
 
+// The saturated-air table's values at a temperature, looked up column by column.
+SaturatedAir SaturatedAirAt(FrmMain& w, float t) {
+    return {w.LookUpF(t, kHumidityRatio), w.LookUpF(t, kDryAirEnthalpy),
+            w.LookUpF(t, kSaturationEnthalpy)};
+}
+
 // The constants of the infiltration loads, from the resource file.
 InfiltrationConstants ReadInfiltrationConstants(FrmMain& w) {
     InfiltrationConstants k;
@@ -56,13 +62,12 @@ void FrmMain::CalculateInfiltrationLoad() {
     in.volume = FieldNumber(field::RoomVolume);
     in.roomTemp = FieldNumber(field::RoomTemperature);
     in.outsideTemp = FieldNumber(field::InfiltrationTemperature);
-    in.outside = {LookUpF(in.outsideTemp, 2), LookUpF(in.outsideTemp, 3),
-                  LookUpF(in.outsideTemp, 4)};
+    in.outside = SaturatedAirAt(*this, in.outsideTemp);
     in.doorRH = FieldNumber(field::DoorAirRH);
     in.ventilationRH = FieldNumber(field::OutsideAirRH);
     LogWrite("Enthalpy 1 = " +
              text(MoistAirEnthalpy(in.outside, in.doorRH / 100.0f, k.humidityConstant)));
-    in.room = {LookUpF(in.roomTemp, 2), LookUpF(in.roomTemp, 3), LookUpF(in.roomTemp, 4)};
+    in.room = SaturatedAirAt(*this, in.roomTemp);
 
     in.airChanges = LookUpA(in.volume, in.roomTemp);
     if (RADIO[option::NormalUse].Value()) in.usageFactor = Constant("NORMALUSE");

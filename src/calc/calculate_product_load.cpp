@@ -23,7 +23,7 @@ void FrmMain::CalculateProductLoad() {
     const std::string defaultTitle = StringTable.size() > 11 ? StringTable[11] : std::string();
 
     // A new job gets a default product sized by the room.
-    if (grid.Cols() > 2) {
+    if (grid.Cols() > tw::grid::FirstItemCol) {
         const std::string& title = grid.TextMatrix(row::Number, grid::FirstItemCol);
         if ((title.empty() || title == defaultTitle) &&
             IsNumeric(GetFieldValue(field::RoomVolume)) &&
@@ -55,7 +55,7 @@ void FrmMain::CalculateProductLoad() {
     const double runTime = FieldDouble(field::RunTime);
     const double latentHeat = Constant("LATENTCONSTANT");
     double totalWeight = 0, totalLoad = 0;
-    for (int c = 2; c < grid.Cols(); ++c) {
+    for (int c = tw::grid::FirstItemCol; c < grid.Cols(); ++c) {
         auto cell = [&](int row) { return GetCellValue(grid::Products, row, c); };
         auto number = [&](int row) { return CellNumber(cell(row), Decimal()); };
         bool usable = true;

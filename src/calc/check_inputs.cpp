@@ -63,7 +63,7 @@ void CheckProducts(FrmMain& w) {
         if (!w.IsNumeric(text)) return std::nullopt;
         return static_cast<float>(CellNumber(text, w.Decimal()));
     };
-    for (int c = 2; c < grid.Cols(); ++c) {
+    for (int c = tw::grid::FirstItemCol; c < grid.Cols(); ++c) {
         ProductTemperatures p;
         p.weight = static_cast<float>(
             CellNumber(w.GetCellValue(grid::Products, grid::product::Weight, c), w.Decimal()));

@@ -42,6 +42,8 @@ enum ProductColumn : int {
     kHeatBelowFreezing = 6,
     kHeatOfRespiration = 7,
 };
+// Columns of the saturated-air table (F): humidity ratio, dry-air enthalpy, saturation enthalpy.
+enum SaturatedAirColumn : int { kHumidityRatio = 2, kDryAirEnthalpy = 3, kSaturationEnthalpy = 4 };
 enum ConstructionColumn : int { kConstructionName = 1, kConstructionKFactor = 2 };
 
 class DataTables {

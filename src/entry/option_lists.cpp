@@ -61,7 +61,7 @@ void FrmMain::OPTIONLIST_KeyDown(int n, int keyCode) {
 void FrmMain::OPTIONLIST_GotFocus(int n) {
     LogWrite(">OPTIONLIST_GotFocus(" + std::to_string(n) + ")");
     platform.DoEvents();
-    if (n < list::SurfaceGridFirst || n > list::SurfaceGridLast) {
+    if (!list::OverSurfaceGrid(n)) {
         HINTBOX.SetCaption(OPTIONLIST[n].Tag);
         HINTBOX.Visible = true;
     }
@@ -73,7 +73,7 @@ void FrmMain::CloseList(int n) {
     if (!list.Visible) return;
     list.Visible = false;
     ArrowNavigation = false;
-    if (n >= list::SurfaceGridFirst && n <= list::ProductGridLast) {
+    if (list::OverSurfaceGrid(n) || list::OverProductGrid(n)) {
         // Back to the cell, unchanged; a click on it opens the list again.
         const int g = n < grid::Products ? grid::Surfaces : grid::Products;
         LastCell[g] = {-1, -1};
@@ -92,7 +92,7 @@ void FrmMain::HighlightListItem(int n, int index) {
 void FrmMain::OPTIONLIST_LostFocus(int n) {
     OPTIONLIST[n].Visible = false;
     HINTBOX.SetCaption("");
-    if (n >= list::FieldListFirst && TEXTBOX.Exists(n)) TEXTBOX[n].Visible = true;
+    if (list::OfTextField(n) && TEXTBOX.Exists(n)) TEXTBOX[n].Visible = true;
     for (auto& [i, line] : MLINE)
         line.BorderColor = Colours.Line;
 }
@@ -115,7 +115,7 @@ void FrmMain::ListButton_Click(int n) {
 void FrmMain::OPTIONLIST_Click(int n) {
     // A selection moved by the arrow keys waits for Enter (or a mouse click) to commit.
     if (ArrowNavigation) return;
-    if (n < list::SettingsListFirst) {
+    if (!list::OfSettings(n)) {
         JobModified = true;
         BUTT[button::SaveJob].Visible = true;
     }
@@ -125,11 +125,11 @@ void FrmMain::OPTIONLIST_Click(int n) {
         TabForward[g].Visible = false;
     }
     LogWrite(">OptionList_Click(" + std::to_string(n) + ")");
-    if (n >= list::SurfaceGridFirst && n <= list::SurfaceGridLast) {
+    if (list::OverSurfaceGrid(n)) {
         WallCellListChosen(n);
         return;
     }
-    if (n >= list::ProductGridFirst && n <= list::ProductGridLast) {
+    if (list::OverProductGrid(n)) {
         ProductCellListChosen(n);
         return;
     }

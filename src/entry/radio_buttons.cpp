@@ -109,7 +109,7 @@ void FrmMain::LayoutBoxGrid(int n) {
     grid.FixedRows = 2;
     grid.SetCols(walls + 4);
     for (int r = 2; r < grid.Rows(); ++r)
-        for (int c = 2; c < grid.Cols(); ++c) {
+        for (int c = tw::grid::FirstItemCol; c < grid.Cols(); ++c) {
             GridCell& cell = grid.Cell(r, c);
             cell.text.clear();
             cell.back = kNoColour;
@@ -125,7 +125,7 @@ void FrmMain::LayoutBoxGrid(int n) {
     };
     const int floorColumn = walls + 2;
     const int ceilingColumn = walls + 3;
-    for (int c = 2; c < grid.Cols(); ++c) {
+    for (int c = tw::grid::FirstItemCol; c < grid.Cols(); ++c) {
         SetCellValue(grid::Surfaces, grid::surface::Number, c, std::to_string(c - 1));
         int type = c == floorColumn ? 1 : c == ceilingColumn ? 2 : 0;
         const char* constant = type == 0   ? "DEFAULTWALLK"
@@ -141,7 +141,7 @@ void FrmMain::LayoutBoxGrid(int n) {
                      Tables.Constructions().Cell(kConstructionKFactor, k + 1));
     }
     if (IsNumeric(GetFieldValue(field::OutsideTemperature))) {
-        for (int c = 2; c < grid.Cols(); ++c)
+        for (int c = tw::grid::FirstItemCol; c < grid.Cols(); ++c)
             SetCellValue(grid::Surfaces, grid::surface::OutsideTemperature, c,
                          grid.TextMatrix(grid::surface::Type, c) ==
                                  item(OPTIONLIST[list::SurfaceType], list::surface_type::Floor)

@@ -66,10 +66,11 @@ void FrmMain::TEXTBOX_Click(int n) {
             for (int r = 0; r < grid.Rows(); ++r) {
                 float capacity = 0;
                 try {
-                    capacity = ToSingle(grid.TextMatrix(r, 1));
+                    capacity = ToSingle(grid.TextMatrix(r, tw::grid::result::Capacity));
                 } catch (const ConversionError&) {
                 }
-                list.AddItem(capacity > 0 ? grid.TextMatrix(r, 2) : StringTable[25]);
+                list.AddItem(capacity > 0 ? grid.TextMatrix(r, tw::grid::result::Name)
+                                          : StringTable[25]);
             }
         }
         LogWrite(std::to_string(n));
@@ -313,7 +314,7 @@ void FrmMain::UpdateSurfaceTemperatures(int column) {
     Grid& grid = MSFlexGrid[grid::Surfaces];
     ListBox& types = OPTIONLIST[list::SurfaceType];
     auto item = [&](int i) { return i < types.ListCount() ? types.List(i) : std::string("\x1f"); };
-    for (int c = 2; c < grid.Cols(); ++c) {
+    for (int c = tw::grid::FirstItemCol; c < grid.Cols(); ++c) {
         if (grid.Cell(grid::surface::OutsideTemperature, c).entered || (column >= 0 && c != column))
             continue;
         const std::string& s = grid.TextMatrix(grid::surface::Type, c);

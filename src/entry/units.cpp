@@ -84,14 +84,14 @@ void FrmMain::ConvertMasterRows(int master) {
         const auto& unit = UnitTable[static_cast<std::size_t>(ru)];
         const std::string& from = toAlternate ? unit[2] : unit[3];
         const std::string& to = toAlternate ? unit[3] : unit[2];
-        if (from == to || g.TextMatrix(r, 1) != from) continue;
+        if (from == to || g.TextMatrix(r, grid::UnitCol) != from) continue;
         std::vector<std::string> values;
-        for (int c = 2; c < g.Cols(); ++c)
+        for (int c = grid::FirstItemCol; c < g.Cols(); ++c)
             values.push_back(GetCellValue(target, r, c));
-        g.SetTextMatrix(r, 1, to);
-        for (int c = 2; c < g.Cols(); ++c) {
-            const std::string& internal = values[static_cast<std::size_t>(c - 2)];
-            if (master == 213) {
+        g.SetTextMatrix(r, grid::UnitCol, to);
+        for (int c = grid::FirstItemCol; c < g.Cols(); ++c) {
+            const std::string& internal = values[static_cast<std::size_t>(c - grid::FirstItemCol)];
+            if (master == field::RoomVolume) {
                 SetCellValue(target, r, c, internal);
                 continue;
             }
@@ -104,9 +104,10 @@ void FrmMain::ConvertMasterRows(int master) {
                     r, c, FormatSingle(RoundTwoPlaces(static_cast<float>(*shown)), Decimal()));
         }
     }
-    if (master == 212 || master == 213) CalculateBoxLoad();
+    if (master == field::OutsideTemperature || master == field::RoomVolume) CalculateBoxLoad();
     AutoSizeTable(target);
-    if (master == 213 || master == 214) AutoSizeColumn(grid::Surfaces, 1);
+    if (master == field::RoomVolume || master == field::BoxLoad)
+        AutoSizeColumn(grid::Surfaces, grid::UnitCol);
 }
 
 void FrmMain::ApplyUnitSystem(int n) {

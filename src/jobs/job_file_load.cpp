@@ -70,7 +70,7 @@ public:
         const char kind = f[0].empty() ? '\0' : f[0][0];
         // The settings page belongs to the user: its fields are not part of a job, and the
         // template leaves the user's unit systems alone.
-        if ((kind == 'C' || kind == 'T' || kind == 'U') && n_ >= 800 && n_ <= 899) return;
+        if ((kind == 'C' || kind == 'T' || kind == 'U') && field::OfSettings(n_)) return;
         if (kind == 'R' && template_ && n_ >= option::ImperialLength && n_ <= option::Watts) return;
         if (kind == 'U')
             Unit(f[3]);
@@ -154,7 +154,7 @@ private:
         Try([&] {
             Grid& grid = w_.MSFlexGrid[g];
             GridCell& cell = grid.Cell(r, c);
-            if (c > 1 || g >= 500) {
+            if (c > tw::grid::UnitCol || !tw::grid::IsInput(g)) {
                 cell.text = w_.NormalizeDecimal(text);
             } else if (c == 1) {
                 // The row's unit comes back as the label of its unit system.

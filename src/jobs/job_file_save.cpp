@@ -5,6 +5,7 @@
 #include "frm/frm_main.h"
 #include "jobs/job_notation.h"
 #include "names/fields.h"
+#include "names/grids.h"
 #include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/text_file.h"
@@ -56,9 +57,7 @@ private:
     // Fields 720 and 721 and the settings page (800s) belong to the user, not to the job.
     void Fields() {
         for (auto& [n, unit] : w_.UNITS) {
-            if (n == field::Licensee || n == field::LicenceCode ||
-                (n >= field::SettingsFirst && n <= field::SettingsLast))
-                continue;
+            if (n == field::Licensee || n == field::LicenceCode || field::OfSettings(n)) continue;
             const Label& label = w_.LABEL[n];
             Line({NotationText("C"), NotationWhole(n), NotationText(HideQuotes(label.Tag)),
                   NotationText(HideQuotes(label.Caption())), NotationText("")});
@@ -94,14 +93,15 @@ private:
                   NotationWhole(grid.Cols()), NotationText("")});
             for (int c = 0; c < grid.Cols(); ++c) {
                 for (int r = 0; r < grid.Rows(); ++r) {
-                    if (c == 1 && g < 500) {
+                    if (c == tw::grid::UnitCol && tw::grid::IsInput(g)) {
                         Line({NotationWhole(g), NotationWhole(r), NotationWhole(1),
                               NotationWhole(w_.GridRowUnitSystem(g, r)), NotationText("")});
                         continue;
                     }
                     const GridCell& cell = grid.Cell(r, c);
                     // Column 0 of the input grids holds row captions, never read back.
-                    if (c > 1 || g >= 500) CharactersAJobCannotKeep(cell.text, lost_);
+                    if (c > tw::grid::UnitCol || !tw::grid::IsInput(g))
+                        CharactersAJobCannotKeep(cell.text, lost_);
                     Line({NotationWhole(g), NotationWhole(r), NotationWhole(c),
                           NotationText(HideQuotes(cell.text)),
                           NotationText(MarkText(cell.entered))});

@@ -122,8 +122,9 @@ constexpr int UserFieldsFirst = 700;
 constexpr int UserFieldsLast = 799;
 
 // Settings: fields 800 to 899, never part of a job.
-constexpr int SettingsFirst = 800;
-constexpr int SettingsLast = 899;
+constexpr bool OfSettings(int n) {
+    return n >= 800 && n <= 899;
+}
 constexpr int ProgramVersion = 801;
 constexpr int Language = 803;
 constexpr int ColourScheme = 804;

@@ -11,6 +11,11 @@ constexpr int Products = 300;
 constexpr int CondensingUnits = 520;
 constexpr int Coolers = 540;
 
+// The input grids (numbers below 500) keep unit labels in column 1; the result grids do not.
+constexpr bool IsInput(int g) {
+    return g < 500;
+}
+
 constexpr int CaptionCol = 0;
 constexpr int UnitCol = 1;
 constexpr int FirstItemCol = 2;

@@ -5,14 +5,20 @@
 
 namespace tw::list {
 
-// Lists 200 to 299 float over the surface grid, 300 to 399 over the product grid.
-constexpr int SurfaceGridFirst = 200;
-constexpr int SurfaceGridLast = 299;
-constexpr int ProductGridFirst = 300;
-constexpr int ProductGridLast = 399;
-// The first list of a text field, and the first of the settings page (not part of a job).
-constexpr int FieldListFirst = 400;
-constexpr int SettingsListFirst = 800;
+// Lists 200 to 299 float over the surface grid, 300 to 399 over the product grid; a list from
+// 400 up belongs to a text field, from 800 up to the settings page (not part of a job).
+constexpr bool OverSurfaceGrid(int n) {
+    return n >= 200 && n <= 299;
+}
+constexpr bool OverProductGrid(int n) {
+    return n >= 300 && n <= 399;
+}
+constexpr bool OfTextField(int n) {
+    return n >= 400;
+}
+constexpr bool OfSettings(int n) {
+    return n >= 800;
+}
 
 constexpr int SurfaceType = 201;
 constexpr int Construction = 206;

@@ -152,10 +152,12 @@ void PublishSelection(FrmMain& w, int gridNumber, int listNumber, const ChoiceFi
         w.OPTIONLIST[listNumber].AddItem(offers.undersized->name);
 
     if (chosen >= 0) {
-        w.LogWrite("Chosen row " + std::to_string(chosen) + ": " + grid.TextMatrix(chosen, 2));
+        w.LogWrite("Chosen row " + std::to_string(chosen) + ": " +
+                   grid.TextMatrix(chosen, tw::grid::result::Name));
         w.SetFieldValue(fields.row, std::to_string(chosen));
-        w.SetFieldValue(fields.text, grid.TextMatrix(chosen, 2));
-        w.SetFieldValue(fields.capacity, w.NumberText(CellNumber(w, grid, chosen, 1), 7));
+        w.SetFieldValue(fields.text, grid.TextMatrix(chosen, tw::grid::result::Name));
+        w.SetFieldValue(fields.capacity,
+                        w.NumberText(CellNumber(w, grid, chosen, tw::grid::result::Capacity), 7));
     } else {
         w.LogWrite("No product chosen");
         w.SetFieldValue(fields.row, "-1");

@@ -103,7 +103,7 @@ void PlacePageContents(FrmMain& w, const PictureBox& area, int innerWidth, int i
 
     // The selection's working grids share one place below the banner.
     for (auto& [g, grid] : w.MSFlexGrid) {
-        if (g <= 500) continue;
+        if (tw::grid::IsInput(g)) continue;
         grid.Left = 60;
         grid.Top = 420;
         grid.Width = area.Width - 120;

@@ -39,7 +39,7 @@ void FrmMain::SelectFocus(int page) {
 namespace tw {
 
 void FrmMain::MoveToCell(int grid, bool) {
-    if (grid > 500 || GridNavigating[grid]) return;
+    if (!tw::grid::IsInput(grid) || GridNavigating[grid]) return;
     Grid& g = MSFlexGrid[grid];
     auto& last = LastCell[grid];
     // A click on the cell being edited changes nothing; once its editor or list has closed
@@ -51,7 +51,12 @@ void FrmMain::MoveToCell(int grid, bool) {
     last = {g.Row, g.Col};
     LogWrite(">MoveToCell(" + std::to_string(grid) + ")");
     LogWrite("Row = " + std::to_string(g.Row) + ", Col =  " + std::to_string(g.Col));
-    if ((grid == 200 && g.Row == 9) || (grid == 300 && g.Row == 13)) return;
+    namespace surface = tw::grid::surface;
+    namespace product = tw::grid::product;
+    const bool surfaces = grid == tw::grid::Surfaces;
+    const bool products = grid == tw::grid::Products;
+    // The computed loads are not edited.
+    if ((surfaces && g.Row == surface::Load) || (products && g.Row == product::Load)) return;
 
     ListBox& hints = MSFlexHints[grid];
     HINTBOX.Visible = true;
@@ -64,8 +69,8 @@ void FrmMain::MoveToCell(int grid, bool) {
     g.ColSel = g.Col;
 
     const int listNumber = grid + g.Row;
-    const bool hasList =
-        (grid == 200 && (g.Row == 1 || g.Row == 6)) || (grid == 300 && (g.Row == 1 || g.Row == 2));
+    const bool hasList = (surfaces && (g.Row == surface::Type || g.Row == surface::Construction)) ||
+                         (products && (g.Row == product::Group || g.Row == product::Name));
     if (hasList && OPTIONLIST.Exists(listNumber)) {
         ListBox& list = OPTIONLIST[listNumber];
         list.Left = g.Left + g.CellLeft();
