@@ -17,6 +17,9 @@ namespace tw {
 
 namespace {
 
+// The coldest room temperature (°F) that an emptied run-time field still suggests a run time for.
+constexpr float kColdestRunTimeSuggestion = -30.0f;
+
 // Fields whose computed value the user may type over; the calculation then leaves them alone.
 bool CanBeOverridden(int n) {
     static const int fields[] = {
@@ -372,11 +375,9 @@ void FrmMain::TEXTBOX_LostFocus(int n) {
         // The run-time tiers of the resource file, as when the room temperature changes, down
         // to the coldest rooms that still get a suggestion.
         const float t = FieldNumber(field::RoomTemperature);
-        const char* tier = t >= Constants["RUNTIMETEMP1"]   ? "RUNTIME1"
-                           : t >= Constants["RUNTIMETEMP2"] ? "RUNTIME2"
-                           : t >= -30                       ? "RUNTIME3"
-                                                            : nullptr;
-        if (tier) SetFieldValue(field::RunTime, NumberText(Constants[tier], 7));
+        if (t >= Constant("RUNTIMETEMP1") || t >= Constant("RUNTIMETEMP2") ||
+            t >= kColdestRunTimeSuggestion)
+            SetFieldValue(field::RunTime, RunTimeFor(t));
     } else {
         box.SetText("0");
         box.Tag = "0";

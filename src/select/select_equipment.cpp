@@ -76,8 +76,8 @@ float FrmMain::CondensingAmbient() {
 
 OfferList FrmMain::CondensingOffers(float required) {
     CondenserFrequencyFactor =
-        FrequencyFactor(GetFieldValue(field::UnitSupplyCode), Constants["CONDENSER50HZFACTOR"],
-                        Constants["CONDENSER60HZFACTOR"]);
+        FrequencyFactor(GetFieldValue(field::UnitSupplyCode), Constant("CONDENSER50HZFACTOR"),
+                        Constant("CONDENSER60HZFACTOR"));
     const auto sst =
         static_cast<float>(static_cast<double>(FieldNumber(field::SelectionRoomTemperature)) -
                            FieldNumber(field::DesignTD));
@@ -102,8 +102,8 @@ OfferList FrmMain::CondensingOffers(float required) {
 
 OfferList FrmMain::CoolerOffers(float required) {
     CoolerFrequencyFactor =
-        FrequencyFactor(GetFieldValue(field::CoolerSupplyCode), Constants["COOLER50HZFACTOR"],
-                        Constants["COOLER60HZFACTOR"]);
+        FrequencyFactor(GetFieldValue(field::CoolerSupplyCode), Constant("COOLER50HZFACTOR"),
+                        Constant("COOLER60HZFACTOR"));
     const float room = FieldNumber(field::SelectionRoomTemperature);
     const auto sst = static_cast<float>(static_cast<double>(room) - FieldNumber(field::DesignTD));
     const float td = FieldNumber(field::DesignTD);

@@ -55,6 +55,23 @@ TEST(CatalogueRecords, RecordCountsRoundHalvesToEven) {
     EXPECT_EQ(RecordCount(0, 10), 0);
 }
 
+// The catalogue the window holds: product lines link to the models read before them, and a
+// record number outside the file reaches nothing instead of reading past the end.
+TEST(CatalogueRecords, TheCatalogueLinksItsProductsAndAnswersOnlyForRecordsItHolds) {
+    Catalogue catalogue;
+    catalogue.SetCondensingModels(ParseCModels(ModelRecord(1, 1, 24, 8, "TCU-4M-008", 13400) +
+                                               ModelRecord(2, 25, 24, 8, "TCU-4M-012", 19700)));
+    LineReader file(std::vector<std::string>{"A4O3S\tTCU-12\tTCU-4M-012\tx.pdf"});
+    catalogue.ReadCondensingProducts(file);
+    EXPECT_EQ(catalogue.ModelCount(), 2);
+    ASSERT_EQ(catalogue.CondensingProducts().size(), 2u);
+    EXPECT_EQ(catalogue.CondensingProducts()[1].link, 2);
+    for (auto [n, held] : {std::pair{-1, false}, {0, false}, {1, true}, {3, true}, {4, false}})
+        EXPECT_EQ(catalogue.Model(n) != nullptr, held) << n;
+    EXPECT_EQ(catalogue.Model(3)->maxCapacity, 0); // the empty record after the last
+    EXPECT_EQ(catalogue.CoolerRating(1), nullptr);
+}
+
 class ProductLinking : public ::testing::Test {
 protected:
     std::vector<ProductRow> Read(std::vector<std::string> lines) {
