@@ -198,8 +198,9 @@ void FrmMain::ListItemChosen(int n, int position, const std::string& item) {
 // A condensing unit or cooler chosen from the results: its row number and its capacity go
 // into the fields after the list.
 void FrmMain::EquipmentChosen(int n, int position) {
-    const int results = n == list::CondensingUnit ? grid::CondensingUnits : grid::Coolers;
-    TEXTBOX[n + 10].SetText(std::to_string(position));
+    const bool unit = n == list::CondensingUnit;
+    const int results = unit ? grid::CondensingUnits : grid::Coolers;
+    TEXTBOX[unit ? field::UnitRow : field::CoolerRow].SetText(std::to_string(position));
     float capacity = 0;
     if (position < MSFlexGrid[results].Rows()) {
         try {
@@ -207,8 +208,8 @@ void FrmMain::EquipmentChosen(int n, int position) {
         } catch (const ConversionError&) {
         }
     }
-    SetFieldValue(n + 1, NumberText(capacity, 7));
-    if (n == list::CondensingUnit) SelectCooler();
+    SetFieldValue(unit ? field::UnitCapacity : field::CoolerCapacity, NumberText(capacity, 7));
+    if (unit) SelectCooler();
     UpdateBalancePoint();
 }
 
