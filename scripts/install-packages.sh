@@ -11,6 +11,8 @@ packages+=(libcurl4-openssl-dev libsodium-dev pkg-config minisign python3 openss
 packages+=(qt6-translations-l10n)
 # Checking the installation and building the Debian package.
 packages+=(desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils file dpkg-dev)
+# The documentation pictures: PDF pages as pictures, reduced to a palette.
+packages+=(imagemagick)
 # The sanitizer build and the fuzz targets.
 packages+=(clang libclang-rt-14-dev)
 missing=()
