@@ -237,17 +237,25 @@ std::vector<int> QtPlatform::ProgramVersion() {
     return {kVersionMajor, kVersionMinor, kVersionPatch};
 }
 
+namespace {
+
+// The printer of a report: 10 mm margins, the job's name for the document and for printing
+// to a file (in the user's documents folder), whichever way the print dialog is reached.
+void PrepareReportPrinter(QPrinter& printer, const std::string& documentName) {
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    if (documentName.empty()) return;
+    printer.setDocName(Q(documentName));
+    printer.setOutputFileName(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(Q(documentName) + QStringLiteral(".pdf")));
+    printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+} // namespace
+
 std::shared_ptr<DrawingSurface> QtPlatform::PrinterDialog(const std::string& documentName) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    if (!documentName.empty()) {
-        printer->setDocName(Q(documentName));
-        // Printing to a file proposes the job's name.
-        printer->setOutputFileName(
-            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                .filePath(Q(documentName) + QStringLiteral(".pdf")));
-        printer->setOutputFormat(QPrinter::NativeFormat);
-    }
+    PrepareReportPrinter(*printer, documentName);
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     // Both pages always: no selection, no page range.
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -262,9 +270,9 @@ std::shared_ptr<DrawingSurface> QtPlatform::PrinterDialog(const std::string& doc
 
 bool QtPlatform::PrintPreview(const std::string& documentName,
                               const std::function<void(DrawingSurface&)>& draw) {
+    // The preview's print button opens the print dialog on this printer.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    printer.setDocName(Q(documentName));
+    PrepareReportPrinter(printer, documentName);
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(Q(documentName));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

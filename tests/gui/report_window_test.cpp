@@ -5,8 +5,10 @@
 #include "support/real_window.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -69,14 +71,17 @@ TEST_F(ReportWindow, ExportPdfProposesTheJobsNameInItsFolderAndWritesBothPages) 
 TEST_F(ReportWindow, PrintShowsBothPagesInThePreviewAndClosesWithEscape) {
     int pages = 0;
     QString title;
+    QString file;
     WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
         title = dialog->windowTitle();
+        file = QFileInfo(dialog->printer()->outputFileName()).fileName();
         if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     PressButton(button::Print);
     EXPECT_EQ(pages, 2);
     EXPECT_EQ(title, QStringLiteral("cold-room"));
+    EXPECT_EQ(file, QStringLiteral("cold-room.pdf")); // what printing to a file proposes
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "printer dialog"), 0);
 }
