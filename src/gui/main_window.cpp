@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/main_window.h"
 
+#include "gui/grid_table.h"
 #include "gui/qt_text.h"
 #include "gui/shape_widget.h"
 #include "names/buttons.h"
@@ -365,13 +366,18 @@ QListWidget* MainWindow::CreateListWidget(ControlRef ref) {
 }
 
 QTableWidget* MainWindow::CreateTableWidget(ControlRef ref) {
-    auto* table = new QTableWidget(this);
+    auto* table = new GridTable(this);
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto scrolled = [this, ref](int) {
-        if (!syncing_) Dispatch([this, ref] { frm_.Raise(EventType::Scroll, ref); });
+    // Scrolling sideways moves the grid's first scrollable column in the model too.
+    auto scrolled = [this, ref, table](int) {
+        if (syncing_) return;
+        Dispatch([this, ref, table] {
+            static_cast<Grid&>(frm_.Get(ref)).LeftCol = table->LeftColumn();
+            frm_.Raise(EventType::Scroll, ref);
+        });
     };
     connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(table->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Bringing the widgets in line with the model: each control's state is compared with what was
 // applied last, and only the widgets whose control changed are touched.
+#include "gui/grid_table.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/shape_widget.h"
@@ -101,10 +102,10 @@ std::string StateKey(Control& c, bool editing) {
     else if (auto* p = dynamic_cast<ProgressBarControl*>(&c))
         key << p->Min << p->Max << p->Value;
     else if (auto* g = dynamic_cast<Grid*>(&c)) {
-        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << ',' << g->BackColor << ','
-            << g->ForeColor << ',' << g->BackColorFixed << ',' << g->ForeColorFixed << ','
-            << g->BackColorBkg << ',' << g->BackColorSel << ',' << g->ForeColorSel << ','
-            << g->GridColor;
+        key << g->Rows() << 'x' << g->Cols() << g->Row << g->Col << ',' << g->FixedCols << ','
+            << g->LeftCol << ',' << g->BackColor << ',' << g->ForeColor << ',' << g->BackColorFixed
+            << ',' << g->ForeColorFixed << ',' << g->BackColorBkg << ',' << g->BackColorSel << ','
+            << g->ForeColorSel << ',' << g->GridColor;
         for (int r = 0; r < g->Rows(); ++r) {
             key << g->RowHeight(r) << ';';
             for (int col = 0; col < g->Cols(); ++col) {
@@ -314,9 +315,14 @@ void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
                                          : Qt::AlignRight | Qt::AlignVCenter);
         }
     }
+    std::vector<int> widths;
     for (int col = 0; col < g.Cols(); ++col)
-        table->setColumnWidth(col, Px(g.ColWidth(col)));
+        widths.push_back(Px(g.ColWidth(col)));
+    auto* grid = static_cast<GridTable*>(table);
+    grid->SetColumns(g.FixedCols, widths);
     if (g.Rows() > 0 && g.Cols() > 0) table->setCurrentCell(g.Row, g.Col);
+    // The first scrollable column is the model's; the table scrolls to it.
+    grid->SetLeftColumn(g.LeftCol);
 }
 
 void MainWindow::PlaceOnCells() {
@@ -332,8 +338,16 @@ void MainWindow::PlaceOnCells() {
         auto place = [&](const Control& c, bool sized) {
             QWidget* w = WidgetOf(c.ref);
             if (!c.Visible || !w || !w->parentWidget()) return;
-            w->move(w->parentWidget()->mapFromGlobal(corner));
-            if (sized) w->resize(cell.size());
+            QPoint at = w->parentWidget()->mapFromGlobal(corner);
+            if (sized) {
+                w->resize(cell.size());
+            } else {
+                // A list stays whole within its page, moving left or up where it must.
+                const QSize room = w->parentWidget()->size();
+                at.setX(std::clamp(at.x(), 0, std::max(0, room.width() - w->width())));
+                at.setY(std::clamp(at.y(), 0, std::max(0, room.height() - w->height())));
+            }
+            w->move(at);
         };
         if (frm_.MSFlexText.Exists(g)) place(frm_.MSFlexText[g], true);
         for (int n : {g + 1, g + 2, g + 6})

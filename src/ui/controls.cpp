@@ -3,6 +3,8 @@
 
 #include "ui/form.h"
 
+#include <algorithm>
+
 namespace tw {
 
 const char* ArrayName(ArrayId id) {
@@ -123,6 +125,7 @@ void Grid::SetCols(int cols) {
     colWidths_.resize(static_cast<std::size_t>(cols), -1);
     if (Col >= cols_) Col = cols_ > 0 ? cols_ - 1 : 0;
     if (ColSel >= cols_) ColSel = Col;
+    if (LeftCol >= cols_) LeftCol = 0;
 }
 
 const std::string& Grid::TextMatrix(int row, int col) const {
@@ -171,6 +174,14 @@ int Grid::CellLeft() const {
     for (int c = 0; c < Col && c < cols_; ++c)
         if (c < FixedCols || c >= LeftCol) x += ColWidth(c);
     return x;
+}
+
+void Grid::ScrollToCol(int room) {
+    if (Col < FixedCols) return;
+    LeftCol = std::max(LeftCol, FixedCols);
+    if (Col < LeftCol) LeftCol = Col;
+    while (LeftCol < Col && CellLeft() + CellWidth() > room)
+        ++LeftCol;
 }
 
 int Grid::CellTop() const {

@@ -340,6 +340,9 @@ struct Grid : Control {
     int CellLeft() const;
     int CellTop() const;
     int CellWidth() const { return ColWidth(Col); }
+    // Scrolls a column at a time until the current column is shown whole within room twips
+    // (or is the first scrollable column shown).
+    void ScrollToCol(int room);
     int CellHeight() const { return RowHeight(Row); }
 
     Colour BackColorBkg = Rgb(128, 128, 128);

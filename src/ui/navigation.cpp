@@ -67,6 +67,9 @@ void FrmMain::MoveToCell(int grid, bool) {
         if (OPTIONLIST.Exists(n)) OPTIONLIST[n].Visible = false;
     g.RowSel = g.Row;
     g.ColSel = g.Col;
+    // A cell reached past the grid's right edge scrolls it; one left of the first column
+    // shown scrolls it back. The grid's border takes two pixels each side.
+    g.ScrollToCol(g.Width - 4 * platform.Screen().twipsPerPixelX);
 
     const int listNumber = grid + g.Row;
     const bool hasList = (surfaces && (g.Row == surface::Type || g.Row == surface::Construction)) ||

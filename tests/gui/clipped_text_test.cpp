@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 #include <set>
@@ -73,13 +74,18 @@ struct Clipped : test::RealWindow, ::testing::WithParamInterface<const char*> {
                 Fits(w, list->item(i)->text(), fm.horizontalAdvance(list->item(i)->text()), room);
         } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
             if (!table->isVisibleTo(&window)) return;
+            // The fixed columns stand in a view of their own over the table's row header.
+            auto* fixed = table->findChild<QTableView*>();
+            auto width = [&](int c) {
+                return table->isColumnHidden(c) && fixed ? fixed->columnWidth(c)
+                                                         : table->columnWidth(c);
+            };
             for (int r = 0; r < table->rowCount(); ++r)
                 for (int c = 0; c < table->columnCount(); ++c) {
                     auto* item = table->item(r, c);
                     const bool heading = r < 2 || c < 2;
                     if (item && heading)
-                        Fits(w, item->text(), fm.horizontalAdvance(item->text()) + 6,
-                             table->columnWidth(c));
+                        Fits(w, item->text(), fm.horizontalAdvance(item->text()) + 6, width(c));
                 }
         }
     }

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <clocale>
@@ -245,25 +246,55 @@ TEST_F(RealWindow, AFaultInAHandlerIsShownToTheUser) {
     EXPECT_TRUE(window.isVisible());
 }
 
-// In a scrolled eight-column surface grid the editor and the lists sit on their cell.
+// In a scrolled eight-column surface grid the editor and the lists sit on their cell, the
+// captions stay in view, and the grid's first scrollable column is the same in the model and
+// on screen, whichever of them moves it.
 TEST_F(RealWindow, EditorAndListsOfAScrolledGridSitOnTheirCell) {
     PressButton(2);
     window.Dispatch([&] { frm.RADIO[201].SetValue(true); });
     QTableWidget* table = Table(200);
     ASSERT_EQ(table->columnCount(), 10);
+    const Grid& grid = frm.MSFlexGrid[200];
+    QLineEdit* editor = Edit(frm.MSFlexText[200].ref);
+    // The editor covers its cell; a list covers the cell's corner and stays whole on its page.
+    auto onCell = [&](QWidget* shown, int row, int col) {
+        const QRect cell = table->visualRect(table->model()->index(row, col));
+        const QPoint corner = table->viewport()->mapToGlobal(cell.topLeft());
+        if (!shown->isVisible()) return false;
+        if (shown == editor) return shown->mapToGlobal(QPoint(0, 0)) == corner;
+        const QRect page = shown->parentWidget()->rect();
+        return QRect(shown->mapToGlobal(QPoint(0, 0)), shown->size()).contains(corner) &&
+               page.contains(shown->geometry());
+    };
     const struct {
         int row;
         ControlRef shown;
     } cases[] = {{2, frm.MSFlexText[200].ref}, {6, frm.OPTIONLIST[206].ref}};
     for (const auto& c : cases) {
         PressCell(200, c.row, 9);
-        ASSERT_GT(table->horizontalScrollBar()->value(), 0);
-        QWidget* shown = window.WidgetOf(c.shown);
-        ASSERT_TRUE(shown->isVisible()) << c.row;
-        const QRect cell = table->visualRect(table->model()->index(c.row, 9));
-        EXPECT_EQ(shown->mapToGlobal(QPoint(0, 0)), table->viewport()->mapToGlobal(cell.topLeft()))
-            << c.row;
+        const int scrolled = table->horizontalScrollBar()->value();
+        ASSERT_GT(scrolled, 0);
+        EXPECT_EQ(grid.LeftCol, 2 + scrolled);
+        EXPECT_TRUE(onCell(window.WidgetOf(c.shown), c.row, 9)) << c.row;
     }
+    // The model's own place for the editor is where the table shows the cell.
+    PressCell(200, 2, 9);
+    EXPECT_NEAR(Px(frm.MSFlexText[200].Left), editor->x(), 3);
+    const QPoint caption(table->frameWidth() + 4,
+                         table->visualRect(table->model()->index(2, 9)).center().y());
+    QWidget* atCaption = table->childAt(caption);
+    ASSERT_NE(atCaption, nullptr);
+    auto* captions = qobject_cast<QTableView*>(atCaption->parentWidget());
+    ASSERT_NE(captions, nullptr);
+    EXPECT_EQ(captions->indexAt(captions->mapFrom(table, caption)).column(), 0);
+
+    // Enter from the last cell goes back to the first column: the model scrolls the table back.
+    PressCell(200, 8, 9);
+    Key(editor, Qt::Key_Return);
+    EXPECT_EQ(grid.Col, 2);
+    EXPECT_EQ(grid.LeftCol, 2);
+    EXPECT_EQ(table->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(onCell(editor, 2, 2));
 }
 
 // A list over a grid cell opens at the first press on the cell, on the cell's value; the keys
