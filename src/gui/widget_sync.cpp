@@ -5,6 +5,8 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/shape_widget.h"
+#include "names/grids.h"
+#include "names/lists.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -258,7 +260,9 @@ int MainWindow::HighlightedRow(Binding& b, const ListBox& list, int shownRow) {
     // highlighted on screen only: the list's position in the model changes when an item is
     // taken. While it stays open, the highlight stays where the keys moved it.
     const int n = b.ref.index;
-    const int g = n >= 300 && n < 400 ? 300 : n >= 200 && n < 300 ? 200 : 0;
+    const int g = list::OverProductGrid(n)   ? grid::Products
+                  : list::OverSurfaceGrid(n) ? grid::Surfaces
+                                             : 0;
     if (b.ref.array != ArrayId::OPTIONLIST || g == 0 || !frm_.MSFlexGrid.Exists(g))
         return list.ListIndex();
     if (!list.Visible) {
