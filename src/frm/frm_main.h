@@ -50,9 +50,6 @@ public:
     // The close box: true when the close goes ahead (false: cancelled by the user).
     bool Form_QueryUnload(bool byUser);
     static constexpr std::size_t kSaveBeforeClosing = 24;
-    // Before the program ends with unsaved changes: Save (runs the save), Discard or Cancel.
-    // True when the program may end.
-    bool ConfirmClose();
 
     std::string InstallFolder; // ends with a path separator
     std::string OpDataFolder;  // InstallFolder + "opdata/"
@@ -82,7 +79,6 @@ public:
     // A setting that cannot be stored is logged and the user is told once (message 22), as
     // soon as the resource file has given the message its words.
     void SaveSetting(const std::string& key, const std::string& value);
-    void ReportSettingsFailure();
 
     // --- Files and messages --------------------------------------------------------------
     // True when the file is there; when it is not and fatal is set, the file-error message is
@@ -91,16 +87,11 @@ public:
     // The file-error message for a data file that is missing, unreadable or empty; the
     // program ends.
     [[noreturn]] void DataFileError(const std::string& path);
-    // A data file for sequential reading (through FileExists, fatal).
-    LineReader OpenDataFile(const std::string& path);
-    // A data file's bytes for record reading (through FileExists, fatal).
-    std::string OpenDataFileBytes(const std::string& path);
     int MessageBox(const std::string& title, const std::string& prompt, int buttons);
     void MessageError(int n);
 
     // --- Diagnostic log ------------------------------------------------------------------
     void LogWrite(const std::string& text) { Log.LogWrite(text); }
-    void ShowLog();
     void Form_KeyDown(int keyCode, int shift);
 
     // --- Numbers with the machine's separator --------------------------------------------
@@ -130,52 +121,29 @@ public:
 
     // --- Layout and menu colours ---------------------------------------------------------
     void Form_Resize();
-    // Thumbnail, exit button and hint box stacked from the lower-left corner.
-    void LayoutLowerLeft();
     void ResetButtonColours();
-    void BUTT_MouseMove(int index);
 
     // --- Data tables ----------------------------------------------------------------------
-    // Reads a table from the data folder (C and D in the language of the settings); C and D
-    // also fill the product-group and construction lists.
-    void ReadTable(TableId id);
-    // A list as wide as its widest item (measured with SIZER) and as high as its items.
-    void SizeListToItems(ListBox& list);
     DataTables Tables;
 
     // --- Catalogue -----------------------------------------------------------------------
-    void ReadCondensingRatings();
-    void ReadCondensingModels();
-    void ReadCondensingProducts();
-    void ReadCoolerRatings();
-    void ReadCoolerProducts();
     Catalogue Catalog;
 
     // --- Resource and colour files --------------------------------------------------------
     void ReadResourceFile();
-    void ReadColourFile();
     // The records of a resource or colour file, line by line; a record that fails is skipped.
     void ApplyResourceLines(LineReader& file);
     // Empties the lists the resource file fills item by item, before it is read again.
     void ClearResourceLists();
     void ApplyColourLines(LineReader& file);
-    void ApplyResourceRecord(const std::vector<std::string>& fields);
-    void ApplyTableRecord(const std::string& code, const std::string& property,
-                          const std::string& value);
     void ApplyTextBoxRecord(int n, const std::string& property, const std::string& value);
-    void ApplyPictureRecord(const std::string& property, const std::string& file);
-    void ApplyColourLine(const std::vector<std::string>& fields);
     void ApplyGridColour(const std::string& property, Colour c);
-    void LoadLanguageList(const std::string& text, int index);
-    void LoadColourList(const std::string& text, int index);
     std::string UnitText(const std::string& key, bool alternate) const;
     int FindUnit(const std::string& kind) const;
-    int FieldUnitIndex(int n);
     std::string GetCellValue(int grid, int row, int col);
     void SetCellValue(int grid, int row, int col, const std::string& value);
     // The unit kind of a grid row, and whether its unit label shows the alternate unit.
     std::string RowUnitKind(int grid, int row);
-    bool RowShowsAlternate(int grid, int row, int unit);
     std::string HelpFilePath;
     std::string UpdateUrl;
     std::string CSpecPath;
@@ -188,98 +156,44 @@ public:
 
     // --- Pages and menu buttons ----------------------------------------------------------
     void BUTT_Click(int index);
-    void HideButtonShadows();
     void HideAllPages();
     void SelectFocus(int page);
-    // Shows the page of a page button (0, 2 to 8) with its shadow and colour.
-    void ShowPage(int button);
-    void ClearProducts();
-    void DeleteProduct();
 
     // --- Field values and text fields ----------------------------------------------------
     std::string GetFieldValue(int n);
     void SetFieldValue(int n, const std::string& value);
-    bool FieldHasUnits(int n);
     // The number a field holds (its stored value through ToSingle; junk reads as 0).
     float FieldNumber(int n);
-    void UNITS_Change(int n);
     void UNITS_Click(int n);
-    void TEXTBOX_GotFocus(int n);
-    void TEXTBOX_Click(int n);
-    void TEXTBOX_KeyPress(int n, int& keyAscii);
-    void TEXTBOX_Change(int n);
-    void TEXTBOX_LostFocus(int n);
     // A text field or in-cell editor that holds a number: typed and pasted text is checked.
     bool TakesNumbersOnly(ControlRef box);
     void OpenDropDown(int n);
     // The dependency table of a changed number field; false when no recalculation follows.
     bool ApplyDependencies(int n, bool typing);
-    // The radio pair and field 525 that follow the condensing-unit type code (field 530).
-    void ApplyCondensingUnitType();
-    void ShowCondensingTemperature();
-    // The outside temperatures of the surfaces and the product temperatures that follow the
-    // design fields; a column number limits the update to that column. Marks are respected.
-    void UpdateSurfaceTemperatures(int column = -1);
-    void UpdateProductTemperatures(int column = -1);
-    // Switches every unit label of the kinds of a unit-system pair (840 to 847).
-    void ApplyUnitSystem(int n);
     // Converts the grid rows that follow a master field's unit label.
     void ConvertMasterRows(int master);
     std::string FocusValue;
     std::string LastText;
-    Colour NormalLabelColour() const;
     // The unit a number field shows, or nothing for a field without a known unit kind.
     std::optional<ShownUnit> FieldShownUnit(int n);
 
     // --- Option lists, option buttons, navigation, grids (page handling) -------------------
-    void OPTIONLIST_Click(int n);
-    void OPTIONLIST_KeyDown(int n, int keyCode);
-    void OPTIONLIST_GotFocus(int n);
-    void OPTIONLIST_LostFocus(int n);
     // Closes an open list and leaves its field or cell as it was (Escape, a click elsewhere).
     void CloseList(int n);
     // The item highlighted on screen becomes the list's position without being chosen.
     void HighlightListItem(int n, int index);
-    void ListButton_Click(int n);
     void ChooseLanguage(const std::string& name);
     // Surface types, constructions, products and list fields of the job shown in the current
     // language, whatever language the job was saved in.
     void RelocaliseJob();
     void ChooseColourScheme(const std::string& name);
-    void WallCellListChosen(int n);
-    void ProductCellListChosen(int n);
-    // List 302 rebuilt with the products of a group, at least as wide as the cell.
-    void FillProductList(const std::string& group, int minimumWidth);
     // A product chosen for column c: its data from TableC into the column.
     void ProductChosen(int c, const std::string& name);
-    void RADIO_Click(int n);
-    void RADIO_GotFocus(int n);
-    // The fields, drawings, frames and grid that follow the box type and infiltration method.
-    void ApplyRadioVisibility();
-    void MarkJobModified();
-    void LayoutBoxGrid(int n);
-    void LayoutFreeSurfaceList();
-    void SurfaceGridOff();
     void AutoSizeTable(int grid);
-    void AutoSizeColumn(int grid, int col);
-    void MSFlexGrid_Click(int grid);
-    void MSFlexGrid_Scroll(int grid);
-    void MSFlexText_GotFocus(int grid);
-    void MSFlexText_KeyDown(int grid, int keyCode, int shift);
-    void MSFlexText_KeyPress(int grid, int& keyAscii);
-    void MSFlexText_Change(int grid);
-    void MSFlexText_LostFocus(int grid);
-    void CopyToSameType(int row);
-    void PropagateFourWalls(int row, int col);
-    void PropagateSixWalls(int row, int col);
-    void PropagateEightWalls(int row, int col);
     void MoveToCell(int grid, bool fromList);
     void TabTrap_GotFocus(int grid, bool forward);
     void Arrow_Click(ControlRef arrow);
-    void Arrow_Focus(ControlRef arrow, bool gained);
     void Form_KeyPress(int keyAscii);
-    void Form_Click();
-    void FRAME_KeyPress(int page, int keyAscii);
     void Timer1_Timer();
     bool ArrowNavigation = false;
     bool EnterPressed = false;
@@ -295,18 +209,11 @@ public:
     bool CheckInputs();
     // Adds the input error text n (with a detail such as a column number) to the banner.
     void AddInputError(int n, const std::string& detail = {});
-    // Warns of a room without surfaces and of surface or product columns missing a number.
-    void CheckColumnsComplete();
-    void MarkInputField(int n, bool wrong);
     void CalculateBoxLoad();
-    void CalculateInfiltrationLoad();
     void CalculateProductLoad();
-    void SetMotorDefaults();
-    void CalculateMiscLoad();
     void CheckAddWallSection();
     void CheckAddProductSection();
     // Table look-ups with their log lines and messages (kernels in calc/look_ups.h).
-    float LookUpA(float x, float t);
     float LookUpB(int n, float t);
     float LookUpE(float x, bool second, bool third);
     float LookUpF(float x, long column);
@@ -321,53 +228,25 @@ public:
     void MarkField(int n, bool entered);
     void MarkGroup(ControlRef frame, bool entered);
     void MarkCell(int grid, int row, int col, bool entered);
-    bool IsCellUserEntered(int grid, int row, int col);
-    // Paints the override colour from the marks again, after a colour scheme was loaded.
-    void ShowUserMarks();
     // A field's stored value as a double; 0 when it is not a number.
     double FieldDouble(int n);
-    // Writes a computed number into a field; a value that is not finite is not written.
-    void WriteResult(int n, double value, int digits = 15);
     // The door-protection factor of the last infiltration calculation.
     float DoorProtectionFactor = 0;
     // The warning banner's lines: the input check's errors and the equipment notes.
     WarningBanner Banner;
-    // Puts the banner's lines into EBANNER and shows, scrolls and flashes it while it has any.
-    void ShowBanner();
 
     // --- Equipment selection --------------------------------------------------------------
-    // Documents and addresses handed to the desktop.
-    void StartHyperlink(const std::string& target);
     void SPECLINK_Click(int index);
-    void HYPERLINK_Click(int index);
-    void ThumbNailLogo_Click();
-    // A folder or document named relative to the installation, made absolute.
-    std::string InstallationPath(const std::string& path) const;
     void SelectCondensingUnit();
     void SelectCooler();
     void UpdateBalancePoint();
-    void ClearCoolerList();
-    // Capacity of condensing-unit model `model` (a CModels record number) and of a cooler
-    // rated at `rating` Btu/h (10 °F TD), with the frequency factors of the latest runs.
-    std::int32_t CondensingCapacity(int model, float sst, float ambient);
-    float CoolerCapacity(float sst, float td, std::int32_t rating);
-    // The ambient the condensing unit is rated at, by the type code of field 530.
-    float CondensingAmbient();
     // Frequency factors chosen by the latest condensing-unit and cooler runs.
     float CondenserFrequencyFactor = 1.0f;
     float CoolerFrequencyFactor = 1.0f;
-    // The catalogue's offers for the current choices at a required capacity per unit (per
-    // cooler); each sets the frequency factor of its supply.
-    OfferList CondensingOffers(float required);
-    OfferList CoolerOffers(float required);
     // The banner notes of the current selection: no model reaches the requirement (with the
     // number of units or coolers that would do), a balance point under the load, a refrigerant
     // above the GWP limit. Run after every selection.
     void UpdateEquipmentNotes();
-    // The GWP of the chosen refrigerant as its list item states it (0 when unknown), and the
-    // limit of the settings page (the resource constant GWPLIMIT until the user sets one).
-    int RefrigerantGwp();
-    float GwpLimit();
 
     // --- Job loading at start-up ---------------------------------------------------------
     // Loads a job file into the window; false when it could not be read.
@@ -386,14 +265,7 @@ public:
     // The recent job files, newest first, as FileHistoryList shows them, and one free slot.
     std::vector<std::string> FileHistory;
     void LoadFileHistory();
-    void SaveFileHistory();
     void FileHistoryList_DblClick();
-    void FileHistoryList_KeyPress(int& keyAscii);
-    // Menu commands on the job: the job page (1), open (10), save (11), new job (19).
-    void ShowJobPage();
-    void OpenJob();
-    void SaveJob();
-    void NewJob();
     // The save command straight to the job's own file, without the dialog; a job without a
     // file of its own gets the dialog as with the save button.
     void SaveJobToOwnFile();
@@ -410,19 +282,8 @@ public:
                         DrawingSurface& surface, Label& wrapBox);
     // The text a print-form field code stands for.
     std::string ExpandField(const std::string& code);
-    // The whole report onto a surface: the page of each print form and the continuation
-    // pages that take the surfaces and products its page cannot hold, a new page between
-    // them; the footer counts them all.
-    void DrawReport(DrawingSurface& surface, bool toPrinter);
-    // Menu commands: print the report (13), save its pages as picture files (11 with a
-    // bitmap name), send the saved job and the report by e-mail (14), write the report as a
-    // PDF file (22).
-    void PrintReport();
-    // False, after message 25, when the resource file named no print form for a page.
-    bool PrintFormsNamed();
+    // The menu command that saves the report's pages as picture files (11 with a bitmap name).
     void SaveReportBitmaps(const std::string& chosen);
-    void MailJob();
-    void ExportPdf();
     // Writes the report as a PDF file; false when the file could not be written.
     bool WriteReportPdf(const std::string& path);
     // The report's pages, and the page being drawn as the page codes print it.
@@ -432,13 +293,169 @@ public:
     // The update button: compares the server's signed version list with the installed one
     // and, when the user agrees, fetches, verifies and installs the newer files.
     UpdateSession::Outcome Update_Check() { return Updates.Check(); }
-    void UpdateCancel_Click() { Updates.Cancel(); }
     UpdateSession Updates{*this};
 
     // Every event of the window comes here and goes to its handler.
     void OnEvent(const Event& e);
 
 private:
+    // --- Start-up, folders and settings -------------------------------------------------
+    // Before the program ends with unsaved changes: Save (runs the save), Discard or Cancel.
+    // True when the program may end.
+    bool ConfirmClose();
+    void ReportSettingsFailure();
+    // --- Files and messages --------------------------------------------------------------
+    // A data file for sequential reading (through FileExists, fatal).
+    LineReader OpenDataFile(const std::string& path);
+    // A data file's bytes for record reading (through FileExists, fatal).
+    std::string OpenDataFileBytes(const std::string& path);
+    // --- Diagnostic log ------------------------------------------------------------------
+    void ShowLog();
+    // --- Layout and menu colours ---------------------------------------------------------
+    // Thumbnail, exit button and hint box stacked from the lower-left corner.
+    void LayoutLowerLeft();
+    void BUTT_MouseMove(int index);
+    // --- Data tables ----------------------------------------------------------------------
+    // Reads a table from the data folder (C and D in the language of the settings); C and D
+    // also fill the product-group and construction lists.
+    void ReadTable(TableId id);
+    // A list as wide as its widest item (measured with SIZER) and as high as its items.
+    void SizeListToItems(ListBox& list);
+    // --- Catalogue -----------------------------------------------------------------------
+    void ReadCondensingRatings();
+    void ReadCondensingModels();
+    void ReadCondensingProducts();
+    void ReadCoolerRatings();
+    void ReadCoolerProducts();
+    // --- Resource and colour files --------------------------------------------------------
+    void ReadColourFile();
+    void ApplyResourceRecord(const std::vector<std::string>& fields);
+    void ApplyTableRecord(const std::string& code, const std::string& property,
+                          const std::string& value);
+    void ApplyPictureRecord(const std::string& property, const std::string& file);
+    void ApplyColourLine(const std::vector<std::string>& fields);
+    void LoadLanguageList(const std::string& text, int index);
+    void LoadColourList(const std::string& text, int index);
+    int FieldUnitIndex(int n);
+    bool RowShowsAlternate(int grid, int row, int unit);
+    // --- Pages and menu buttons ----------------------------------------------------------
+    void HideButtonShadows();
+    // Shows the page of a page button (0, 2 to 8) with its shadow and colour.
+    void ShowPage(int button);
+    void ClearProducts();
+    void DeleteProduct();
+    // --- Field values and text fields ----------------------------------------------------
+    bool FieldHasUnits(int n);
+    void UNITS_Change(int n);
+    void TEXTBOX_GotFocus(int n);
+    void TEXTBOX_Click(int n);
+    void TEXTBOX_KeyPress(int n, int& keyAscii);
+    void TEXTBOX_Change(int n);
+    void TEXTBOX_LostFocus(int n);
+    // The radio pair and field 525 that follow the condensing-unit type code (field 530).
+    void ApplyCondensingUnitType();
+    void ShowCondensingTemperature();
+    // The outside temperatures of the surfaces and the product temperatures that follow the
+    // design fields; a column number limits the update to that column. Marks are respected.
+    void UpdateSurfaceTemperatures(int column = -1);
+    void UpdateProductTemperatures(int column = -1);
+    // Switches every unit label of the kinds of a unit-system pair (840 to 847).
+    void ApplyUnitSystem(int n);
+    Colour NormalLabelColour() const;
+    // --- Option lists, option buttons, navigation, grids (page handling) -------------------
+    void OPTIONLIST_Click(int n);
+    void OPTIONLIST_KeyDown(int n, int keyCode);
+    void OPTIONLIST_GotFocus(int n);
+    void OPTIONLIST_LostFocus(int n);
+    void ListButton_Click(int n);
+    void WallCellListChosen(int n);
+    void ProductCellListChosen(int n);
+    // List 302 rebuilt with the products of a group, at least as wide as the cell.
+    void FillProductList(const std::string& group, int minimumWidth);
+    void RADIO_Click(int n);
+    void RADIO_GotFocus(int n);
+    // The fields, drawings, frames and grid that follow the box type and infiltration method.
+    void ApplyRadioVisibility();
+    void MarkJobModified();
+    void LayoutBoxGrid(int n);
+    void LayoutFreeSurfaceList();
+    void SurfaceGridOff();
+    void AutoSizeColumn(int grid, int col);
+    void MSFlexGrid_Click(int grid);
+    void MSFlexGrid_Scroll(int grid);
+    void MSFlexText_GotFocus(int grid);
+    void MSFlexText_KeyDown(int grid, int keyCode, int shift);
+    void MSFlexText_KeyPress(int grid, int& keyAscii);
+    void MSFlexText_Change(int grid);
+    void MSFlexText_LostFocus(int grid);
+    void CopyToSameType(int row);
+    void PropagateFourWalls(int row, int col);
+    void PropagateSixWalls(int row, int col);
+    void PropagateEightWalls(int row, int col);
+    void Arrow_Focus(ControlRef arrow, bool gained);
+    void Form_Click();
+    void FRAME_KeyPress(int page, int keyAscii);
+    // --- Load calculation -----------------------------------------------------------------
+    // Warns of a room without surfaces and of surface or product columns missing a number.
+    void CheckColumnsComplete();
+    void MarkInputField(int n, bool wrong);
+    void CalculateInfiltrationLoad();
+    void SetMotorDefaults();
+    void CalculateMiscLoad();
+    float LookUpA(float x, float t);
+    bool IsCellUserEntered(int grid, int row, int col);
+    // Paints the override colour from the marks again, after a colour scheme was loaded.
+    void ShowUserMarks();
+    // Writes a computed number into a field; a value that is not finite is not written.
+    void WriteResult(int n, double value, int digits = 15);
+    // Puts the banner's lines into EBANNER and shows, scrolls and flashes it while it has any.
+    void ShowBanner();
+    // --- Equipment selection --------------------------------------------------------------
+    // Documents and addresses handed to the desktop.
+    void StartHyperlink(const std::string& target);
+    void HYPERLINK_Click(int index);
+    void ThumbNailLogo_Click();
+    // A folder or document named relative to the installation, made absolute.
+    std::string InstallationPath(const std::string& path) const;
+    void ClearCoolerList();
+    // Capacity of condensing-unit model `model` (a CModels record number) and of a cooler
+    // rated at `rating` Btu/h (10 °F TD), with the frequency factors of the latest runs.
+    std::int32_t CondensingCapacity(int model, float sst, float ambient);
+    float CoolerCapacity(float sst, float td, std::int32_t rating);
+    // The ambient the condensing unit is rated at, by the type code of field 530.
+    float CondensingAmbient();
+    // The catalogue's offers for the current choices at a required capacity per unit (per
+    // cooler); each sets the frequency factor of its supply.
+    OfferList CondensingOffers(float required);
+    OfferList CoolerOffers(float required);
+    // The GWP of the chosen refrigerant as its list item states it (0 when unknown), and the
+    // limit of the settings page (the resource constant GWPLIMIT until the user sets one).
+    int RefrigerantGwp();
+    float GwpLimit();
+    // --- Job files -----------------------------------------------------------------------
+    void SaveFileHistory();
+    void FileHistoryList_KeyPress(int& keyAscii);
+    // Menu commands on the job: the job page (1), open (10), save (11), new job (19).
+    void ShowJobPage();
+    void OpenJob();
+    void SaveJob();
+    void NewJob();
+    // --- Reports: print forms, printing, page bitmaps, e-mail ----------------------------
+    // The whole report onto a surface: the page of each print form and the continuation
+    // pages that take the surfaces and products its page cannot hold, a new page between
+    // them; the footer counts them all.
+    void DrawReport(DrawingSurface& surface, bool toPrinter);
+    // Menu commands: print the report (13), send the saved job and the report by e-mail
+    // (14), write the report as a PDF file (22).
+    void PrintReport();
+    // False, after message 25, when the resource file named no print form for a page.
+    bool PrintFormsNamed();
+    void MailJob();
+    void ExportPdf();
+    // --- Update service --------------------------------------------------------------------
+    void UpdateCancel_Click() { Updates.Cancel(); }
+
+    // --- Helpers of the procedures above -------------------------------------------------
     // The infiltration temperature that follows an outside temperature: the typed text, held
     // between the resource constants MININFILTTEMP and MAXINFILTTEMP.
     std::string InfiltrationTemperatureFor(float outside, const std::string& typed);
