@@ -34,6 +34,17 @@ struct LoadError {
 constexpr int kMaxGridLines = 10000;
 constexpr long long kMaxGridCells = 350000;
 
+// The input grids have a row for every caption and their caption and unit columns; the
+// result grids every result column. A job with less is damaged: the window would reach past its end.
+int MinimumRows(int g) {
+    if (g == grid::Surfaces) return grid::surface::Load + 1;
+    if (g == grid::Products) return grid::product::Load + 1;
+    return 0;
+}
+int MinimumCols(int g) {
+    return grid::IsInput(g) ? grid::FirstItemCol : grid::result::CatalogueRecord + 1;
+}
+
 // The five-field records of the file; a record is one line of exactly five fields.
 std::vector<std::array<std::string, 5>> ReadRecords(const std::string& bytes) {
     const std::vector<NotationField> fields = ReadNotationFields(AnsiToUtf8(bytes));
@@ -142,8 +153,8 @@ private:
             Grid& grid = w_.MSFlexGrid[n_];
             const int r = Whole(rows);
             const int c = Whole(cols);
-            if (r < 0 || c < 0 || r > kMaxGridLines || c > kMaxGridLines ||
-                static_cast<long long>(r) * c > kMaxGridCells)
+            if (r < MinimumRows(n_) || c < MinimumCols(n_) || r > kMaxGridLines ||
+                c > kMaxGridLines || static_cast<long long>(r) * c > kMaxGridCells)
                 throw LoadError{380, "Invalid grid size " + rows + " x " + cols};
             grid.SetRows(r);
             grid.SetCols(c);

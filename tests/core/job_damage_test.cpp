@@ -35,6 +35,8 @@ std::vector<Damage> DamagedFiles() {
         {"a cell outside its grid", good + "200,40,2,\"20\",\"False\"\r\n"},
         {"a grid too large to hold", good + "\"G\",300,100000,100000,\"\"\r\n"},
         {"a negative grid size", good + "\"G\",300,-3,4,\"\"\r\n"},
+        {"a surface grid without its rows", good + "\"G\",200,3,4,\"\"\r\n"},
+        {"a result grid without its columns", good + "\"G\",520,2,2,\"\"\r\n"},
         {"garbage bytes", std::string("\x00\xFF\xFE\x8E\"\x01,\r\n\x9D\x81,,,,\x00\"", 18)},
         {"a stray quote", good + "\"\r\n"},
     };
