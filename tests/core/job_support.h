@@ -12,6 +12,7 @@
 #include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +31,12 @@ inline int ItemIndex(const ListBox& list, const std::string& item) {
 inline void Choose(FrmMain& w, int list, const std::string& item) {
     int i = ItemIndex(w.OPTIONLIST[list], item);
     if (i >= 0) w.OPTIONLIST[list].SetListIndex(i);
+}
+
+// Fields set in the order given, as if the user filled them one after the other.
+inline void SetFields(FrmMain& w, std::initializer_list<std::pair<int, const char*>> values) {
+    for (const auto& [n, value] : values)
+        w.SetFieldValue(n, value);
 }
 
 // A product column filled from its product-table row, as choosing group and product does.
@@ -58,8 +65,7 @@ inline void SetProduct(FrmMain& w, int col, const std::string& group, const std:
 // building, apples brought in at 45 °F, an outdoor R404A condensing unit on 400 V 50 Hz and
 // a low-profile cooler with electric defrost. Entered the way a user would, then calculated.
 inline void EnterTypicalCooler(FrmMain& w) {
-    w.SetFieldValue(0, "New job");
-    w.SetFieldValue(101, "Cooler");
+    SetFields(w, {{0, "New job"}, {101, "Cooler"}});
     for (int n : {1, 2, 3, 4, 5, 105, 106, 110, 410, 413, 416, 419})
         w.SetFieldValue(n, "");
 
@@ -78,13 +84,8 @@ inline void EnterTypicalCooler(FrmMain& w) {
     w.SetCellValue(300, 0, 3, "2");
 
     // Lighting, motors, people and further heat sources.
-    w.SetFieldValue(400, "1");
-    w.SetFieldValue(402, "6");
-    w.SetFieldValue(405, "24");
-    w.SetFieldValue(406, "1");
-    w.SetFieldValue(407, "2");
-    w.SetFieldValue(408, "0");
-    w.SetFieldValue(409, "0");
+    SetFields(
+        w, {{400, "1"}, {402, "6"}, {405, "24"}, {406, "1"}, {407, "2"}, {408, "0"}, {409, "0"}});
     for (int n : {411, 412, 414, 415, 417, 418, 420, 421})
         w.SetFieldValue(n, "0");
 
@@ -92,22 +93,13 @@ inline void EnterTypicalCooler(FrmMain& w) {
     // other two methods.
     w.RADIO[600].SetValue(true);
     w.RADIO[603].SetValue(true);
-    w.SetFieldValue(641, "50");
-    w.SetFieldValue(659, "0");
-    w.SetFieldValue(669, "0");
-    w.SetFieldValue(619, "1");
-    w.SetFieldValue(620, "3");
-    w.SetFieldValue(621, "7");
-    w.SetFieldValue(622, "0.8");
-    w.SetFieldValue(623, "50");
+    SetFields(w, {{641, "50"}, {659, "0"}, {669, "0"}, {619, "1"}});
+    SetFields(w, {{620, "3"}, {621, "7"}, {622, "0.8"}, {623, "50"}});
     Choose(w, 625, "Strip curtains, average condition");
     w.SetFieldValue(640, "0");
 
     // Equipment.
-    w.SetFieldValue(506, "10");
-    w.SetFieldValue(502, "10");
-    w.SetFieldValue(500, "95");
-    w.SetFieldValue(525, "105");
+    SetFields(w, {{506, "10"}, {502, "10"}, {500, "95"}, {525, "105"}});
     Choose(w, 504, "R404A (GWP 3922, AR4)");
     Choose(w, 520, "Air-cooled, outdoors");
     Choose(w, 521, "400 V 3~ 50 Hz");

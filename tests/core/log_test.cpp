@@ -50,37 +50,18 @@ std::string Line(int n) {
 
 using Log = LogFolder;
 
-TEST_F(Log, FewerThanAThousandLinesAreDumpedInOrder) {
-    for (int n = 1; n <= 3; ++n)
-        log_.LogWrite(Line(n));
-    EXPECT_EQ(log_.DumpLines(), (std::vector<std::string>{Line(1), Line(2), Line(3)}));
-}
-
-TEST_F(Log, ExactlyAThousandLinesFillTheRing) {
-    for (int n = 1; n <= 1000; ++n)
-        log_.LogWrite(Line(n));
-    auto lines = log_.DumpLines();
-    ASSERT_EQ(lines.size(), 1000u);
-    EXPECT_EQ(lines.front(), Line(1));
-    EXPECT_EQ(lines.back(), Line(1000));
-}
-
-TEST_F(Log, TheNextLineOverwritesTheOldest) {
-    for (int n = 1; n <= 1001; ++n)
-        log_.LogWrite(Line(n));
-    auto lines = log_.DumpLines();
-    ASSERT_EQ(lines.size(), 1000u);
-    EXPECT_EQ(lines.front(), Line(2));
-    EXPECT_EQ(lines.back(), Line(1001));
-
-    // Further round the ring the order stays oldest first.
-    for (int n = 1002; n <= 2500; ++n)
-        log_.LogWrite(Line(n));
-    lines = log_.DumpLines();
-    ASSERT_EQ(lines.size(), 1000u);
-    EXPECT_EQ(lines.front(), Line(1501));
-    EXPECT_EQ(lines[499], Line(2000));
-    EXPECT_EQ(lines.back(), Line(2500));
+TEST_F(Log, TheRingKeepsTheLastThousandLinesOldestFirst) {
+    // Lines written in all, and the oldest the ring still holds: below, at and past the
+    // ring's size, and twice round it.
+    int written = 0;
+    for (auto [total, oldest] : {std::pair{3, 1}, {1000, 1}, {1001, 2}, {2500, 1501}}) {
+        while (written < total)
+            log_.LogWrite(Line(++written));
+        std::vector<std::string> expected;
+        for (int n = oldest; n <= total; ++n)
+            expected.push_back(Line(n));
+        EXPECT_EQ(log_.DumpLines(), expected) << total << " lines written";
+    }
 }
 
 TEST_F(Log, OnlyProcedureEntriesStandAtTheMargin) {

@@ -15,6 +15,16 @@ using test::Installation;
 using test::TypeCell;
 using test::TypeInto;
 
+// The product page with the cursor on the first product's group cell, its list open.
+ListBox& OpenProductGroups(FrmMain& w) {
+    w.BUTT_Click(3);
+    Grid& g = w.MSFlexGrid[300];
+    g.Row = g.RowSel = 1;
+    g.Col = g.ColSel = 2;
+    w.MoveToCell(300, false);
+    return w.OPTIONLIST[301];
+}
+
 class OptionsAndGrids : public ::testing::Test {
 protected:
     Installation install;
@@ -162,12 +172,8 @@ TEST_F(OptionsAndGrids, InfiltrationMethodShowsItsFrame) {
 }
 
 TEST_F(OptionsAndGrids, ProductGroupAndProductFillTheColumn) {
-    w->BUTT_Click(3);
+    ListBox& groups = OpenProductGroups(*w);
     Grid& g = w->MSFlexGrid[300];
-    g.Row = g.RowSel = 1;
-    g.Col = g.ColSel = 2;
-    w->MoveToCell(300, false);
-    ListBox& groups = w->OPTIONLIST[301];
     ASSERT_GT(groups.ListCount(), 2);
     const int fruit = 1;
     ASSERT_EQ(groups.List(fruit), "Fruit");
@@ -190,12 +196,7 @@ TEST(ProductList, AGroupOfOneProductIsChosenAtOnce) {
     install.WriteFile("opdata/default.TableC.data",
                       *table + "Ice\tBlock ice\t100\t32\t1.0\t0.5\t0\r\n");
     auto w = install.Start();
-    w->BUTT_Click(3);
-    Grid& g = w->MSFlexGrid[300];
-    g.Row = g.RowSel = 1;
-    g.Col = g.ColSel = 2;
-    w->MoveToCell(300, false);
-    ListBox& groups = w->OPTIONLIST[301];
+    ListBox& groups = OpenProductGroups(*w);
     groups.SetListIndex(groups.ListCount() - 1);
     EXPECT_EQ(w->GetCellValue(300, 2, 2), "Block ice");
     EXPECT_EQ(w->GetCellValue(300, 10, 2), "100");

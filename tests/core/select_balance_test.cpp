@@ -8,6 +8,19 @@
 namespace tw {
 namespace {
 
+// Condensing units: 13,000 Btu/h at 25 °F, 10,500 at 20 °F, so SST = Q / 500 - 1.
+// Coolers: 12,000 Btu/h at 10 °F TD in a 35 °F room, so SST = 35 - Q / 1200.
+BalanceInput HandComputedPair() {
+    BalanceInput in;
+    in.room = 35;
+    in.sst = 25;
+    in.sst2 = 20;
+    in.condensingAtSst = 13000;
+    in.condensingAtSst2 = 10500;
+    in.coolersAt10 = 12000;
+    return in;
+}
+
 TEST(BalancePoint, SecondSuctionTurnsUpwardsAtTheLowestAcceptedSuction) {
     EXPECT_EQ(SecondSuction(25, -10), 20.0f);
     EXPECT_EQ(SecondSuction(16, 10), 11.0f);
@@ -16,18 +29,8 @@ TEST(BalancePoint, SecondSuctionTurnsUpwardsAtTheLowestAcceptedSuction) {
 }
 
 TEST(BalancePoint, IntersectsTheLinesOfAHandComputedPair) {
-    // Condensing units: 13,000 Btu/h at 25 °F, 10,500 at 20 °F, so
-    //   SST = Q / 500 - 1.
-    // Coolers: 12,000 Btu/h at 10 °F TD in a 35 °F room, so
-    //   SST = 35 - Q / 1200.
-    // They meet at Q = 36 · 6000 / 17 = 12,705.88 and SST = 24.4118 °F, TD = 10.5882 °F.
-    BalanceInput in;
-    in.room = 35;
-    in.sst = 25;
-    in.sst2 = 20;
-    in.condensingAtSst = 13000;
-    in.condensingAtSst2 = 10500;
-    in.coolersAt10 = 12000;
+    // The lines meet at Q = 36 · 6000 / 17 = 12,705.88 and SST = 24.4118 °F, TD = 10.5882 °F.
+    BalanceInput in = HandComputedPair();
     const auto point = IntersectCapacityLines(in);
     ASSERT_TRUE(point);
     EXPECT_NEAR(point->capacity, 12705.88, 0.05);
@@ -44,13 +47,7 @@ TEST(BalancePoint, IntersectsTheLinesOfAHandComputedPair) {
 }
 
 TEST(BalancePoint, NoSingleIntersectionGivesNothing) {
-    BalanceInput in;
-    in.room = 35;
-    in.sst = 25;
-    in.sst2 = 20;
-    in.condensingAtSst = 13000;
-    in.condensingAtSst2 = 10500;
-
+    BalanceInput in = HandComputedPair();
     in.coolersAt10 = 0; // a cooler rated at 0
     EXPECT_FALSE(IntersectCapacityLines(in));
 

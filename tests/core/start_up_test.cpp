@@ -40,7 +40,14 @@ std::string FileErrorText(const std::string& path) {
     return "Cannot open resource file\n'" + path + "'\nPlease Reinstall !";
 }
 
-TEST(StartUp, TheShippedInstallationStarts) {
+// The smallest installation that starts: the tests take away or add what they examine.
+class StartUp : public ::testing::Test {
+protected:
+    StartUp() { DressMinimal(installation); }
+    Installation installation;
+};
+
+TEST(ShippedStartUp, TheShippedInstallationStarts) {
     Installation installation;
     std::unique_ptr<FrmMain> window;
     try {
@@ -56,7 +63,7 @@ TEST(StartUp, TheShippedInstallationStarts) {
     EXPECT_FALSE(window->JobFileExtension.empty());
 }
 
-TEST(StartUp, EveryShippedLanguageAndColourSchemeAppliesCleanly) {
+TEST(ShippedStartUp, EveryShippedLanguageAndColourSchemeAppliesCleanly) {
     // Each record of the shipped texts and colours reaches a control of the design.
     for (const char* language : {"default.lng", "deutsch.lng"}) {
         for (const char* colours : {"default.col", "night.col"}) {
@@ -82,7 +89,7 @@ TEST(StartUp, EveryShippedLanguageAndColourSchemeAppliesCleanly) {
     }
 }
 
-TEST(StartUp, ADecimalCommaMachineReadsTheSameNumbers) {
+TEST(ShippedStartUp, ADecimalCommaMachineReadsTheSameNumbers) {
     std::unique_ptr<FrmMain> windows[2];
     Installation installations[2];
     for (int k = 0; k < 2; ++k) {
@@ -115,9 +122,7 @@ TEST(StartUp, ADecimalCommaMachineReadsTheSameNumbers) {
     EXPECT_GT(numbers, 0);
 }
 
-TEST(StartUp, FoldersHangOffTheInstallation) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, FoldersHangOffTheInstallation) {
     auto window = installation.Start();
     const std::string root = installation.Folder().string() + "/";
     EXPECT_EQ(window->InstallFolder, root);
@@ -128,17 +133,13 @@ TEST(StartUp, FoldersHangOffTheInstallation) {
     EXPECT_EQ(window->CatalogFolder, root + "proddata/");
 }
 
-TEST(StartUp, TheRememberedJobFolderWins) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, TheRememberedJobFolderWins) {
     installation.Machine().Settings().Save("Glacivar", "tarnwell\\Tarnwell\\Settings",
                                            "JobFilepath", "/srv/jobs/");
     EXPECT_EQ(installation.Start()->JobFolder, "/srv/jobs/");
 }
 
-TEST(StartUp, StateAfterTheLoadEvent) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, StateAfterTheLoadEvent) {
     auto window = installation.Start();
 
     // The project's version 1.0.0.
@@ -170,11 +171,9 @@ TEST(StartUp, StateAfterTheLoadEvent) {
 
 // --- Data files -----------------------------------------------------------------------------
 
-class MissingDataFile : public ::testing::TestWithParam<const char*> {};
+class MissingDataFile : public StartUp, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(MissingDataFile, EndsTheProgramAfterTheFileError) {
-    Installation installation;
-    DressMinimal(installation);
     fs::remove(installation.Folder() / GetParam());
     try {
         installation.Start();
@@ -197,11 +196,10 @@ INSTANTIATE_TEST_SUITE_P(StartUp, MissingDataFile,
                                            "opdata/default.TableD.data"));
 
 // A table that reads with no rows would make its look-ups 0 without a word.
-class EmptyDataTable : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+class EmptyDataTable : public StartUp,
+                       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
 TEST_P(EmptyDataTable, EndsTheProgramAfterTheFileError) {
-    Installation installation;
-    DressMinimal(installation);
     installation.WriteFile(GetParam().first, GetParam().second);
     EXPECT_THROW(installation.Start(), ProgramEnd);
     const auto& shown = installation.Machine().Messages();
@@ -215,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"opdata/TableK.data", "#Volume\tM\thp\tM\thp\r\n"},
                       std::pair{"opdata/default.TableD.data", "#a\tb\r\nonly\tthree\tfields\r\n"}));
 
-TEST(StartUp, DataFilesAreReadInTheirFixedOrder) {
+TEST(StartUpOrder, DataFilesAreReadInTheirFixedOrder) {
     // With two files missing, the one read first is the one reported.
     struct Case {
         const char* missing[2];
@@ -245,9 +243,7 @@ TEST(StartUp, DataFilesAreReadInTheirFixedOrder) {
     }
 }
 
-TEST(StartUp, AMissingDefaultColourFileEndsSilently) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, AMissingDefaultColourFileEndsSilently) {
     fs::remove(installation.OpData() / "default.col");
     EXPECT_THROW(installation.Start(), ProgramEnd);
     EXPECT_TRUE(installation.Machine().Messages().empty());
@@ -261,9 +257,7 @@ TEST(StartUp, AMissingDefaultColourFileEndsSilently) {
     EXPECT_TRUE(both.Machine().Messages().empty());
 }
 
-TEST(StartUp, AMissingTemplateJobEndsTheProgram) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, AMissingTemplateJobEndsTheProgram) {
     fs::remove(installation.OpData() / "default.fil");
     try {
         installation.Start();
@@ -285,11 +279,9 @@ void PrintTo(const ArgumentCase& c, std::ostream* os) {
     *os << "'" << c.commandLine << "'";
 }
 
-class CommandLineWithoutJob : public ::testing::TestWithParam<ArgumentCase> {};
+class CommandLineWithoutJob : public StartUp, public ::testing::WithParamInterface<ArgumentCase> {};
 
 TEST_P(CommandLineWithoutJob, LoadsTheTemplateOncePerArgument) {
-    Installation installation;
-    DressMinimal(installation);
     auto window = installation.Start(GetParam().commandLine);
     EXPECT_EQ(DefaultJobLoads(*window), GetParam().defaultLoads);
     EXPECT_EQ(window->Log.LogEnabled(), GetParam().logEnabled);
@@ -306,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentCase{"cold.fil", 1, false}, ArgumentCase{"a.txt\tb.txt", 2, false},
                       ArgumentCase{"notes.txt /LOG", 2, true}));
 
-TEST(StartUp, AJobFileOnTheCommandLineIsOpenedThenLoggingSwitchedOn) {
+TEST(StartUpCommandLine, AJobFileOnTheCommandLineIsOpenedThenLoggingSwitchedOn) {
     for (bool quoted : {false, true}) {
         Installation installation;
         DressMinimal(installation);
@@ -325,18 +317,14 @@ TEST(StartUp, AJobFileOnTheCommandLineIsOpenedThenLoggingSwitchedOn) {
     }
 }
 
-TEST(StartUp, TheJobExtensionIsComparedInLowerCase) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, TheJobExtensionIsComparedInLowerCase) {
     const std::string job = WriteJobFile(installation, "COLD.WIC");
     auto window = installation.Start(job);
     EXPECT_EQ(window->CurrentJobFile, job);
     EXPECT_EQ(DefaultJobLoads(*window), 0);
 }
 
-TEST(StartUp, OnlyTheFirstJobFileIsExamined) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, OnlyTheFirstJobFileIsExamined) {
     const std::string job = WriteJobFile(installation, "a.wic");
     // After a job file no further argument is looked at for a job.
     auto window =
@@ -354,9 +342,7 @@ TEST(StartUp, OnlyTheFirstJobFileIsExamined) {
     EXPECT_EQ(DefaultJobLoads(*window2), 1);
 }
 
-TEST(StartUp, AMissingJobFileShowsMessage15AndLoadsTheTemplate) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, AMissingJobFileShowsMessage15AndLoadsTheTemplate) {
     auto window = installation.Start(installation.Folder().string() + "/gone.wic");
     const auto& shown = installation.Machine().Messages();
     ASSERT_EQ(shown.size(), 1u);
@@ -370,9 +356,7 @@ TEST(StartUp, AMissingJobFileShowsMessage15AndLoadsTheTemplate) {
 
 // --- Window size and place -----------------------------------------------------------------
 
-TEST(StartUp, TheWindowIsSizedAndCentred) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, TheWindowIsSizedAndCentred) {
     auto window = installation.NewWindow();
     window->Window.WindowState = 2;
     window->Form_Load("");
@@ -389,9 +373,7 @@ TEST(StartUp, TheWindowIsSizedAndCentred) {
     EXPECT_FALSE(window->ResizeLock);
 }
 
-TEST(StartUp, OnAScreenTooLowTheWindowEndsAtTheBottom) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, OnAScreenTooLowTheWindowEndsAtTheBottom) {
     installation.Machine().SetScreen({12000, 6000, 15, 15});
     auto window = installation.Start();
     const auto& w = window->Window;
@@ -401,9 +383,7 @@ TEST(StartUp, OnAScreenTooLowTheWindowEndsAtTheBottom) {
 
 // --- Closing --------------------------------------------------------------------------------
 
-TEST(StartUp, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindow) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindow) {
     auto window = installation.Start();
     auto& machine = installation.Machine();
     window->JobModified = true;
@@ -420,9 +400,7 @@ TEST(StartUp, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindow) {
     EXPECT_EQ(machine.Messages().size(), 2u);
 }
 
-TEST(StartUp, ClosingWithoutChangesOrByTheProgramAsksNothing) {
-    Installation installation;
-    DressMinimal(installation);
+TEST_F(StartUp, ClosingWithoutChangesOrByTheProgramAsksNothing) {
     auto window = installation.Start();
     window->JobModified = false;
     EXPECT_TRUE(window->Form_QueryUnload(true));
