@@ -180,11 +180,7 @@ TEST_F(JobCommands, NewJobLoadsTheTemplateAfterOkAndRecalculates) {
     EXPECT_TRUE(w->CurrentJobFile.empty());
     EXPECT_EQ(w->Window.Caption, w->BaseCaption);
     EXPECT_FALSE(w->CFRAME[2].Visible);
-    auto lines = w->Log.DumpLines();
-    EXPECT_NE(std::find_if(
-                  lines.rbegin(), lines.rend(),
-                  [](const std::string& l) { return l.find(">Calculate()") != std::string::npos; }),
-              lines.rend());
+    EXPECT_TRUE(Holds(w->Log.DumpLines(), ">Calculate()"));
     EXPECT_EQ(machine.Pointer(), MousePointer::Default);
 }
 

@@ -42,19 +42,15 @@ std::vector<Damage> DamagedFiles() {
     };
 }
 
-class DamagedJob : public ::testing::Test {
+class DamagedJob : public JobFixture {
 protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-
     std::string Write(const std::string& name, const std::string& bytes) {
         installation.WriteFile(name, bytes);
-        return (installation.Folder() / name).string();
+        return Path(name);
     }
 };
 
 TEST_F(DamagedJob, IsReportedAndTheTemplateTakesItsPlaceWhenOpened) {
-    auto& machine = installation.Machine();
     const std::string templateJobName = w->GetFieldValue(0);
     for (const Damage& d : DamagedFiles()) {
         SCOPED_TRACE(d.what);
@@ -74,10 +70,7 @@ TEST_F(DamagedJob, IsReportedAndTheTemplateTakesItsPlaceWhenOpened) {
         EXPECT_TRUE(*ReadFileBytes(path) == d.bytes);
         EXPECT_TRUE(w->FileHistoryList.Items().empty());
     }
-    auto lines = w->Log.DumpLines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return l.find("*** JobFilePrint *** ") != std::string::npos;
-    }));
+    EXPECT_TRUE(Holds(w->Log.DumpLines(), "*** JobFilePrint *** "));
 }
 
 TEST_F(DamagedJob, AFieldTheWindowDoesNotHaveIsPassedOver) {
@@ -125,7 +118,7 @@ protected:
 
     // The save failed as it should: message 3, nothing of the window's state changed.
     void ExpectRefused(const std::string& target) {
-        auto& shown = installation.Machine().Messages();
+        auto& shown = machine.Messages();
         ASSERT_FALSE(shown.empty());
         EXPECT_EQ(shown.back().title, w->MessageTable[3][0]);
         EXPECT_EQ(shown.back().buttons, 16);
@@ -172,10 +165,7 @@ TEST_F(FailingSave, ADiskThatFillsUpMidwayKeepsTheOldJob) {
     EXPECT_FALSE(result);
     ExpectRefused(job);
     EXPECT_TRUE(*ReadFileBytes(job) == original);
-    auto lines = w->Log.DumpLines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
-        return l.find("*** JobFileSave *** ") != std::string::npos;
-    }));
+    EXPECT_TRUE(Holds(w->Log.DumpLines(), "*** JobFileSave *** "));
 }
 
 TEST_F(FailingSave, AFolderWithoutWritePermission) {

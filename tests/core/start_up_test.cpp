@@ -400,15 +400,6 @@ TEST_F(StartUp, ClosingWithUnsavedChangesAsksAndNoKeepsTheWindow) {
     EXPECT_EQ(machine.Messages().size(), 2u);
 }
 
-TEST_F(StartUp, ClosingWithoutChangesOrByTheProgramAsksNothing) {
-    auto window = installation.Start();
-    window->JobModified = false;
-    EXPECT_TRUE(window->Form_QueryUnload(true));
-    window->JobModified = true;
-    EXPECT_TRUE(window->Form_QueryUnload(false));
-    EXPECT_TRUE(installation.Machine().Messages().empty());
-}
-
 } // namespace
 } // namespace tw::test
 
