@@ -31,14 +31,10 @@ TEST(JobTemplate, DISABLED_WriteTheShippedTemplate) {
     std::ofstream(SourceDir() / "opdata" / "default.fil", std::ios::binary) << bytes;
 }
 
-class ShippedTemplate : public ::testing::Test {
-protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-};
+using ShippedTemplate = JobFixture;
 
 TEST_F(ShippedTemplate, LoadsWithoutAMessageAndLeavesANewUnchangedJob) {
-    EXPECT_TRUE(installation.Machine().Messages().empty());
+    EXPECT_TRUE(machine.Messages().empty());
     EXPECT_TRUE(w->CurrentJobFile.empty());
     EXPECT_FALSE(w->JobModified);
     EXPECT_EQ(w->Window.Caption, w->BaseCaption);
@@ -46,24 +42,15 @@ TEST_F(ShippedTemplate, LoadsWithoutAMessageAndLeavesANewUnchangedJob) {
 }
 
 TEST_F(ShippedTemplate, DescribesTheTypicalCooler) {
-    auto value = [&](int n) { return w->FieldNumber(n); };
-    EXPECT_EQ(value(102), 95.0f);
-    EXPECT_EQ(value(103), 35.0f);
-    EXPECT_EQ(value(312), 35.0f);
-    EXPECT_EQ(value(501), 35.0f);
-    EXPECT_EQ(value(13), 20.0f);
-    EXPECT_EQ(value(14), 10.0f);
-    EXPECT_EQ(value(15), 8.0f);
-    EXPECT_EQ(value(213), 1600.0f);
-    EXPECT_TRUE(w->RADIO[200].Value());
-    EXPECT_TRUE(w->RADIO[100].Value());
-    EXPECT_TRUE(w->RADIO[500].Value());
-    EXPECT_TRUE(w->RADIO[600].Value());
-    EXPECT_EQ(w->GetFieldValue(514), "5"); // R455A, under the GWP limit
-    EXPECT_EQ(w->GetFieldValue(530), "Aa");
-    EXPECT_EQ(w->GetFieldValue(531), "3");
-    EXPECT_EQ(w->GetFieldValue(550), "L");
-    EXPECT_EQ(w->GetFieldValue(551), "E");
+    const std::pair<int, float> numbers[] = {{102, 95}, {103, 35}, {312, 35}, {501, 35},
+                                             {13, 20},  {14, 10},  {15, 8},   {213, 1600}};
+    for (auto [n, value] : numbers)
+        EXPECT_EQ(w->FieldNumber(n), value) << "field " << n;
+    for (int n : {200, 100, 500, 600})
+        EXPECT_TRUE(w->RADIO[n].Value()) << "option " << n;
+    // Refrigerant code 5 is R455A, under the GWP limit.
+    for (auto [n, value] : {std::pair{514, "5"}, {530, "Aa"}, {531, "3"}, {550, "L"}, {551, "E"}})
+        EXPECT_EQ(w->GetFieldValue(n), value) << "field " << n;
     EXPECT_EQ(w->GetCellValue(300, 2, 2), "Apples");
     EXPECT_EQ(w->GetCellValue(200, 7, 2), "0.16");
     EXPECT_EQ(w->GetCellValue(200, 5, 2), "4");

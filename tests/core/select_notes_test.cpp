@@ -7,11 +7,8 @@
 namespace tw::test {
 namespace {
 
-class EquipmentNotes : public ::testing::Test {
+class EquipmentNotes : public JobFixture {
 protected:
-    Installation installation;
-    std::unique_ptr<FrmMain> w = installation.Start();
-
     void Refrigerant(const std::string& item) {
         Choose(*w, 504, item);
         w->Calculate();
