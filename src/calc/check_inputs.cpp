@@ -32,6 +32,22 @@ InputLimits ReadLimits(FrmMain& w) {
     return limits;
 }
 
+// The plausible ranges, from the resource constants that are there.
+PlausibleRanges ReadPlausibleRanges(const FrmMain& w) {
+    auto range = [&](const char* key) -> std::optional<float> {
+        const auto found = w.Constants.find(key);
+        if (found == w.Constants.end()) return std::nullopt;
+        return found->second;
+    };
+    PlausibleRanges r;
+    r.minOutside = range("PLAUSIBLEMINOUTSIDE");
+    r.maxOutside = range("PLAUSIBLEMAXOUTSIDE");
+    r.maxDimension = range("PLAUSIBLEMAXDIMENSION");
+    r.minRunTime = range("PLAUSIBLEMINRUNTIME");
+    r.maxDoors = range("PLAUSIBLEMAXDOORS");
+    return r;
+}
+
 // The fields the input check reads; a room dimension only while its field is shown.
 InputValues ReadValues(FrmMain& w) {
     InputValues v;
@@ -44,6 +60,7 @@ InputValues ReadValues(FrmMain& w) {
     v.ambient = w.FieldNumber(field::CondenserAmbient);
     v.infiltTemp = w.FieldNumber(field::InfiltrationTemperature);
     v.glassDoors = w.FieldNumber(field::GlassDoors);
+    v.dockDoors = w.FieldNumber(field::DockDoors);
     v.motorHp = w.FieldNumber(field::MotorPower);
     if (w.TEXTBOX[field::RoomWidth].Visible) v.width = w.FieldNumber(field::RoomWidth);
     if (w.TEXTBOX[field::RoomLength].Visible) v.length = w.FieldNumber(field::RoomLength);
@@ -111,9 +128,13 @@ bool FrmMain::CheckInputs() {
     CheckProducts(*this);
 
     // Warnings that do not stop the calculation: a room without surfaces has no transmission
-    // load, and a column with its surface or product chosen but a number missing adds nothing.
+    // load, a column with its surface or product chosen but a number missing adds nothing,
+    // and a value outside its plausible range may be a slip.
     const bool blocking = Banner.ErrorCount() > 0;
     CheckColumnsComplete();
+    // Values that are possible but unlikely are pointed out too.
+    for (int message : CheckPlausibility(v, ReadPlausibleRanges(*this)))
+        AddInputError(message);
 
     // The results stand in the error colour while an error or a warning stands.
     const bool error = Banner.ErrorCount() > 0;

@@ -61,6 +61,24 @@ CheckResult CheckFieldValues(const InputValues& v, const InputLimits& l) {
     return c.result;
 }
 
+std::vector<int> CheckPlausibility(const InputValues& v, const PlausibleRanges& r) {
+    std::vector<int> messages;
+    if ((r.minOutside && v.outsideTemp < *r.minOutside) ||
+        (r.maxOutside && v.outsideTemp > *r.maxOutside))
+        messages.push_back(63);
+    if (r.maxDimension) {
+        for (const auto& dimension : {v.length, v.width, v.height})
+            if (dimension && *dimension > *r.maxDimension) {
+                messages.push_back(64);
+                break;
+            }
+    }
+    // A run time of 0 or less is already an error of its own.
+    if (r.minRunTime && v.runTime > 0 && v.runTime < *r.minRunTime) messages.push_back(65);
+    if (r.maxDoors && v.glassDoors + v.dockDoors > *r.maxDoors) messages.push_back(66);
+    return messages;
+}
+
 ProductCheck CheckProductTemperatures(const std::vector<ProductTemperatures>& products,
                                       float storageTemp) {
     ProductCheck r;

@@ -31,6 +31,7 @@ struct InputValues {
     float ambient = 0;      // 500
     float infiltTemp = 0;   // 600
     float glassDoors = 0;   // 659
+    float dockDoors = 0;    // 669
     float motorHp = 0;      // 403
     // The room dimensions are checked only while their fields are shown.
     std::optional<float> width;  // 14
@@ -52,6 +53,20 @@ struct CheckResult {
 };
 
 CheckResult CheckFieldValues(const InputValues& v, const InputLimits& limits);
+
+// The ranges beyond which a value is possible but unlikely (a typing slip, a wrong unit); a
+// range the resource file does not give is not checked.
+struct PlausibleRanges {
+    std::optional<float> minOutside; // outside design temperature
+    std::optional<float> maxOutside;
+    std::optional<float> maxDimension; // room length, width and height
+    std::optional<float> minRunTime;
+    std::optional<float> maxDoors; // glass and dock doors together
+};
+
+// The warnings (error-text numbers 63 to 66) for values outside the plausible ranges; they
+// never stop the calculation.
+std::vector<int> CheckPlausibility(const InputValues& v, const PlausibleRanges& ranges);
 
 // One product column: its weight and its entering and final temperatures (nothing when the
 // cell holds no number).

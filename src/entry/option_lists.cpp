@@ -10,6 +10,7 @@
 #include "names/options.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
+#include "ui/scheme_files.h"
 
 #include <algorithm>
 
@@ -220,7 +221,7 @@ void FrmMain::ChooseLanguage(const std::string& name) {
     const bool saveShown = BUTT[button::SaveJob].Visible;
     platform.DoEvents();
     platform.SetMousePointer(MousePointer::Hourglass);
-    SaveSetting("Language_File", name + "lng");
+    SaveSetting("Language_File", SettingFileName(name, "lng"));
     ReadResourceFile();
     ReadTable(TableId::C);
     ReadTable(TableId::D);
@@ -237,11 +238,11 @@ void FrmMain::ChooseLanguage(const std::string& name) {
 
 void FrmMain::ChooseColourScheme(const std::string& name) {
     LogWrite(name);
-    SaveSetting("Colour_File", name + "col");
+    SaveSetting("Colour_File", SettingFileName(name, "col"));
     platform.DoEvents();
     platform.SetMousePointer(MousePointer::Hourglass);
     ReadColourFile();
-    SaveSetting("Colour_File", name + "col");
+    SaveSetting("Colour_File", SettingFileName(name, "col"));
     Form_Resize();
     platform.SetMousePointer(MousePointer::Default);
 }

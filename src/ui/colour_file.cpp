@@ -6,6 +6,7 @@
 #include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
+#include "ui/scheme_files.h"
 
 #include <iostream>
 
@@ -49,7 +50,7 @@ void FrmMain::ReadColourFile() {
         path = OpDataFolder + name;
     }
     LogWrite(path);
-    const std::string shortName = Left(name, CharCount(name) - 3);
+    const std::string shortName = ListName(name);
     TEXTBOX[field::ColourScheme].SetText(shortName);
     TEXTBOX[field::ColourScheme].Tag = shortName;
 
@@ -254,7 +255,7 @@ void FrmMain::LoadColourList(const std::string& text, int index) {
     ListBox& list = OPTIONLIST[index];
     list.Clear();
     for (const auto& file : FindFiles(OpDataFolder, "*.col"))
-        list.AddItem(Left(file, CharCount(file) - 3));
+        list.AddItem(ListName(file));
 }
 
 } // namespace tw

@@ -10,6 +10,7 @@
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 #include "ui/pictures.h"
+#include "ui/scheme_files.h"
 
 #include <cmath>
 #include <set>
@@ -40,6 +41,11 @@ const std::set<std::string> kConstantNames = {"HEAVYUSAGE",
                                               "FACTOROFSAFETY",
                                               "MININFILTTEMP",
                                               "MAXINFILTTEMP",
+                                              "PLAUSIBLEMINOUTSIDE",
+                                              "PLAUSIBLEMAXOUTSIDE",
+                                              "PLAUSIBLEMAXDIMENSION",
+                                              "PLAUSIBLEMINRUNTIME",
+                                              "PLAUSIBLEMAXDOORS",
                                               "RUNTIMETEMP1",
                                               "RUNTIMETEMP2",
                                               "RUNTIME1",
@@ -103,7 +109,7 @@ void FrmMain::ReadResourceFile() {
     }
     const std::string path = OpDataFolder + name;
     LogWrite(path);
-    const std::string shortName = Left(name, CharCount(name) - 3);
+    const std::string shortName = ListName(name);
     TEXTBOX[field::Language].SetText(shortName);
     TEXTBOX[field::Language].Tag = shortName;
 
@@ -425,7 +431,7 @@ void FrmMain::LoadLanguageList(const std::string& text, int index) {
     ListBox& list = OPTIONLIST[index];
     list.Clear();
     for (const auto& file : FindFiles(OpDataFolder, "*.lng"))
-        list.AddItem(Left(file, CharCount(file) - 3));
+        list.AddItem(ListName(file));
 }
 
 } // namespace tw

@@ -166,6 +166,18 @@ TEST_F(CalcForm, InputErrorsScrollThroughTheBannerInOrder) {
     EXPECT_EQ(w->TEXTBOX[506].BackColor, w->Colours.TextBack);
 }
 
+TEST_F(CalcForm, ImplausibleValuesAreWarnedAboutAndStillCalculated) {
+    Set(12, "6");
+    Set(102, "140");
+    Set(669, "101");
+    Set(16, "");
+    w->Calculate();
+    EXPECT_EQ(w->Banner.ErrorText(), Error(63) + "\r\n" + Error(65) + "\r\n" + Error(66) + "\r\n");
+    EXPECT_NE(Error(66), "");
+    EXPECT_TRUE(w->IsNumeric(Field(16)));
+    EXPECT_EQ(w->TEXTBOX[12].BackColor, w->Colours.TextBack);
+}
+
 TEST_F(CalcForm, TheFieldBeingTypedInKeepsItsColour) {
     w->BUTT_Click(5); // the selection page, focus on the safety factor
     ASSERT_TRUE(w->HasFocus() && w->ActiveControl() == w->TEXTBOX[506].ref);

@@ -161,5 +161,64 @@ TEST(InputCheck, ProductMessagesComeOnceEachInTheOrderFound) {
     EXPECT_EQ(r.enteringWrong, (std::vector<bool>{false, false, false, true, true}));
 }
 
+// Values that are possible but unlikely: warned about at the edges of their ranges, never
+// marked as errors.
+struct PlausibleCase {
+    const char* what;
+    std::function<void(InputValues&)> change;
+    std::vector<int> warnings;
+};
+void PrintTo(const PlausibleCase& c, std::ostream* os) {
+    *os << c.what;
+}
+class Plausibility : public ::testing::TestWithParam<PlausibleCase> {};
+
+TEST_P(Plausibility, WarnsBeyondTheRangesOnly) {
+    PlausibleRanges ranges;
+    ranges.minOutside = -40;
+    ranges.maxOutside = 130;
+    ranges.maxDimension = 500;
+    ranges.minRunTime = 8;
+    ranges.maxDoors = 100;
+    InputValues v = Good();
+    v.width = v.length = v.height = 10;
+    GetParam().change(v);
+    EXPECT_EQ(CheckPlausibility(v, ranges), GetParam().warnings);
+    EXPECT_TRUE(CheckPlausibility(v, PlausibleRanges{}).empty()) << "no ranges, no warnings";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputCheck, Plausibility,
+    ::testing::Values(
+        PlausibleCase{"the edges pass",
+                      [](InputValues& v) {
+                          v.outsideTemp = 130;
+                          v.length = 500;
+                          v.runTime = 8;
+                          v.glassDoors = 20;
+                          v.dockDoors = 80;
+                      },
+                      {}},
+        PlausibleCase{"-40 °F passes", [](InputValues& v) { v.outsideTemp = -40; }, {}},
+        PlausibleCase{"-41 °F outside", [](InputValues& v) { v.outsideTemp = -41; }, {63}},
+        PlausibleCase{"131 °F outside", [](InputValues& v) { v.outsideTemp = 131; }, {63}},
+        PlausibleCase{"a 501 ft room, once for two dimensions",
+                      [](InputValues& v) { v.height = v.width = 501; },
+                      {64}},
+        PlausibleCase{
+            "a hidden dimension is not checked", [](InputValues& v) { v.length.reset(); }, {}},
+        PlausibleCase{"7.5 h run time", [](InputValues& v) { v.runTime = 7.5f; }, {65}},
+        PlausibleCase{"a run time of 0 is an error, not a warning",
+                      [](InputValues& v) { v.runTime = 0; },
+                      {}},
+        PlausibleCase{"101 doors in all, in the order of the banner",
+                      [](InputValues& v) {
+                          v.glassDoors = 1;
+                          v.dockDoors = 100;
+                          v.runTime = 6;
+                          v.outsideTemp = 140;
+                      },
+                      {63, 65, 66}}));
+
 } // namespace
 } // namespace tw

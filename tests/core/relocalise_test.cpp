@@ -46,7 +46,7 @@ TEST(Relocalise, TheEnglishTemplateCalculatesTheSameInGerman) {
     EXPECT_NE(w->GetFieldValue(214), "0");
 
     // And back: switching the language while the job is open.
-    w->ChooseLanguage("default.");
+    w->ChooseLanguage("default");
     EXPECT_EQ(w->MSFlexGrid[200].TextMatrix(1, 2), "Wall");
     w->Calculate();
     EXPECT_EQ(w->GetFieldValue(16), english);

@@ -125,22 +125,22 @@ TEST(LanguageAndColours, SwitchingIsImmediateAndSurvivesARestart) {
         ASSERT_TRUE(languages.Visible);
         int german = -1;
         for (int i = 0; i < languages.ListCount(); ++i)
-            if (languages.List(i) == "deutsch.") german = i;
+            if (languages.List(i) == "deutsch") german = i;
         ASSERT_GE(german, 0);
         languages.SetListIndex(german);
         EXPECT_NE(w->LABEL[103].Caption(), englishCaption);
-        EXPECT_EQ(w->TEXTBOX[803].Text(), "deutsch.");
+        EXPECT_EQ(w->TEXTBOX[803].Text(), "deutsch");
         EXPECT_EQ(w->OPTIONLIST[206].List(0), w->Tables.Constructions().Cell(1, 1));
 
         const Colour before = w->Colours.Override;
-        w->ChooseColourScheme("night.");
+        w->ChooseColourScheme("night");
         EXPECT_NE(w->Colours.Override, before);
     }
     auto w = install.Start();
     EXPECT_NE(w->LABEL[103].Caption(), englishCaption);
     EXPECT_EQ(w->GetSetting("Language_File", ""), "deutsch.lng");
     EXPECT_EQ(w->GetSetting("Colour_File", ""), "night.col");
-    EXPECT_EQ(w->TEXTBOX[804].Text(), "night.");
+    EXPECT_EQ(w->TEXTBOX[804].Text(), "night");
 }
 
 } // namespace

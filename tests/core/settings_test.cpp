@@ -256,7 +256,7 @@ TEST(Settings, AMissingChosenColourFileFallsBackToTheDefault) {
     auto window = installation.Start();
     EXPECT_EQ(installation.Machine().Settings().Get(kApp, kSettings, "Colour_File", ""),
               "default.col");
-    EXPECT_EQ(window->TEXTBOX[804].Text(), "default.");
+    EXPECT_EQ(window->TEXTBOX[804].Text(), "default");
     EXPECT_TRUE(installation.Machine().Messages().empty());
 }
 

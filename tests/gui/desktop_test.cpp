@@ -98,7 +98,7 @@ struct CloseQuestion : Desktop, ::testing::WithParamInterface<QMessageBox::Stand
 
 TEST_P(CloseQuestion, SaveSavesAndClosesDiscardClosesCancelKeepsTheWindow) {
     ASSERT_FALSE(frm.JobModified);
-    window.Dispatch([&] { frm.ChooseLanguage("deutsch."); });
+    window.Dispatch([&] { frm.ChooseLanguage("deutsch"); });
     EXPECT_FALSE(frm.JobModified); // a language is no change to the job
     const std::string path = JobPath("kept.wic");
     window.Dispatch([&] { frm.JobFileSave(path); });
