@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "entry/display_rule.h"
 
+#include "entry/unit_conversion.h"
 #include "names/fields.h"
 #include "shell/ansi.h"
 #include "shell/numbers.h"
@@ -39,7 +40,8 @@ std::string NumberDisplayText(const std::string& stored, const std::optional<Sho
         v = RoundTwoPlaces(static_cast<float>((static_cast<double>(number) - 32.0) / 1.8));
         fromFtoc = true;
     } else if (auto factor = ParseNumber(NormalizeDecimal(unit->factor, decimal), decimal)) {
-        v = RoundTwoPlaces(number * static_cast<float>(*factor));
+        v = static_cast<float>(RoundAlternate(
+            static_cast<double>(number * static_cast<float>(*factor)), unit->factor, unit->kind));
     } else {
         return FormatSingle(RoundTwoPlaces(number), decimal);
     }

@@ -12,6 +12,7 @@ struct ShownUnit {
     std::string internalLabel;
     std::string factor; // a number, or "FTOC"
     std::string shownLabel;
+    std::string kind; // the unit kind key ("KFACTOR")
 };
 
 // The shown text of a "Number" field's stored value. `unit` is empty for a field without a

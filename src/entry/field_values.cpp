@@ -41,7 +41,7 @@ std::optional<ShownUnit> FrmMain::FieldShownUnit(int n) {
     int u = FieldUnitIndex(n);
     if (u < 0) return std::nullopt;
     const auto& row = UnitTable[static_cast<std::size_t>(u)];
-    return ShownUnit{row[2], row[4], UNITS[n].Caption()};
+    return ShownUnit{row[2], row[4], UNITS[n].Caption(), row[1]};
 }
 
 void FrmMain::UNITS_Change(int n) {

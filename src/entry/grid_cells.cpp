@@ -64,14 +64,17 @@ void FrmMain::SetCellValue(int grid, int row, int col, const std::string& value)
         g.SetTextMatrix(row, col, s);
         return;
     }
-    // Lengths, areas and volumes in the alternate (metric) unit keep three decimals.
-    if ((kind == "volume" || kind == "area" || kind == "long") && alternate) {
-        double rounded = Int(*number * 1000 + 0.5) / 1000;
-        g.SetTextMatrix(row, col, FormatNumber(rounded, Decimal(), 7));
-    } else {
+    if (!alternate) {
         g.SetTextMatrix(row, col,
                         FormatSingle(RoundTwoPlaces(static_cast<float>(*number)), Decimal()));
+        return;
     }
+    // Lengths in the alternate (metric) unit keep three decimals, to the millimetre; other
+    // alternate units two, or three significant digits below 1 (see RoundAlternate).
+    const double rounded =
+        kind == "long" ? Int(*number * 1000 + 0.5) / 1000
+                       : RoundAlternate(*number, UnitTable[static_cast<std::size_t>(u)][4], kind);
+    g.SetTextMatrix(row, col, FormatNumber(rounded, Decimal(), 7));
 }
 
 } // namespace tw

@@ -146,7 +146,11 @@ void FrmMain::OPTIONLIST_Click(int n) {
     TextBox& box = TEXTBOX[n];
     list.Visible = false;
     box.Visible = true;
-    box.SetText(item);
+    // The equipment lists show each model's capacity beside its name; the field takes the name.
+    const std::string model = n == list::CondensingUnit || n == list::Cooler
+                                  ? EquipmentListItem(n, position, false)
+                                  : std::string();
+    box.SetText(model.empty() ? item : model);
     if (rule->valueField) {
         ListBox& values = OPTIONVALUE[n];
         if (position < values.ListCount()) TEXTBOX[rule->valueField].SetText(values.List(position));

@@ -63,18 +63,11 @@ void FrmMain::TEXTBOX_Click(int n) {
             LoadColourList(box.Text(), n);
         } else if (n == field::CondensingUnit || n == field::Cooler) {
             ListBox& list = OPTIONLIST[n];
-            Grid& grid =
+            const Grid& grid =
                 MSFlexGrid[n == field::CondensingUnit ? grid::CondensingUnits : grid::Coolers];
             list.Clear();
-            for (int r = 0; r < grid.Rows(); ++r) {
-                float capacity = 0;
-                try {
-                    capacity = ToSingle(grid.TextMatrix(r, tw::grid::result::Capacity));
-                } catch (const ConversionError&) {
-                }
-                list.AddItem(capacity > 0 ? grid.TextMatrix(r, tw::grid::result::Name)
-                                          : StringTable[25]);
-            }
+            for (int r = 0; r < grid.Rows(); ++r)
+                list.AddItem(EquipmentListItem(n, r, true));
         }
         LogWrite(std::to_string(n));
         if (OPTIONLIST[n].ListCount() > 0)
@@ -87,6 +80,26 @@ void FrmMain::TEXTBOX_Click(int n) {
     box.BackColor = Colours.TextBackSel;
     box.ForeColor = Colours.TextForeSel;
     FocusValue = box.Tag;
+}
+
+std::string FrmMain::EquipmentListItem(int n, int row, bool withCapacity) {
+    const int results = n == field::CondensingUnit ? grid::CondensingUnits : grid::Coolers;
+    const Grid& grid = MSFlexGrid[results];
+    if (row < 0 || row >= grid.Rows()) return {};
+    float capacity = 0;
+    try {
+        capacity = ToSingle(grid.TextMatrix(row, grid::result::Capacity));
+    } catch (const ConversionError&) {
+    }
+    if (capacity <= 0) return StringText(25);
+    const std::string& name = grid.TextMatrix(row, grid::result::Name);
+    if (!withCapacity) return name;
+    // The capacity as the capacity field beside the list shows it, in its unit.
+    const int capacityField = n + 1;
+    return name + "  (" +
+           NumberDisplayText(NumberText(capacity, 7), FieldShownUnit(capacityField), capacityField,
+                             Decimal()) +
+           " " + UNITS[capacityField].Caption() + ")";
 }
 
 void FrmMain::OpenDropDown(int n) {

@@ -4,6 +4,9 @@
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tw {
 
 namespace {
@@ -26,6 +29,16 @@ std::optional<double> ToInternalUnit(double alternate, const std::string& factor
     auto f = ParseNumber(NormalizeDecimal(factor, decimal), decimal);
     if (!f || *f == 0.0) return std::nullopt;
     return alternate / static_cast<double>(static_cast<float>(*f));
+}
+
+double RoundAlternate(double value, const std::string& factor, const std::string& kind) {
+    const std::string k = UpperCase(kind);
+    const double magnitude = std::fabs(value);
+    int decimals = 2;
+    if (!IsFtoc(factor) && k != "AREA" && k != "VOLUME" && magnitude > 0 && magnitude < 1)
+        decimals = std::min(6, 2 - static_cast<int>(std::floor(std::log10(magnitude))));
+    const double scale = std::pow(10.0, decimals);
+    return Int(value * scale + 0.5) / scale;
 }
 
 } // namespace tw

@@ -9,6 +9,8 @@
 #include "shell/ansi.h"
 #include "shell/numbers.h"
 
+#include <algorithm>
+
 namespace tw {
 
 namespace {
@@ -19,12 +21,18 @@ struct UnitSystem {
     std::vector<const char*> kinds;
 };
 
-// The pairs of options; temperature differences switch with the temperatures.
+// The pairs of options; temperature differences switch with the temperatures, lighting per
+// floor area with the lengths, and every kind measured in Btu or horsepower (heat of the other
+// sources, motor power, K-factors, specific and respiration heats) with the loads.
 const UnitSystem kSystems[] = {
-    {option::ImperialLength, "ImperialLength", {"SHORT", "LONG", "AREA", "VOLUME", "FLOW"}},
+    {option::ImperialLength,
+     "ImperialLength",
+     {"SHORT", "LONG", "AREA", "VOLUME", "FLOW", "LIGHTING"}},
     {option::Fahrenheit, "ImperialTemperature", {"TEMPERATURE", "TEMPDIFF"}},
     {option::Pounds, "ImperialMass", {"WEIGHT"}},
-    {option::BtuPerHour, "ImperialPower", {"LOADH"}},
+    {option::BtuPerHour,
+     "ImperialPower",
+     {"LOADH", "POWER", "HP", "KFACTOR", "SPECHEAT", "HEATWEIGHT"}},
 };
 
 } // namespace
@@ -74,40 +82,32 @@ void FrmMain::ConvertMasterRows(int master) {
     }
     int u = FieldUnitIndex(master);
     if (u < 0) return;
-    Grid& g = MSFlexGrid[target];
     const bool toAlternate = UNITS[master].Caption() == UnitTable[static_cast<std::size_t>(u)][3];
     for (int r : rows) {
         // The volume master carries the room's lengths, areas and thicknesses along, each in
         // its own kind; the other masters convert the rows of their own kind.
         int ru = master == field::RoomVolume ? FindUnit(RowUnitKind(target, r)) : u;
-        if (ru < 0) continue;
-        const auto& unit = UnitTable[static_cast<std::size_t>(ru)];
-        const std::string& from = toAlternate ? unit[2] : unit[3];
-        const std::string& to = toAlternate ? unit[3] : unit[2];
-        if (from == to || g.TextMatrix(r, grid::UnitCol) != from) continue;
-        std::vector<std::string> values;
-        for (int c = grid::FirstItemCol; c < g.Cols(); ++c)
-            values.push_back(GetCellValue(target, r, c));
-        g.SetTextMatrix(r, grid::UnitCol, to);
-        for (int c = grid::FirstItemCol; c < g.Cols(); ++c) {
-            const std::string& internal = values[static_cast<std::size_t>(c - grid::FirstItemCol)];
-            if (master == field::RoomVolume) {
-                SetCellValue(target, r, c, internal);
-                continue;
-            }
-            auto number = ParseNumber(internal, Decimal());
-            if (!number) continue;
-            std::optional<double> shown = toAlternate ? ToAlternateUnit(*number, unit[4], Decimal())
-                                                      : std::optional<double>(*number);
-            if (shown)
-                g.SetTextMatrix(
-                    r, c, FormatSingle(RoundTwoPlaces(static_cast<float>(*shown)), Decimal()));
-        }
+        if (ru >= 0) SwitchRowUnit(target, r, ru, toAlternate);
     }
     if (master == field::OutsideTemperature || master == field::RoomVolume) CalculateBoxLoad();
     AutoSizeTable(target);
     if (master == field::RoomVolume || master == field::BoxLoad)
         AutoSizeColumn(grid::Surfaces, grid::UnitCol);
+}
+
+bool FrmMain::SwitchRowUnit(int target, int row, int unit, bool toAlternate) {
+    Grid& g = MSFlexGrid[target];
+    const auto& kind = UnitTable[static_cast<std::size_t>(unit)];
+    const std::string& from = toAlternate ? kind[2] : kind[3];
+    const std::string& to = toAlternate ? kind[3] : kind[2];
+    if (from == to || g.TextMatrix(row, grid::UnitCol) != from) return false;
+    std::vector<std::string> values;
+    for (int c = grid::FirstItemCol; c < g.Cols(); ++c)
+        values.push_back(GetCellValue(target, row, c));
+    g.SetTextMatrix(row, grid::UnitCol, to);
+    for (int c = grid::FirstItemCol; c < g.Cols(); ++c)
+        SetCellValue(target, row, c, values[static_cast<std::size_t>(c - grid::FirstItemCol)]);
+    return true;
 }
 
 void FrmMain::ApplyUnitSystem(int n) {
@@ -121,8 +121,23 @@ void FrmMain::ApplyUnitSystem(int n) {
             if (u < 0) continue;
             const std::string& wanted =
                 UnitTable[static_cast<std::size_t>(u)][static_cast<std::size_t>(column)];
-            for (auto& [i, unit] : UNITS)
+            for (auto& [i, unit] : UNITS) {
+                // Lamps are rated in watts: the lighting power keeps the unit its label shows.
+                if (i == field::LightingPower && std::string(kind) == "POWER") continue;
                 if (UpperCase(unit.Tag) == kind && unit.Caption() != wanted) UNITS_Click(i);
+            }
+        }
+        // Grid rows without a master field of their kind (K-factors, specific and respiration
+        // heats) switch on their own; the others have followed their masters already.
+        for (int g : {grid::Surfaces, grid::Products}) {
+            bool switched = false;
+            for (int r = 1; r < MSFlexGrid[g].Rows(); ++r) {
+                const std::string kind = UpperCase(RowUnitKind(g, r));
+                if (std::find(system.kinds.begin(), system.kinds.end(), kind) == system.kinds.end())
+                    continue;
+                switched |= SwitchRowUnit(g, r, FindUnit(kind), column == 3);
+            }
+            if (switched) AutoSizeTable(g);
         }
     }
 }

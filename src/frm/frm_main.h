@@ -168,10 +168,16 @@ public:
     // A text field or in-cell editor that holds a number: typed and pasted text is checked.
     bool TakesNumbersOnly(ControlRef box);
     void OpenDropDown(int n);
+    // Item `row` of the condensing-unit (523) or cooler (543) list: the model of that row of
+    // its result grid, with its capacity when asked; the text for no model without capacity.
+    std::string EquipmentListItem(int n, int row, bool withCapacity);
     // The dependency table of a changed number field; false when no recalculation follows.
     bool ApplyDependencies(int n, bool typing);
     // Converts the grid rows that follow a master field's unit label.
     void ConvertMasterRows(int master);
+    // Switches the unit label of a grid row between the internal and the alternate unit of unit
+    // table row `unit`, converting its values; false when the row did not show the other unit.
+    bool SwitchRowUnit(int grid, int row, int unit, bool toAlternate);
     std::string FocusValue;
     std::string LastText;
     // The unit a number field shows, or nothing for a field without a known unit kind.

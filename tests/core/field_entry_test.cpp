@@ -129,7 +129,7 @@ TEST(KeyFilter, AcceptsOnlyTheMachinesDecimalSeparatorOnceAndALeadingMinus) {
 }
 
 TEST(DisplayRule, RoundsAndShowsWholeNumbersAboveAThousand) {
-    const std::optional<ShownUnit> internal = ShownUnit{"Btu/h", "0.2930711", "Btu/h"};
+    const std::optional<ShownUnit> internal = ShownUnit{"Btu/h", "0.2930711", "Btu/h", "LOADH"};
     struct Case {
         const char* stored;
         int field;
@@ -141,12 +141,12 @@ TEST(DisplayRule, RoundsAndShowsWholeNumbersAboveAThousand) {
         EXPECT_EQ(NumberDisplayText(c.stored, internal, c.field, '.'), c.shown) << c.stored;
     }
     // The one-decimal rule yields to FTOC: a balance SST in °C keeps two decimals.
-    const std::optional<ShownUnit> celsius = ShownUnit{"°F", "FTOC", "°C"};
+    const std::optional<ShownUnit> celsius = ShownUnit{"°F", "FTOC", "°C", "TEMPERATURE"};
     EXPECT_EQ(NumberDisplayText("68", celsius, 561, '.'), "20");
     EXPECT_EQ(NumberDisplayText("10", celsius, 561, '.'), "-12.22");
     EXPECT_EQ(NumberDisplayText("1.5", std::nullopt, 0, ','), "1,5");
     // A temperature difference in kelvin is a difference, not a temperature.
-    const std::optional<ShownUnit> kelvin = ShownUnit{"°F", "0.5555556", "K"};
+    const std::optional<ShownUnit> kelvin = ShownUnit{"°F", "0.5555556", "K", "TEMPDIFF"};
     EXPECT_EQ(NumberDisplayText("10", kelvin, 502, '.'), "5.6");
     EXPECT_EQ(StoredFromTyped("20", celsius, '.'), "68");
     EXPECT_EQ(StoredFromTyped("5", kelvin, '.'), "8.99999928000006");

@@ -110,6 +110,55 @@ TEST_F(JobFile, UnitSystemsAreWrittenForFieldsAndGridRows) {
     EXPECT_TRUE(Saved({"R", "200", w->RADIO[200].Caption, "#TRUE#", "False"}, path));
 }
 
+// Metric throughout: every kind measured in Btu or horsepower follows the load units, areas show
+// two decimals, and the job keeps its imperial values whatever is shown.
+TEST_F(JobFile, MetricKindsConvertBothWaysAndTheJobKeepsItsImperialValues) {
+    Grid& walls = w->MSFlexGrid[200];
+    Grid& products = w->MSFlexGrid[300];
+    w->SetCellValue(200, 7, 2, "0.16");
+    w->SetCellValue(300, 8, 2, "0.9");
+    w->SetCellValue(300, 11, 2, "2");
+    TypeInto(*w, 412, "1000");
+    TypeInto(*w, 403, "0.5");
+    const std::string lighting = w->UNITS[401].Caption();
+    w->RADIO[841].SetValue(true);
+    w->RADIO[847].SetValue(true);
+
+    // 0.16 × 0.1442279 = 0.0231; 0.9 × 4.1868 = 3.77; 2 × 2.326 = 4.65; 1000 × 0.2930711 =
+    // 293.07; 0.5 × 0.7456999 = 0.373; 160 ft² × 0.09290304 = 14.86 m².
+    EXPECT_EQ(walls.TextMatrix(7, 1), "W/(m·K)");
+    EXPECT_EQ(walls.TextMatrix(7, 2), "0.0231");
+    EXPECT_EQ(products.TextMatrix(8, 1), "kJ/(kg·K)");
+    EXPECT_EQ(products.TextMatrix(8, 2), "3.77");
+    EXPECT_EQ(products.TextMatrix(11, 1), "kJ/kg");
+    EXPECT_EQ(products.TextMatrix(11, 2), "4.65");
+    EXPECT_EQ(w->UNITS[412].Caption(), "W");
+    EXPECT_EQ(w->TEXTBOX[412].Text(), "293.07");
+    EXPECT_EQ(w->UNITS[403].Caption(), "kW");
+    EXPECT_EQ(w->TEXTBOX[403].Text(), "0.373");
+    EXPECT_EQ(w->UNITS[401].Caption(), lighting); // lamps are rated in watts either way
+    EXPECT_EQ(walls.TextMatrix(4, 2), "14.86");
+    // Read back in the internal unit: 0.0231 / 0.1442279 = 0.1601632.
+    EXPECT_EQ(w->GetCellValue(200, 7, 2), "0.1601632");
+
+    const std::string path = Path("metric.wic");
+    ASSERT_TRUE(w->JobFileSave(path));
+    auto again = installation.Start();
+    ASSERT_TRUE(again->JobFileLoad(path, false));
+    EXPECT_EQ(again->GetFieldValue(403), "0.5");
+    EXPECT_EQ(again->GetFieldValue(412), "1000");
+    EXPECT_EQ(again->UNITS[403].Caption(), "kW");
+    EXPECT_EQ(again->MSFlexGrid[200].TextMatrix(7, 2), "0.0231");
+    EXPECT_EQ(again->MSFlexGrid[300].TextMatrix(8, 1), "kJ/(kg·K)");
+
+    w->RADIO[846].SetValue(true);
+    EXPECT_EQ(walls.TextMatrix(7, 2), "0.16");
+    EXPECT_EQ(products.TextMatrix(8, 2), "0.9");
+    EXPECT_EQ(products.TextMatrix(11, 2), "2");
+    EXPECT_EQ(w->UNITS[403].Caption(), "hp");
+    EXPECT_EQ(w->TEXTBOX[412].Text(), "1000");
+}
+
 TEST_F(JobFile, RecordsTheLoaderPassesOver) {
     const std::string caption = w->LABEL[103].Caption();
     const std::string path =

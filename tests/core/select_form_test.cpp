@@ -320,6 +320,22 @@ TEST(ShippedCatalogue, ATypicalCoolerFindsUnitCoolerAndBalancePoint) {
     for (int r = 2; r < units.Rows(); ++r)
         EXPECT_LE(w->ToSingle(units.TextMatrix(r - 1, 1)), w->ToSingle(units.TextMatrix(r, 1)));
 
+    // The list shows each model with its capacity in the unit of the capacity field; the field
+    // takes the model's name alone.
+    w->TEXTBOX_Click(523);
+    const ListBox& offered = w->OPTIONLIST[523];
+    ASSERT_EQ(offered.ListCount(), units.Rows());
+    EXPECT_EQ(offered.List(unitRow),
+              units.TextMatrix(unitRow, 2) + "  (" + w->TEXTBOX[524].Text() + " Btu/h)");
+    const int other = unitRow + 1 < units.Rows() ? unitRow + 1 : unitRow - 1;
+    w->OPTIONLIST[523].SetListIndex(other);
+    EXPECT_EQ(w->GetFieldValue(523), units.TextMatrix(other, 2));
+    w->RADIO[847].SetValue(true);
+    w->TEXTBOX_Click(523);
+    EXPECT_NE(offered.List(other).find(" W)"), std::string::npos) << offered.List(other);
+    w->RADIO[846].SetValue(true);
+    w->OPTIONLIST[523].SetListIndex(unitRow);
+
     w->SelectCooler();
     const int coolerRow = std::stoi(w->GetFieldValue(553));
     ASSERT_GE(coolerRow, 0);
