@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -66,6 +68,29 @@ void WidenToItems(QListWidget* list) {
         if (place.left() < 0) place.moveLeft(0);
     }
     list->setGeometry(place);
+}
+
+// A number that does not fit its box is drawn smaller until it does, so a total never shows
+// with digits cut off; the box being typed in keeps its font and scrolls as usual.
+void FitNumber(QLineEdit* edit, bool typing) {
+    if (typing || edit->text().isEmpty()) return;
+    QStyleOptionFrame frame;
+    frame.initFrom(edit);
+    frame.rect = edit->rect();
+    frame.lineWidth = edit->hasFrame()
+                          ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit)
+                          : 0;
+    const QMargins margins = edit->textMargins();
+    // The box keeps two pixels of its own on either side of the text.
+    const int room =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).width() - 4 -
+        margins.left() - margins.right();
+    // Whole pixels: a fraction of a point less may draw no narrower.
+    QFont font = edit->font();
+    for (int pixels = QFontInfo(font).pixelSize();
+         pixels > 1 && QFontMetrics(font).horizontalAdvance(edit->text()) > room; --pixels)
+        font.setPixelSize(pixels - 1);
+    if (font != edit->font()) edit->setFont(font);
 }
 
 // Everything of a control that its widget shows, as one text: the widget is touched only when
@@ -200,6 +225,9 @@ void MainWindow::ApplyContent(Binding& b, Control& c) {
         edit->setAlignment(align);
         edit->setReadOnly(t->Locked);
         SetColours(edit, c, QPalette::Text, QPalette::Base);
+        if (c.ref.array == ArrayId::TEXTBOX && frm_.LABEL.Exists(c.ref.index) &&
+            frm_.LABEL[c.ref.index].Tag == "Number")
+            FitNumber(edit, frm_.HasFocus() && frm_.ActiveControl() == c.ref);
     } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
         auto* list = static_cast<QListWidget*>(w);
         QSignalBlocker block(list);

@@ -6,6 +6,8 @@
 #include "support/real_window.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -132,6 +134,22 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
                                            QMessageBox::Cancel));
 
 // Tab walks down each column of a page and then the next column, every field on the way.
+// A load far beyond any cold room still shows every digit of the total.
+TEST_F(Desktop, AHugeTotalIsShownWholeInItsField) {
+    PressButton(4);
+    QLineEdit* lighting = Edit(frm.TEXTBOX[401].ref);
+    test::RealWindow::Press(lighting);
+    TypeOver(lighting, "90000000000");
+    Click(0);
+    QLineEdit* total = Edit(frm.TEXTBOX[16].ref);
+    ASSERT_GE(frm.TEXTBOX[16].Text().size(), 11u) << frm.TEXTBOX[16].Text();
+    EXPECT_EQ(total->text().toStdString(), frm.TEXTBOX[16].Text());
+    EXPECT_LE(QFontMetrics(total->font()).horizontalAdvance(total->text()), total->width() - 4);
+    // Drawn smaller than the fields that fit.
+    EXPECT_LT(QFontInfo(total->font()).pixelSize(),
+              QFontInfo(Edit(frm.TEXTBOX[103].ref)->font()).pixelSize());
+}
+
 TEST_F(Desktop, TabWalksThePageColumnByColumn) {
     const struct {
         int button;
