@@ -155,9 +155,10 @@ void FrmMain::ShowBanner() {
     EBANNER.Top = 0;
     Banner.Scroll = 0;
     Timer1.Enabled = lines > 0;
-    if (lines > 0)
+    if (lines > 0) {
+        if (!Banner.Active) Banner.Calm = platform.ReducedMotion();
         Banner.Active = true;
-    else
+    } else
         EFRAME.Visible = false;
 }
 

@@ -4,6 +4,7 @@
 #include "gui/qt_print_job.h"
 #include "gui/qt_surface.h"
 #include "gui/qt_text.h"
+#include "platform/desktop_motion.h"
 #include "platform/version.h"
 
 #include <QApplication>
@@ -223,6 +224,32 @@ TextExtent QtPlatform::MeasureText(const std::string& text, const Font& font) {
     QFontMetrics metrics(ModelFont(font.size, font.bold));
     int tpp = TwipsPerPixel();
     return {metrics.horizontalAdvance(Q(text)) * tpp, metrics.height() * tpp};
+}
+
+bool QtPlatform::ReducedMotion() {
+    static QElapsedTimer clock;
+    if (!clock.isValid()) clock.start();
+    if (reducedMotionAsked_ >= 0 && clock.elapsed() - reducedMotionAsked_ < 10000)
+        return reducedMotion_;
+    reducedMotionAsked_ = clock.elapsed();
+    std::optional<bool> off = AnimationsOffInConfig(ConfigFolder());
+    const QString gsettings = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
+    if (!off.value_or(false) && !gsettings.isEmpty()) {
+        QProcess ask;
+        ask.start(gsettings, {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
+                              QStringLiteral("enable-animations")});
+        if (ask.waitForFinished(1000) && ask.exitStatus() == QProcess::NormalExit &&
+            ask.exitCode() == 0) {
+            if (AnimationsOffInGsettingsAnswer(ask.readAllStandardOutput().toStdString())
+                    .value_or(false))
+                off = true;
+        } else {
+            ask.kill();
+            ask.waitForFinished(100);
+        }
+    }
+    reducedMotion_ = off.value_or(false);
+    return reducedMotion_;
 }
 
 char QtPlatform::DecimalSeparator() {

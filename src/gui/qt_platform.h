@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/ini_settings.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace tw {
@@ -27,6 +28,9 @@ public:
     void DoEvents() override;
     void SetMousePointer(MousePointer pointer) override;
     ScreenInfo Screen() override;
+    // The desktop's files, then GNOME's own setting through gsettings; asked again at most
+    // every ten seconds, since the user may change it while the program runs.
+    bool ReducedMotion() override;
     TextExtent MeasureText(const std::string& text, const Font& font) override;
     char DecimalSeparator() override;
     std::string ExecutableFolder() override;
@@ -53,6 +57,8 @@ private:
     IniSettings settings_;
     std::function<void()> beforeEvents_;
     bool hourglass_ = false;
+    bool reducedMotion_ = false;
+    std::int64_t reducedMotionAsked_ = -1;
 };
 
 } // namespace tw

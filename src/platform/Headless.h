@@ -106,6 +106,9 @@ public:
     void SetInstallationReadOnly(bool readOnly) { installationReadOnly_ = readOnly; }
     void SetStateFolder(const std::string& folder) { stateFolder_ = folder; }
     void SetScreen(const ScreenInfo& s) { screen_ = s; }
+    // A desktop with its animations switched off.
+    bool ReducedMotion() override { return reducedMotion_; }
+    void SetReducedMotion(bool reduced) { reducedMotion_ = reduced; }
     const std::vector<ShownMessage>& Messages() const { return messages_; }
     const std::vector<StartedProgram>& StartedPrograms() const { return started_; }
     const std::vector<std::string>& OpenedDocuments() const { return opened_; }
@@ -126,6 +129,7 @@ private:
     std::vector<std::string> opened_;
     char decimal_ = '.';
     bool installationReadOnly_ = false;
+    bool reducedMotion_ = false;
     std::string stateFolder_;
     ScreenInfo screen_;
     MousePointer pointer_ = MousePointer::Default;

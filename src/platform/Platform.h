@@ -107,6 +107,8 @@ public:
     virtual void SetMousePointer(MousePointer pointer) = 0;
 
     virtual ScreenInfo Screen() = 0;
+    // The desktop asks for less motion on screen (its animations are switched off).
+    virtual bool ReducedMotion() { return false; }
     virtual TextExtent MeasureText(const std::string& text, const Font& font) = 0;
 
     // The decimal separator of the machine's regional number format: '.' or ','.

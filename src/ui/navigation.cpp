@@ -184,6 +184,20 @@ void FrmMain::Timer1_Timer() {
     // The banner changes colour at most once a second: a warning, not an alarm.
     const int ticksPerSecond =
         Timer1.Interval > 0 ? (1000 + Timer1.Interval - 1) / Timer1.Interval : 1;
+    if (Banner.Calm) {
+        // One steady colour; with several lines, the next one every four seconds.
+        const Colour on = Banner.ShowsErrors() ? Rgb(255, 0, 0) : Rgb(255, 160, 0);
+        ESUBFRAME.BackColor = on;
+        EFRAME.BackColor = on;
+        if (Banner.LineCount() > 1 && Banner.LineHeight > 0 &&
+            ++Banner.Flash >= 4 * std::max(1, ticksPerSecond)) {
+            Banner.Flash = 0;
+            Banner.Scroll =
+                (Banner.Scroll / Banner.LineHeight + 1) % Banner.LineCount() * Banner.LineHeight;
+            EBANNER.Top = -Banner.Scroll;
+        }
+        return;
+    }
     if (++Banner.Flash >= std::max(2, ticksPerSecond)) {
         Banner.Flash = 0;
         // Errors flash red, equipment notes amber.

@@ -41,6 +41,9 @@ public:
     int Delay = 0;
     int Flash = 0;
     int Scroll = 0;
+    // The desktop asks for less motion: one steady colour, and a step from line to line
+    // instead of scrolling. Asked each time the banner appears.
+    bool Calm = false;
 
 private:
     std::vector<std::string> errors_;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
 namespace tw::test {
@@ -272,6 +273,26 @@ TEST_F(Layout, TheWarningBannerChangesColourAtMostOnceASecond) {
         last = W().ESUBFRAME.BackColor;
     }
     EXPECT_EQ(changes, 3);
+}
+
+// A desktop without animations: one steady colour, and a whole line at a time every four
+// seconds instead of scrolling.
+TEST_F(Layout, WithLessMotionTheBannerKeepsItsColourAndStepsLineByLine) {
+    installation_.Machine().SetReducedMotion(true);
+    W().Banner.LineHeight = 240;
+    W().Timer1.Interval = 100;
+    W().Banner.AddError("first");
+    W().Banner.AddError("second");
+    W().ShowBanner();
+    std::vector<int> tops;
+    std::set<Colour> colours;
+    for (int tick = 0; tick < 100; ++tick) { // ten seconds
+        W().Timer1_Timer();
+        colours.insert(W().ESUBFRAME.BackColor);
+        if (tops.empty() || tops.back() != W().EBANNER.Top) tops.push_back(W().EBANNER.Top);
+    }
+    EXPECT_EQ(colours, std::set<Colour>{Rgb(255, 0, 0)});
+    EXPECT_EQ(tops, (std::vector<int>{0, -240, 0}));
 }
 
 } // namespace
