@@ -84,6 +84,8 @@ private:
     void Apply(Binding& binding);
     void ApplyPlace(QWidget* widget, const Control& control);
     void ApplyContent(Binding& binding, Control& control);
+    // The text a grid cell shows on screen (areas and volumes rounded to two decimals).
+    std::string ShownCellText(Grid& g, int row, int col);
     void ApplyGrid(QWidget* widget, Grid& grid);
     // The row a list shows highlighted; shownRow is the one it showed before.
     int HighlightedRow(Binding& binding, const ListBox& list, int shownRow);

@@ -7,6 +7,8 @@
 #include "gui/shape_widget.h"
 #include "names/grids.h"
 #include "names/lists.h"
+#include "shell/ansi.h"
+#include "shell/numbers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +25,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 namespace tw {
@@ -309,6 +312,17 @@ int MainWindow::HighlightedRow(Binding& b, const ListBox& list, int shownRow) {
     return items.empty() ? -1 : 0;
 }
 
+std::string MainWindow::ShownCellText(Grid& g, int row, int col) {
+    const std::string& text = g.Cell(row, col).text;
+    if (col < 2 || row < g.FixedRows || !frm_.UnitGrid.Exists(g.ref.index)) return text;
+    // Areas and volumes show at most two decimals; the cell keeps every digit for the loads.
+    const std::string kind = UpperCase(frm_.RowUnitKind(g.ref.index, row));
+    if (kind != "AREA" && kind != "VOLUME") return text;
+    const auto value = ParseNumber(text, frm_.Decimal());
+    if (!value || !std::isfinite(*value)) return text;
+    return FormatNumber(Int(*value * 100 + 0.5) / 100, frm_.Decimal(), 12);
+}
+
 void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
     auto* table = static_cast<QTableWidget*>(widget);
     QSignalBlocker block(table);
@@ -333,7 +347,7 @@ void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
                 item = new QTableWidgetItem;
                 table->setItem(r, col, item);
             }
-            item->setText(Q(cell.text));
+            item->setText(Q(ShownCellText(g, r, col)));
             const bool fixed = r < g.FixedRows || col < g.FixedCols;
             Colour back = cell.back != kNoColour ? cell.back
                           : fixed                ? g.BackColorFixed

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The print-form interpreter: a report page drawn from its print form onto the printer or a
 // page picture, every text a field code expanded from the window's content.
+#include "entry/unit_conversion.h"
 #include "frm/frm_main.h"
 #include "names/options.h"
 #include "report/field_codes.h"
@@ -120,10 +121,13 @@ std::string Expand(FrmMain& w, const std::string& code, const ColumnOfRow& row) 
     WindowFields fields(w, row);
     std::string text = ExpandFieldCode(code, fields);
     // A number of a grid cell is printed as the fields show numbers: whole above 1000, else
-    // at most two decimals, so the rows of a table agree.
+    // at most two decimals, so the rows of a table agree; below 1 three significant digits, so
+    // that a metric K-factor of 0.0231 W/(m·K) is not printed as 0.02.
     if (code[0] == 'D') {
         if (auto v = ParseNumber(Trim(text), w.Decimal())) {
-            const double shown = std::fabs(*v) > 1000 ? Int(*v + 0.5) : Int(*v * 100 + 0.5) / 100;
+            const double shown = std::fabs(*v) > 1000
+                                     ? Int(*v + 0.5)
+                                     : RoundAlternate(*v, std::string(), std::string());
             text = FormatNumber(shown, w.Decimal(), 12);
         }
     }

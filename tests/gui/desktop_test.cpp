@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -148,6 +149,22 @@ TEST_F(Desktop, AHugeTotalIsShownWholeInItsField) {
     // Drawn smaller than the fields that fit.
     EXPECT_LT(QFontInfo(total->font()).pixelSize(),
               QFontInfo(Edit(frm.TEXTBOX[103].ref)->font()).pixelSize());
+}
+
+// Metric areas on screen: 20 ft × 8 ft = 6.096 m × 2.438 m = 14.862048 m², shown as 14.86.
+TEST_F(Desktop, MetricAreasShowTwoDecimals) {
+    PressButton(8);
+    test::RealWindow::Press(window.WidgetOf(frm.RADIO[841].ref));
+    ASSERT_TRUE(frm.RADIO[841].Value());
+    Click(2);
+    // In the machine's own decimal separator.
+    auto local = [&](std::string text) {
+        std::replace(text.begin(), text.end(), '.', frm.Decimal());
+        return text;
+    };
+    ASSERT_EQ(frm.MSFlexGrid[200].TextMatrix(4, 2), local("14.862048"));
+    EXPECT_EQ(Table(200)->item(4, 2)->text().toStdString(), local("14.86"));
+    EXPECT_EQ(Table(200)->item(2, 2)->text().toStdString(), local("6.096"));
 }
 
 TEST_F(Desktop, TabWalksThePageColumnByColumn) {
