@@ -283,7 +283,7 @@ TEST_F(Layout, WithLessMotionTheBannerKeepsItsColourAndStepsLineByLine) {
     W().Timer1.Interval = 100;
     W().Banner.AddError("first");
     W().Banner.AddError("second");
-    W().ShowBanner();
+    W().UpdateEquipmentNotes(); // shows the banner with its lines
     std::vector<int> tops;
     std::set<Colour> colours;
     for (int tick = 0; tick < 100; ++tick) { // ten seconds

@@ -322,7 +322,7 @@ TEST(ShippedCatalogue, ATypicalCoolerFindsUnitCoolerAndBalancePoint) {
 
     // The list shows each model with its capacity in the unit of the capacity field; the field
     // takes the model's name alone.
-    w->TEXTBOX_Click(523);
+    w->Raise(EventType::Click, w->TEXTBOX[523].ref);
     const ListBox& offered = w->OPTIONLIST[523];
     ASSERT_EQ(offered.ListCount(), units.Rows());
     EXPECT_EQ(offered.List(unitRow),
@@ -331,7 +331,7 @@ TEST(ShippedCatalogue, ATypicalCoolerFindsUnitCoolerAndBalancePoint) {
     w->OPTIONLIST[523].SetListIndex(other);
     EXPECT_EQ(w->GetFieldValue(523), units.TextMatrix(other, 2));
     w->RADIO[847].SetValue(true);
-    w->TEXTBOX_Click(523);
+    w->Raise(EventType::Click, w->TEXTBOX[523].ref);
     EXPECT_NE(offered.List(other).find(" W)"), std::string::npos) << offered.List(other);
     w->RADIO[846].SetValue(true);
     w->OPTIONLIST[523].SetListIndex(unitRow);
