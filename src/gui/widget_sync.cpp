@@ -314,7 +314,8 @@ int MainWindow::HighlightedRow(Binding& b, const ListBox& list, int shownRow) {
 
 std::string MainWindow::ShownCellText(Grid& g, int row, int col) {
     const std::string& text = g.Cell(row, col).text;
-    if (col < grid::FirstItemCol || row < g.FixedRows || !frm_.UnitGrid.Exists(g.ref.index)) return text;
+    if (col < grid::FirstItemCol || row < g.FixedRows || !frm_.UnitGrid.Exists(g.ref.index))
+        return text;
     // Areas and volumes show at most two decimals; the cell keeps every digit for the loads.
     const std::string kind = UpperCase(frm_.RowUnitKind(g.ref.index, row));
     if (kind != "AREA" && kind != "VOLUME") return text;

@@ -137,6 +137,7 @@ TEST_F(JobFile, MetricKindsConvertBothWaysAndTheJobKeepsItsImperialValues) {
     EXPECT_EQ(w->UNITS[403].Caption(), "kW");
     EXPECT_EQ(w->TEXTBOX[403].Text(), "0.373");
     EXPECT_EQ(w->UNITS[401].Caption(), lighting); // lamps are rated in watts either way
+    EXPECT_EQ(w->UNITS[400].Caption(), "W/m²"); // lighting per floor area follows the lengths
     // Read back in the internal unit: 0.0231 / 0.1442279 = 0.1601632.
     EXPECT_EQ(w->GetCellValue(200, 7, 2), "0.1601632");
 
