@@ -382,6 +382,14 @@ QTableWidget* MainWindow::CreateTableWidget(ControlRef ref) {
     connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(table->horizontalScrollBar(), &QScrollBar::valueChanged, this, scrolled);
     connect(table, &QTableWidget::cellClicked, this, [this, ref](int row, int col) {
+        // A heading cell (a column's number or type) never becomes the current cell: a press
+        // on it leaves the grid as it was, so typing can never renumber a column.
+        const auto& shown = static_cast<const Grid&>(frm_.Get(ref));
+        if (row < shown.FixedRows || col < shown.FixedCols) {
+            bindings_[ref].applied.clear();
+            Sync();
+            return;
+        }
         Dispatch([this, ref, row, col] {
             auto& grid = static_cast<Grid&>(frm_.Get(ref));
             grid.Row = grid.RowSel = row;

@@ -146,7 +146,7 @@ TEST_F(RealWindow, SelectAllCopyAndPasteWorkInNumberFieldsAndRefuseWhatIsNoNumbe
 }
 
 // Enter moves the editor down a column with the next cell's text selected, so typing
-// replaces it.
+// replaces it. A press on a column's number opens nothing.
 TEST_F(RealWindow, EnterDownAGridColumnSelectsTheNextCell) {
     struct Case {
         int button, grid, row;
@@ -154,6 +154,9 @@ TEST_F(RealWindow, EnterDownAGridColumnSelectsTheNextCell) {
     } cases[] = {{2, 200, 2, "9"}, {3, 300, 3, "35"}};
     for (const auto& c : cases) {
         PressButton(c.button);
+        const int row = frm.MSFlexGrid[c.grid].Row;
+        EXPECT_FALSE(PressCell(c.grid, 0, 2)->isVisible()) << c.grid;
+        EXPECT_EQ(frm.MSFlexGrid[c.grid].Row, row);
         QLineEdit* editor = PressCell(c.grid, c.row, 2);
         TypeOver(editor, "10");
         Key(editor, Qt::Key_Return);
@@ -320,7 +323,9 @@ TEST_F(RealWindow, AGridListOpensOnTheCellsValueAndClosesByKeysOrAPressElsewhere
     EXPECT_EQ(list->currentRow(), 3);
     EXPECT_TRUE(list->currentItem()->isSelected());
     EXPECT_EQ(frm.OPTIONLIST[206].ListIndex(), 1);
-    Key(list, Qt::Key_Down);
+    Key(list, Qt::Key_End);
+    EXPECT_EQ(list->currentRow(), list->count() - 1);
+    EXPECT_TRUE(list->isVisible());
     Key(list, Qt::Key_Escape);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(frm.GetCellValue(200, 6, 6), floor);
