@@ -80,6 +80,8 @@ void FrmMain::CloseList(int n) {
         LastCell[g] = {-1, -1};
         SetFocus(MSFlexGrid[g].ref);
     } else if (TEXTBOX.Exists(n)) {
+        // Back to the field, which would open its list again on taking the focus.
+        FlagScope closing(ClosingList);
         TEXTBOX[n].Visible = true;
         SetFocus(TEXTBOX[n].ref);
     }

@@ -43,7 +43,7 @@ void FrmMain::TEXTBOX_GotFocus(int n) {
         line.BorderColor = i == n ? Colours.LineSel : Colours.Line;
     box.SelStart = 0;
     box.SelLength = static_cast<int>(std::min<std::size_t>(box.Text().size(), 255));
-    TEXTBOX_Click(n);
+    if (!ClosingList) TEXTBOX_Click(n);
     LastText = box.Text();
 }
 

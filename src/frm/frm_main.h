@@ -202,6 +202,8 @@ public:
     void Form_KeyPress(int keyAscii);
     void Timer1_Timer();
     bool ArrowNavigation = false;
+    // Set while a closed list gives the focus back to its field, which then stays closed.
+    bool ClosingList = false;
     bool EnterPressed = false;
     // Set while MoveToCell fills the editor, so that showing a cell never counts as an edit.
     bool EditorLoading = false;

@@ -574,6 +574,11 @@ bool MainWindow::SwallowPressOutsideList(QWidget* target, QEvent* event) {
         swallowRelease_ = false;
         return swallow;
     }
+    // A list the press itself opened, by moving the focus to its field, stays open.
+    if (pressMovedFocus_) {
+        pressMovedFocus_ = false;
+        return false;
+    }
     QWidget* list = OpenList();
     const bool outside = list && target != list && !list->isAncestorOf(target);
     if (!outside && !pressClosedList_) return false;
@@ -684,13 +689,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::FocusIn:
         if (syncing_ || (frm_.HasFocus() && frm_.ActiveControl() == ref)) break;
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason && OpenList() &&
-            OpenList() != b.widget) {
-            // A press elsewhere closes the open list and is used up by that.
-            const int n = frm_.ActiveControl().index;
-            pressClosedList_ = true;
-            Dispatch([this, n] { frm_.CloseList(n); });
-            break;
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            if (OpenList() && OpenList() != b.widget) {
+                // A press elsewhere closes the open list and is used up by that.
+                const int n = frm_.ActiveControl().index;
+                pressClosedList_ = true;
+                Dispatch([this, n] { frm_.CloseList(n); });
+                break;
+            }
+            pressMovedFocus_ = true;
         }
         Dispatch([this, ref] { frm_.SetFocus(ref); });
         break;

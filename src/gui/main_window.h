@@ -71,7 +71,8 @@ private:
         QWidget* widget = nullptr;
         std::string applied;
         int appliedZ = 0;
-        // The grid cell a cell list was last opened on; its value is highlighted at opening.
+        // Where a drop-down was opened (its grid cell; 0, 0 for a field's list), so that the
+        // value shown there is highlighted once, at opening.
         std::pair<int, int> openedOn{-1, -1};
     };
 
@@ -114,6 +115,7 @@ private:
     bool closing_ = false;
     bool listMousePress_ = false;
     bool pressClosedList_ = false;
+    bool pressMovedFocus_ = false;
     bool swallowRelease_ = false;
     bool reportingError_ = false;
     int exitCode_ = 0;

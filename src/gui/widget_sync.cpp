@@ -287,28 +287,37 @@ void MainWindow::ApplyContent(Binding& b, Control& c) {
 }
 
 int MainWindow::HighlightedRow(Binding& b, const ListBox& list, int shownRow) {
-    // A list over a grid cell opens on the cell's value (the first item for an empty cell),
-    // highlighted on screen only: the list's position in the model changes when an item is
-    // taken. While it stays open, the highlight stays where the keys moved it.
+    // A drop-down opens on the value its cell or field shows (else a field's list on its
+    // position, else on the first item), highlighted on screen only: the list's position in the
+    // model changes when an item is taken. While it stays open, the highlight stays where the keys
+    // moved it.
     const int n = b.ref.index;
-    const int g = list::OverProductGrid(n)   ? grid::Products
-                  : list::OverSurfaceGrid(n) ? grid::Surfaces
-                                             : 0;
-    if (b.ref.array != ArrayId::OPTIONLIST || g == 0 || !frm_.MSFlexGrid.Exists(g))
-        return list.ListIndex();
+    if (b.ref.array != ArrayId::OPTIONLIST) return list.ListIndex();
     if (!list.Visible) {
         b.openedOn = {-1, -1};
         return list.ListIndex();
     }
-    const Grid& grid = frm_.MSFlexGrid[g];
-    if (grid.Row >= grid.Rows() || grid.Col >= grid.Cols()) return list.ListIndex();
-    const std::pair<int, int> cell{grid.Row, grid.Col};
-    if (cell == b.openedOn) return shownRow;
-    b.openedOn = cell;
-    const std::string& value = grid.TextMatrix(grid.Row, grid.Col);
+    const int g = list::OverProductGrid(n)   ? grid::Products
+                  : list::OverSurfaceGrid(n) ? grid::Surfaces
+                                             : 0;
+    std::pair<int, int> place{0, 0};
+    std::string value;
+    if (g != 0 && frm_.MSFlexGrid.Exists(g)) {
+        const Grid& grid = frm_.MSFlexGrid[g];
+        if (grid.Row >= grid.Rows() || grid.Col >= grid.Cols()) return list.ListIndex();
+        place = {grid.Row, grid.Col};
+        value = grid.TextMatrix(grid.Row, grid.Col);
+    } else if (frm_.TEXTBOX.Exists(n)) {
+        value = frm_.TEXTBOX[n].Text();
+    } else {
+        return list.ListIndex();
+    }
+    if (place == b.openedOn) return shownRow;
+    b.openedOn = place;
     const auto& items = list.Items();
     const auto found = std::find(items.begin(), items.end(), value);
     if (found != items.end()) return static_cast<int>(found - items.begin());
+    if (g == 0 && list.ListIndex() >= 0) return list.ListIndex();
     return items.empty() ? -1 : 0;
 }
 

@@ -424,6 +424,29 @@ TEST_F(RealWindow, TheBannerWarnsOfAMissingSurfaceOrNumber) {
     EXPECT_TRUE(warns(("A number is missing in product " + std::to_string(product - 1)).c_str()));
 }
 
+// A field's drop-down opens on the field's value; Escape gives the field back unchanged and
+// closed, a press on it opens the list again, Enter takes the value shown.
+TEST_F(RealWindow, AFieldListOpensOnTheFieldsValueAndEscapeClosesIt) {
+    PressButton(5);
+    QLineEdit* refrigerant = Edit(frm.TEXTBOX[504].ref);
+    auto* list = qobject_cast<QListWidget*>(window.WidgetOf(frm.OPTIONLIST[504].ref));
+    const QString chosen = refrigerant->text();
+    ASSERT_FALSE(chosen.isEmpty());
+    Press(refrigerant);
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_TRUE(list->currentItem());
+    EXPECT_EQ(list->currentItem()->text(), chosen);
+    Key(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), refrigerant);
+    EXPECT_EQ(refrigerant->text(), chosen);
+    Press(refrigerant);
+    ASSERT_TRUE(list->isVisible());
+    Key(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(refrigerant->text(), chosen);
+}
+
 // A product chosen for a new column gets the temperatures the others got.
 TEST_F(RealWindow, ANewProductColumnGetsTheDefaultTemperatures) {
     PressButton(3);
