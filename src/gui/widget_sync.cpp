@@ -39,6 +39,16 @@ void SetColours(QWidget* w, const Control& c, QPalette::ColorRole fore, QPalette
     w->setPalette(p);
 }
 
+// The round or square mark of an option or check box: a shade lighter than the control's
+// background with the dot in its text colour, so on a dark scheme the chosen button never
+// reads as the empty one (the style's white mark did).
+void SetMarkColours(QWidget* w, const Control& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, ToQColor(c.ForeColor));
+    p.setColor(QPalette::Base, ToQColor(c.BackColor).lighter(170));
+    w->setPalette(p);
+}
+
 QPixmap Picture(const std::string& path, int width, int height, bool stretch) {
     QPixmap pixmap;
     const QString key = Q(path);
@@ -247,12 +257,14 @@ void MainWindow::ApplyContent(Binding& b, Control& c) {
         radio->setText(Q(r->Caption));
         radio->setChecked(r->Value());
         SetColours(radio, c, QPalette::WindowText, QPalette::Window);
+        SetMarkColours(radio, c);
     } else if (auto* ch = dynamic_cast<CheckBox*>(&c)) {
         auto* check = static_cast<QCheckBox*>(w);
         QSignalBlocker block(check);
         check->setText(Q(ch->Caption));
         check->setChecked(ch->Value() != 0);
         SetColours(check, c, QPalette::WindowText, QPalette::Window);
+        SetMarkColours(check, c);
     } else if (auto* f = dynamic_cast<Frame*>(&c)) {
         if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(Q(f->Caption));
         w->setAutoFillBackground(!c.Transparent);
@@ -342,6 +354,9 @@ void MainWindow::ApplyGrid(QWidget* widget, Grid& g) {
     palette.setColor(QPalette::Window, ToQColor(g.BackColorBkg));
     palette.setColor(QPalette::Text, ToQColor(g.ForeColor));
     palette.setColor(QPalette::Mid, ToQColor(g.GridColor));
+    // The scroll bars belong to the grid: their groove and handle take its colours.
+    palette.setColor(QPalette::Button, ToQColor(g.BackColorBkg));
+    palette.setColor(QPalette::Dark, ToQColor(g.GridColor));
     palette.setColor(QPalette::Highlight, ToQColor(g.BackColorSel));
     palette.setColor(QPalette::HighlightedText, ToQColor(g.ForeColorSel));
     table->setPalette(palette);
