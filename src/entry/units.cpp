@@ -129,17 +129,26 @@ void FrmMain::ApplyUnitSystem(int n) {
         }
         // Grid rows without a master field of their kind (K-factors, specific and respiration
         // heats) switch on their own; the others have followed their masters already.
-        for (int g : {grid::Surfaces, grid::Products}) {
-            bool switched = false;
-            for (int r = 1; r < MSFlexGrid[g].Rows(); ++r) {
-                const std::string kind = UpperCase(RowUnitKind(g, r));
-                if (std::find(system.kinds.begin(), system.kinds.end(), kind) == system.kinds.end())
-                    continue;
-                switched |= SwitchRowUnit(g, r, FindUnit(kind), column == 3);
-            }
-            if (switched) AutoSizeTable(g);
-        }
+        SwitchRowsOfKinds(system.kinds, column == 3);
     }
+}
+
+void FrmMain::SwitchRowsOfKinds(const std::vector<const char*>& kinds, bool toAlternate) {
+    for (int g : {grid::Surfaces, grid::Products}) {
+        bool switched = false;
+        for (int r = 1; r < MSFlexGrid[g].Rows(); ++r) {
+            const std::string kind = UpperCase(RowUnitKind(g, r));
+            if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) continue;
+            switched |= SwitchRowUnit(g, r, FindUnit(kind), toAlternate);
+        }
+        if (switched) AutoSizeTable(g);
+    }
+}
+
+void FrmMain::AlignRowsWithoutMaster() {
+    // No field is master of these rows, so only the load units decide their unit; a job saved
+    // before they followed the load units kept them imperial.
+    SwitchRowsOfKinds({"KFACTOR", "SPECHEAT", "HEATWEIGHT"}, RADIO[option::Watts].Value());
 }
 
 } // namespace tw

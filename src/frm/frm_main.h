@@ -369,6 +369,10 @@ private:
     void UpdateProductTemperatures(int column = -1);
     // Switches every unit label of the kinds of a unit-system pair (840 to 847).
     void ApplyUnitSystem(int n);
+    // Puts the K-factor, specific-heat and respiration-heat rows into the load units chosen.
+    void AlignRowsWithoutMaster();
+    // Switches the input grids' rows of these unit kinds to the alternate or the main unit.
+    void SwitchRowsOfKinds(const std::vector<const char*>& kinds, bool toAlternate);
     Colour NormalLabelColour() const;
     // --- Option lists, option buttons, navigation, grids (page handling) -------------------
     void OPTIONLIST_Click(int n);

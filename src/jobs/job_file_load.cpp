@@ -35,7 +35,8 @@ constexpr int kMaxGridLines = 10000;
 constexpr long long kMaxGridCells = 350000;
 
 // The input grids have a row for every caption and their caption and unit columns; the
-// result grids every result column. A job with less is damaged: the window would reach past its end.
+// result grids every result column. A job with less is damaged: the window would reach past its
+// end.
 int MinimumRows(int g) {
     if (g == grid::Surfaces) return grid::surface::Load + 1;
     if (g == grid::Products) return grid::product::Load + 1;
@@ -292,6 +293,8 @@ bool FrmMain::JobFileLoadBytes(const std::string& bytes, const std::string& path
                  {option::ImperialLength, option::Fahrenheit, option::Pounds, option::BtuPerHour})
                 ApplyUnitSystem(n);
         });
+    else
+        AsPartOfTheLoad(*this, [this] { AlignRowsWithoutMaster(); });
     // The banner notes what the job's own equipment choice leaves open.
     AsPartOfTheLoad(*this, [this] { UpdateEquipmentNotes(); });
 

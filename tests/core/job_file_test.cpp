@@ -137,7 +137,7 @@ TEST_F(JobFile, MetricKindsConvertBothWaysAndTheJobKeepsItsImperialValues) {
     EXPECT_EQ(w->UNITS[403].Caption(), "kW");
     EXPECT_EQ(w->TEXTBOX[403].Text(), "0.373");
     EXPECT_EQ(w->UNITS[401].Caption(), lighting); // lamps are rated in watts either way
-    EXPECT_EQ(w->UNITS[400].Caption(), "W/m²"); // lighting per floor area follows the lengths
+    EXPECT_EQ(w->UNITS[400].Caption(), "W/m²");   // lighting per floor area follows the lengths
     // Read back in the internal unit: 0.0231 / 0.1442279 = 0.1601632.
     EXPECT_EQ(w->GetCellValue(200, 7, 2), "0.1601632");
 
@@ -150,6 +150,19 @@ TEST_F(JobFile, MetricKindsConvertBothWaysAndTheJobKeepsItsImperialValues) {
     EXPECT_EQ(again->UNITS[403].Caption(), "kW");
     EXPECT_EQ(again->MSFlexGrid[200].TextMatrix(7, 2), "0.0231");
     EXPECT_EQ(again->MSFlexGrid[300].TextMatrix(8, 1), "kJ/(kg·K)");
+
+    // A metric job saved while K-factors still showed imperial opens with them metric.
+    std::string older = *ReadFileBytes(path);
+    for (auto [shown, before] : {std::pair<std::string, std::string>{"200,7,1,2,", "200,7,1,1,"},
+                                 {"200,7,2,\"0.0231\"", "200,7,2,\"0.16\""}}) {
+        ASSERT_NE(older.find(shown), std::string::npos) << shown;
+        older.replace(older.find(shown), shown.size(), before);
+    }
+    installation.WriteFile("older.wic", older);
+    ASSERT_TRUE(again->JobFileLoad(Path("older.wic"), false));
+    EXPECT_EQ(again->MSFlexGrid[200].TextMatrix(7, 1), "W/(m·K)");
+    EXPECT_EQ(again->MSFlexGrid[200].TextMatrix(7, 2), "0.0231");
+    EXPECT_FALSE(again->JobModified);
 
     w->RADIO[846].SetValue(true);
     EXPECT_EQ(walls.TextMatrix(7, 2), "0.16");
